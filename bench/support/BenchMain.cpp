@@ -1,0 +1,16 @@
+// Benchmark entry: a QGuiApplication on the offscreen platform, because text
+// rendering needs one.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

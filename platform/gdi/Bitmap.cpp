@@ -1,0 +1,190 @@
+#include "platform/gdi/Bitmap.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+#include "platform/gdi/Canvas.h"
+
+namespace gdi {
+namespace {
+
+std::unique_ptr<std::uint32_t[]> allocatePixels(int width, int height) {
+  if (width < 0 || height < 0 || width > Bitmap::kMaxSide || height > Bitmap::kMaxSide ||
+      std::int64_t(width) * height > Bitmap::kMaxPixels)
+    throw ResourceError("Bitmap size " + std::to_string(width) + " x " + std::to_string(height) +
+                        " is too large");
+  const std::size_t count = std::size_t(width) * std::size_t(height);
+  if (count == 0) return nullptr;
+  try {
+    return std::unique_ptr<std::uint32_t[]>(new std::uint32_t[count]);
+  } catch (const std::bad_alloc&) {
+    throw ResourceError("Not enough memory for a " + std::to_string(width) + " x " +
+                        std::to_string(height) + " bitmap");
+  }
+}
+
+Palette standardPaletteFor(PixelFormat f) {
+  switch (f) {
+    case PixelFormat::Bits1: return monochromePalette();
+    case PixelFormat::Bits4: return vgaPalette();
+    case PixelFormat::Bits8: return halftonePalette();
+    default: return {};
+  }
+}
+
+std::size_t paletteSizeFor(PixelFormat f) {
+  switch (f) {
+    case PixelFormat::Bits1: return 2;
+    case PixelFormat::Bits4: return 16;
+    case PixelFormat::Bits8: return 256;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+Bitmap::Bitmap() = default;
+
+Bitmap::Bitmap(int width, int height)
+    : width_(width), height_(height), pixels_(allocatePixels(width, height)) {
+  std::fill_n(pixels_.get(), std::size_t(width_) * std::size_t(height_), 0xFFFFFFu);
+}
+
+Bitmap::Bitmap(const Bitmap& other) { copyFrom(other); }
+
+Bitmap::Bitmap(Bitmap&& other) noexcept
+    : width_(other.width_),
+      height_(other.height_),
+      pixels_(std::move(other.pixels_)),
+      format_(other.format_),
+      matcher_(std::move(other.matcher_)),
+      transparent_(other.transparent_),
+      transparentMode_(other.transparentMode_),
+      transparentColor_(other.transparentColor_),
+      dirty_(rect()) {
+  other.width_ = other.height_ = 0;
+  other.matcher_ = PaletteMatcher();
+  other.dirty_ = {};
+}
+
+Bitmap& Bitmap::operator=(const Bitmap& other) {
+  if (this != &other) copyFrom(other);
+  return *this;
+}
+
+Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
+  if (this == &other) return *this;
+  width_ = other.width_;
+  height_ = other.height_;
+  pixels_ = std::move(other.pixels_);
+  format_ = other.format_;
+  matcher_ = std::move(other.matcher_);
+  transparent_ = other.transparent_;
+  transparentMode_ = other.transparentMode_;
+  transparentColor_ = other.transparentColor_;
+  dirty_ = rect();
+  other.width_ = other.height_ = 0;
+  other.matcher_ = PaletteMatcher();
+  other.dirty_ = {};
+  return *this;
+}
+
+Bitmap::~Bitmap() = default;
+
+void Bitmap::copyFrom(const Bitmap& other) {
+  auto pixels = allocatePixels(other.width_, other.height_);
+  if (pixels)
+    std::memcpy(pixels.get(), other.pixels_.get(),
+                std::size_t(other.width_) * std::size_t(other.height_) * 4);
+  pixels_ = std::move(pixels);
+  width_ = other.width_;
+  height_ = other.height_;
+  format_ = other.format_;
+  matcher_ = PaletteMatcher(other.matcher_.palette());
+  transparent_ = other.transparent_;
+  transparentMode_ = other.transparentMode_;
+  transparentColor_ = other.transparentColor_;
+  dirty_ = rect();
+}
+
+void Bitmap::setSize(int width, int height) {
+  if (width == width_ && height == height_) return;
+  auto pixels = allocatePixels(width, height);
+  const int keepW = std::min(width, width_), keepH = std::min(height, height_);
+  for (int y = 0; pixels && y < height; ++y) {
+    std::uint32_t* dst = pixels.get() + std::size_t(y) * std::size_t(width);
+    int from = 0;
+    if (y < keepH) {
+      std::memcpy(dst, row(y), std::size_t(keepW) * 4);
+      from = keepW;
+    }
+    std::fill(dst + from, dst + width, snap(clWhite));
+  }
+  pixels_ = std::move(pixels);
+  width_ = width;
+  height_ = height;
+  dirty_ = rect();
+}
+
+void Bitmap::setPixel(int x, int y, TColor c) {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  row(y)[x] = std::uint32_t(snap(c));
+  markDirty({x, y, x + 1, y + 1});
+}
+
+void Bitmap::fill(TColor c) {
+  std::fill_n(pixels_.get(), std::size_t(width_) * std::size_t(height_), std::uint32_t(snap(c)));
+  markAllDirty();
+}
+
+void Bitmap::setPixelFormat(PixelFormat format) {
+  const std::size_t want = paletteSizeFor(format);
+  format_ = format;
+  if (want == 0) {
+    matcher_ = PaletteMatcher();
+    return;
+  }
+  if (matcher_.palette().size() > want || matcher_.empty())
+    setPalette(standardPaletteFor(format));
+}
+
+void Bitmap::setPalette(Palette palette) {
+  for (TColor& c : palette) c = colorToRGB(c);
+  matcher_ = PaletteMatcher(std::move(palette));
+  if (matcher_.empty()) return;
+  for (int y = 0; y < height_; ++y) snapSpan(row(y), width_);
+  markAllDirty();
+}
+
+void Bitmap::snapSpan(std::uint32_t* p, int count) const {
+  if (matcher_.empty()) return;
+  std::uint32_t last = ~0u, lastOut = 0;
+  for (int i = 0; i < count; ++i) {
+    if (p[i] != last) {
+      last = p[i];
+      lastOut = std::uint32_t(matcher_.nearest(TColor(last)));
+    }
+    p[i] = lastOut;
+  }
+}
+
+TColor Bitmap::transparentColor() const {
+  if (transparentMode_ == TransparentMode::Fixed) return transparentColor_;
+  if (empty()) return clWhite;
+  return pixel(0, height_ - 1);
+}
+
+Canvas& Bitmap::canvas() {
+  if (!canvas_) canvas_ = std::make_unique<Canvas>(*this);
+  return *canvas_;
+}
+
+bool Bitmap::samePixels(const Bitmap& other) const {
+  if (width_ != other.width_ || height_ != other.height_) return false;
+  if (empty()) return true;
+  return std::memcmp(pixels_.get(), other.pixels_.get(),
+                     std::size_t(width_) * std::size_t(height_) * 4) == 0;
+}
+
+}  // namespace gdi

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# build.sh <build-dir> [targets...]: builds quietly; on failure shows the errors.
+set -uo pipefail
+dir="$1"; shift
+targets=()
+for t in "$@"; do targets+=(--target "$t"); done
+export CCACHE_BASEDIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+if ! cmake --build "$dir" -j"$(nproc)" "${targets[@]}" >"$dir/build.log" 2>&1; then
+  grep -vE '^\[[0-9]+/[0-9]+\] ' "$dir/build.log" | head -n 150
+  echo "Build failed (full log: $dir/build.log)"
+  exit 1
+fi
