@@ -40,7 +40,7 @@ function(qm_test name)
     GTest::gtest GTest::gmock)
   gtest_discover_tests(test_${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QM_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp;ASAN_OPTIONS=detect_leaks=1")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QM_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/${name}/data;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp;ASAN_OPTIONS=detect_leaks=1")
 endfunction()
 
 # qm_bench(<name> DEPS <libraries...>): bench/<name>/*.cpp as one benchmark program.
