@@ -136,7 +136,7 @@ class Canvas {
   // r's right and bottom. Returns the height of the text.
   int drawText(std::string_view utf8, Rect& r, unsigned flags);
 
-  // --- blits (Blit.cpp) ------------------------------------------------------
+  // --- blits (CanvasBlit.cpp) ------------------------------------------------
   // Draws `src` at (x, y); a transparent bitmap skips its key colour.
   void draw(int x, int y, const Bitmap& src);
   // Stretches `src` into `dst` with this canvas's stretch mode (transparency honoured).
