@@ -1,0 +1,18 @@
+#include "platform/ui/Application.h"
+
+#include "platform/ui/ErrorReport.h"
+
+namespace ui {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (...) {
+    reportCurrentException();
+    return false;
+  }
+}
+
+}  // namespace ui
