@@ -5,6 +5,7 @@
 #include <new>
 
 #include "platform/gdi/Canvas.h"
+#include "platform/gdi/HugePages.h"
 
 namespace gdi {
 namespace {
@@ -17,7 +18,9 @@ std::unique_ptr<std::uint32_t[]> allocatePixels(int width, int height) {
   const std::size_t count = std::size_t(width) * std::size_t(height);
   if (count == 0) return nullptr;
   try {
-    return std::unique_ptr<std::uint32_t[]>(new std::uint32_t[count]);
+    std::unique_ptr<std::uint32_t[]> pixels(new std::uint32_t[count]);
+    adviseHugePages(pixels.get(), count * 4);
+    return pixels;
   } catch (const std::bad_alloc&) {
     throw ResourceError("Not enough memory for a " + std::to_string(width) + " x " +
                         std::to_string(height) + " bitmap");
