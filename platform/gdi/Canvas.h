@@ -125,15 +125,18 @@ class Canvas {
   void setPixel(int x, int y, TColor c);
 
   // --- text (Text.cpp) -------------------------------------------------------
-  // Text is drawn in the font colour without anti-aliasing; with a solid brush
-  // its cell is first filled with the brush colour. (x, y) is the top left of
+  // Text is drawn in the font colour without anti-aliasing; with any brush
+  // but a clear one its cell is first filled with the brush colour. (x, y) is the top left of
   // the text cell; the escapement turns the text about that point.
   void textOut(int x, int y, std::string_view utf8);
   Size textExtent(std::string_view utf8) const;
   int textWidth(std::string_view utf8) const { return textExtent(utf8).cx; }
   int textHeight(std::string_view utf8) const { return textExtent(utf8).cy; }
-  // Draws formatted text in `r`; with DT_CALCRECT only measures and updates
-  // r's right and bottom. Returns the height of the text.
+  // Draws formatted text in `r` (horizontally: the escapement is not used);
+  // with DT_CALCRECT only measures and updates r's right and bottom. Returns
+  // the height of the text (from r.top to its bottom with DT_VCENTER or
+  // DT_BOTTOM, which apply to DT_SINGLELINE only). Clipped to `r` unless
+  // DT_NOCLIP. Any brush but a clear one fills each line's cell first.
   int drawText(std::string_view utf8, Rect& r, unsigned flags);
 
   // --- blits (CanvasBlit.cpp) ------------------------------------------------
