@@ -1,0 +1,225 @@
+#include "platform/codecs/Icon.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QImageReader>
+#include <algorithm>
+
+#include "platform/codecs/ByteReader.h"
+#include "platform/codecs/FileBytes.h"
+#include "platform/codecs/PictureError.h"
+
+namespace codecs {
+namespace {
+
+// More entries than any real icon has; beyond it the directory is garbage.
+constexpr int kMaxEntries = 512;
+
+struct Entry {
+  int width = 0;   // from the directory (0 means 256)
+  int height = 0;
+  int bitCount = 0;
+  std::uint32_t size = 0;
+  std::uint32_t offset = 0;
+};
+
+[[noreturn]] void invalid(const std::string& why) {
+  throw PictureError(ErrorKind::InvalidPicture, "Invalid icon file: " + why);
+}
+
+std::vector<Entry> directory(std::span<const std::uint8_t> bytes) {
+  if (!looksLikeIcon(bytes)) invalid("no icon directory");
+  ByteReader r(bytes, "icon");
+  r.seek(4);
+  const int count = r.u16();
+  if (count == 0 || count > kMaxEntries) invalid("no images");
+  std::vector<Entry> entries;
+  for (int i = 0; i < count; ++i) {
+    Entry e;
+    e.width = r.u8();
+    e.height = r.u8();
+    r.skip(4);  // colour count, reserved, planes
+    e.bitCount = r.u16();
+    e.size = r.u32();
+    e.offset = r.u32();
+    if (e.width == 0) e.width = 256;
+    if (e.height == 0) e.height = 256;
+    entries.push_back(e);
+  }
+  return entries;
+}
+
+// The image data an entry points at (cut to the file when its size overstates).
+std::span<const std::uint8_t> dataOf(std::span<const std::uint8_t> bytes, const Entry& e) {
+  if (e.offset >= bytes.size()) invalid("image outside the file");
+  return bytes.subspan(e.offset, std::min<std::size_t>(e.size, bytes.size() - e.offset));
+}
+
+bool isPng(std::span<const std::uint8_t> d) {
+  static constexpr std::uint8_t kSig[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  return d.size() >= 8 && std::equal(kSig, kSig + 8, d.begin());
+}
+
+// Alpha over white.
+std::uint32_t overWhite(int r, int g, int b, int a) {
+  const auto mix = [a](int c) { return (c * a + 255 * (255 - a) + 127) / 255; };
+  return std::uint32_t(gdi::RGB(mix(r), mix(g), mix(b)));
+}
+
+IconImage decodePng(std::span<const std::uint8_t> d) {
+  const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(d.data()),
+                                                  qsizetype(d.size()));
+  QBuffer buffer;
+  buffer.setData(data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, "png");
+  const QSize size = reader.size();
+  checkPictureSize(size.width(), size.height());
+  QImage image = reader.read();
+  if (image.isNull()) invalid("unreadable PNG image");
+  image = image.convertToFormat(QImage::Format_RGBA8888);
+  IconImage out;
+  out.png = true;
+  out.bitCount = 32;
+  out.bitmap = gdi::Bitmap(image.width(), image.height());
+  for (int y = 0; y < image.height(); ++y) {
+    const std::uint8_t* s = image.constScanLine(y);
+    std::uint32_t* dst = out.bitmap.row(y);
+    for (int x = 0; x < image.width(); ++x, s += 4) dst[x] = overWhite(s[0], s[1], s[2], s[3]);
+  }
+  return out;
+}
+
+// A bitmap entry: info header (height counts the colour rows and the mask
+// rows), colour table, colour rows, then the 1-bit AND mask, both bottom-up.
+// Drawn onto white the result is (mask ? white : black) XOR colour, unless a
+// 32-bit image carries alpha, which then decides alone.
+IconImage decodeDib(std::span<const std::uint8_t> d) {
+  ByteReader r(d, "icon");
+  const std::uint32_t headerSize = r.u32();
+  if (headerSize < 40 || headerSize > d.size()) invalid("unknown bitmap header");
+  const std::int32_t width = r.i32();
+  const std::int32_t doubled = r.i32();
+  r.skip(2);
+  const int bits = r.u16();
+  const std::uint32_t compression = r.u32();
+  r.skip(12);
+  const std::uint32_t used = r.u32();
+  if (doubled == INT32_MIN) invalid("bad height");
+  const int height = std::abs(doubled) / 2;
+  checkPictureSize(width, height);
+  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+    invalid("unsupported depth");
+  if (compression != 0 && !(compression == 3 && bits >= 16)) invalid("compressed bitmap");
+  r.seek(headerSize);
+  if (compression == 3 && headerSize == 40) r.skip(12);  // masks; we take the standard layout
+  std::uint32_t palette[256] = {};
+  if (bits <= 8) {
+    const std::size_t n = (used == 0 || used > (1u << bits)) ? (std::size_t(1) << bits) : used;
+    for (std::size_t i = 0; i < n; ++i) {
+      const std::uint8_t b = r.u8(), g = r.u8(), red = r.u8();
+      r.skip(1);
+      palette[i] = std::uint32_t(gdi::RGB(red, g, b));
+    }
+  }
+  const std::size_t stride = (std::size_t(width) * std::size_t(bits) + 31) / 32 * 4;
+  const std::size_t maskStride = (std::size_t(width) + 31) / 32 * 4;
+  const auto colour = r.bytes(stride * std::size_t(height));
+  // Some writers leave the mask out of 32-bit images; then nothing is masked.
+  const std::size_t maskBytes = maskStride * std::size_t(height);
+  const auto mask = r.has(maskBytes) ? r.bytes(maskBytes) : std::span<const std::uint8_t>{};
+
+  bool hasAlpha = false;
+  if (bits == 32)
+    for (std::size_t i = 3; i < colour.size(); i += 4) hasAlpha |= colour[i] != 0;
+
+  IconImage out;
+  out.bitCount = bits;
+  out.bitmap = gdi::Bitmap(width, height);
+  for (int y = 0; y < height; ++y) {
+    const std::uint8_t* s = colour.data() + stride * std::size_t(height - 1 - y);
+    const std::uint8_t* m =
+        mask.empty() ? nullptr : mask.data() + maskStride * std::size_t(height - 1 - y);
+    std::uint32_t* dst = out.bitmap.row(y);
+    for (int x = 0; x < width; ++x) {
+      std::uint32_t c = 0;
+      switch (bits) {
+        case 1: c = palette[(s[x >> 3] >> (7 - (x & 7))) & 1]; break;
+        case 4: c = palette[(s[x >> 1] >> ((x & 1) ? 0 : 4)) & 15]; break;
+        case 8: c = palette[s[x]]; break;
+        case 16: {
+          const int v = s[2 * x] | (s[2 * x + 1] << 8);
+          c = std::uint32_t(gdi::RGB((v >> 10 & 31) * 255 / 31, (v >> 5 & 31) * 255 / 31,
+                                     (v & 31) * 255 / 31));
+          break;
+        }
+        case 24: c = std::uint32_t(gdi::RGB(s[3 * x + 2], s[3 * x + 1], s[3 * x])); break;
+        default: {
+          const std::uint8_t* p = s + 4 * x;
+          if (hasAlpha) {
+            dst[x] = overWhite(p[2], p[1], p[0], p[3]);
+            continue;
+          }
+          c = std::uint32_t(gdi::RGB(p[2], p[1], p[0]));
+        }
+      }
+      const bool transparent = m && ((m[x >> 3] >> (7 - (x & 7))) & 1);
+      dst[x] = (transparent ? 0xFFFFFFu : 0u) ^ c;
+    }
+  }
+  return out;
+}
+
+IconImage decodeEntry(std::span<const std::uint8_t> bytes, const Entry& e) {
+  const auto d = dataOf(bytes, e);
+  return isPng(d) ? decodePng(d) : decodeDib(d);
+}
+
+}  // namespace
+
+bool looksLikeIcon(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() < 6 + 16) return false;
+  const int type = bytes[2] | (bytes[3] << 8);
+  const int count = bytes[4] | (bytes[5] << 8);
+  return bytes[0] == 0 && bytes[1] == 0 && (type == 1 || type == 2) && count > 0 &&
+         bytes[6 + 3] == 0;  // the first entry's reserved byte
+}
+
+std::vector<IconImage> readIconImages(std::span<const std::uint8_t> bytes) {
+  std::vector<IconImage> images;
+  std::string firstError;
+  for (const Entry& e : directory(bytes)) {
+    try {
+      images.push_back(decodeEntry(bytes, e));
+    } catch (const PictureError& err) {
+      if (firstError.empty()) firstError = err.what();
+    }
+  }
+  if (images.empty()) invalid(firstError.empty() ? "no images" : firstError);
+  return images;
+}
+
+gdi::Bitmap readIcon(std::span<const std::uint8_t> bytes) {
+  // Largest first by what the directory says; the first that decodes wins.
+  std::vector<Entry> entries = directory(bytes);
+  std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+    const long areaA = long(a.width) * a.height, areaB = long(b.width) * b.height;
+    if (areaA != areaB) return areaA > areaB;
+    return a.bitCount > b.bitCount;
+  });
+  std::string firstError;
+  for (const Entry& e : entries) {
+    try {
+      return decodeEntry(bytes, e).bitmap;
+    } catch (const PictureError& err) {
+      if (err.kind() == ErrorKind::TooLarge) throw;
+      if (firstError.empty()) firstError = err.what();
+    }
+  }
+  throw PictureError(ErrorKind::InvalidPicture, firstError);
+}
+
+gdi::Bitmap readIconFile(const std::filesystem::path& path) { return readIcon(readFileBytes(path)); }
+
+}  // namespace codecs
