@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <algorithm>
 
+#include "platform/codecs/Bmp.h"
 #include "platform/codecs/ByteReader.h"
 #include "platform/codecs/FileBytes.h"
 #include "platform/codecs/PictureError.h"
@@ -91,82 +92,48 @@ IconImage decodePng(std::span<const std::uint8_t> d) {
   return out;
 }
 
-// A bitmap entry: info header (height counts the colour rows and the mask
-// rows), colour table, colour rows, then the 1-bit AND mask, both bottom-up.
-// Drawn onto white the result is (mask ? white : black) XOR colour, unless a
-// 32-bit image carries alpha, which then decides alone.
+// A bitmap entry: a DIB whose height counts the colour rows and the 1-bit AND
+// mask rows below them. Drawn onto white the result is (mask ? white : black)
+// XOR colour, unless a 32-bit image carries alpha, which then decides alone.
 IconImage decodeDib(std::span<const std::uint8_t> d) {
-  ByteReader r(d, "icon");
-  const std::uint32_t headerSize = r.u32();
-  if (headerSize < 40 || headerSize > d.size()) invalid("unknown bitmap header");
-  const std::int32_t width = r.i32();
-  const std::int32_t doubled = r.i32();
-  r.skip(2);
-  const int bits = r.u16();
-  const std::uint32_t compression = r.u32();
-  r.skip(12);
-  const std::uint32_t used = r.u32();
-  if (doubled == INT32_MIN) invalid("bad height");
-  const int height = std::abs(doubled) / 2;
-  checkPictureSize(width, height);
-  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-    invalid("unsupported depth");
-  if (compression != 0 && !(compression == 3 && bits >= 16)) invalid("compressed bitmap");
-  r.seek(headerSize);
-  if (compression == 3 && headerSize == 40) r.skip(12);  // masks; we take the standard layout
-  std::uint32_t palette[256] = {};
-  if (bits <= 8) {
-    const std::size_t n = (used == 0 || used > (1u << bits)) ? (std::size_t(1) << bits) : used;
-    for (std::size_t i = 0; i < n; ++i) {
-      const std::uint8_t b = r.u8(), g = r.u8(), red = r.u8();
-      r.skip(1);
-      palette[i] = std::uint32_t(gdi::RGB(red, g, b));
-    }
-  }
-  const std::size_t stride = (std::size_t(width) * std::size_t(bits) + 31) / 32 * 4;
-  const std::size_t maskStride = (std::size_t(width) + 31) / 32 * 4;
-  const auto colour = r.bytes(stride * std::size_t(height));
-  // Some writers leave the mask out of 32-bit images; then nothing is masked.
-  const std::size_t maskBytes = maskStride * std::size_t(height);
-  const auto mask = r.has(maskBytes) ? r.bytes(maskBytes) : std::span<const std::uint8_t>{};
-
-  bool hasAlpha = false;
-  if (bits == 32)
-    for (std::size_t i = 3; i < colour.size(); i += 4) hasAlpha |= colour[i] != 0;
-
+  const Dib dib = readDib(d, DibHeight::HalfForIconMask);
+  const DibInfo& info = dib.info;
+  const int width = info.width, height = info.height;
   IconImage out;
-  out.bitCount = bits;
-  out.bitmap = gdi::Bitmap(width, height);
-  for (int y = 0; y < height; ++y) {
-    const std::uint8_t* s = colour.data() + stride * std::size_t(height - 1 - y);
-    const std::uint8_t* m =
-        mask.empty() ? nullptr : mask.data() + maskStride * std::size_t(height - 1 - y);
-    std::uint32_t* dst = out.bitmap.row(y);
-    for (int x = 0; x < width; ++x) {
-      std::uint32_t c = 0;
-      switch (bits) {
-        case 1: c = palette[(s[x >> 3] >> (7 - (x & 7))) & 1]; break;
-        case 4: c = palette[(s[x >> 1] >> ((x & 1) ? 0 : 4)) & 15]; break;
-        case 8: c = palette[s[x]]; break;
-        case 16: {
-          const int v = s[2 * x] | (s[2 * x + 1] << 8);
-          c = std::uint32_t(gdi::RGB((v >> 10 & 31) * 255 / 31, (v >> 5 & 31) * 255 / 31,
-                                     (v & 31) * 255 / 31));
-          break;
-        }
-        case 24: c = std::uint32_t(gdi::RGB(s[3 * x + 2], s[3 * x + 1], s[3 * x])); break;
-        default: {
-          const std::uint8_t* p = s + 4 * x;
-          if (hasAlpha) {
-            dst[x] = overWhite(p[2], p[1], p[0], p[3]);
-            continue;
-          }
-          c = std::uint32_t(gdi::RGB(p[2], p[1], p[0]));
-        }
+  out.bitCount = info.bitCount;
+  out.bitmap = dib.bitmap;
+  out.bitmap.setPixelFormat(gdi::PixelFormat::Device);  // drawn icons are plain pictures
+
+  // Alpha of 32-bit images lives in the stored rows' fourth bytes.
+  std::span<const std::uint8_t> colour;
+  if (info.bitCount == 32 && info.bitsOffset + info.imageBytes <= d.size())
+    colour = d.subspan(info.bitsOffset, info.imageBytes);
+  bool hasAlpha = false;
+  for (std::size_t i = 3; i < colour.size(); i += 4) hasAlpha |= colour[i] != 0;
+  const auto storedRow = [&](int y) { return info.topDown ? y : height - 1 - y; };
+  if (hasAlpha) {
+    for (int y = 0; y < height; ++y) {
+      const std::uint8_t* s = colour.data() + info.stride * std::size_t(storedRow(y));
+      std::uint32_t* dst = out.bitmap.row(y);
+      for (int x = 0; x < width; ++x) {
+        const std::uint32_t c = dst[x];
+        dst[x] = overWhite(int(c & 255), int(c >> 8 & 255), int(c >> 16 & 255), s[4 * x + 3]);
       }
-      const bool transparent = m && ((m[x >> 3] >> (7 - (x & 7))) & 1);
-      dst[x] = (transparent ? 0xFFFFFFu : 0u) ^ c;
     }
+    return out;
+  }
+  // Some writers leave the mask out of 32-bit images; then nothing is masked.
+  const std::size_t maskStride = dibStride(width, 1);
+  const std::size_t maskAt = info.bitsOffset + info.imageBytes;
+  if (maskAt > d.size() || d.size() - maskAt < maskStride * std::size_t(height)) {
+    if (info.bitCount == 32) return out;
+    invalid("mask cut short");
+  }
+  for (int y = 0; y < height; ++y) {
+    const std::uint8_t* m = d.data() + maskAt + maskStride * std::size_t(storedRow(y));
+    std::uint32_t* dst = out.bitmap.row(y);
+    for (int x = 0; x < width; ++x)
+      if ((m[x >> 3] >> (7 - (x & 7))) & 1) dst[x] ^= 0xFFFFFFu;
   }
   return out;
 }
