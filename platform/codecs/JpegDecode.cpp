@@ -14,9 +14,13 @@ namespace {
 
 using detail::JpegErrorManager;
 
-// A progressive file has a handful of scans; thousands of tiny ones only make
-// the decoder redo the whole picture again and again.
-constexpr int kMaxScans = 500;
+// A progressive file has a handful of scans (libjpeg writes ten); hundreds of
+// tiny ones only make the decoder walk the whole picture again and again.
+constexpr int kMaxScans = 100;
+// Drawing the picture after a scan costs a full output pass, so previews are
+// drawn only after real progress and only so many times.
+constexpr int kMaxPreviewPasses = 12;
+constexpr int kMinPreviewStep = 4;  // percent of the file between previews
 
 class Decompressor {
  public:
@@ -227,15 +231,19 @@ class JpegReader {
     c.buffered_image = TRUE;
     d_.call([&] { jpeg_start_decompress(&c); });
     report(0, false);
+    int previews = 0, lastPreview = -kMinPreviewStep;
     for (;;) {
       int status = 0;
       d_.call([&] { status = jpeg_consume_input(&c); });
       if (status == JPEG_REACHED_EOI || status == JPEG_SUSPENDED) break;
       if (c.input_scan_number > kMaxScans) Decompressor::fail("too many scans");
       const int consumed = inputPercent();
-      if (status == JPEG_SCAN_COMPLETED && options_.progressiveDisplay) {
+      if (status == JPEG_SCAN_COMPLETED && options_.progressiveDisplay &&
+          previews < kMaxPreviewPasses && consumed >= lastPreview + kMinPreviewStep) {
         outputPass(c.input_scan_number, consumed, consumed, false);
         report(consumed, true);
+        ++previews;
+        lastPreview = consumed;
       } else {
         report(consumed, false);
       }

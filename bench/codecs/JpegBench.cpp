@@ -1,0 +1,206 @@
+// JPEG and BMP files of 4000 x 4000 pixels, each beside the same work done by
+// libjpeg-turbo's own command-line tools (djpeg, cjpeg) on the same files from
+// a warm page cache. The ratio ours / theirs is the figure to watch; a tool's
+// process start (about a millisecond) is part of its time.
+//
+// BMP has no tool of its own there, so BMP reading is set beside cjpeg's work
+// on a .bmp input minus the same work on a .ppm input, and BMP writing beside
+// djpeg -bmp minus djpeg writing PPM: the difference is the tool's BMP code.
+#include <benchmark/benchmark.h>
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/codecs/Bmp.h"
+#include "platform/codecs/Jpeg.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A photograph-like picture: smooth shading, edges and fine noise.
+gdi::Bitmap photo() {
+  gdi::Bitmap b(4000, 4000);
+  std::uint32_t s = 12345;
+  for (int y = 0; y < b.height(); ++y) {
+    std::uint32_t* row = b.row(y);
+    for (int x = 0; x < b.width(); ++x) {
+      s = s * 1664525u + 1013904223u;
+      const int n = int(s >> 28) - 8;
+      const double wave = std::sin(x * 0.01) * std::cos(y * 0.013);
+      int r = int(128 + 100 * wave) + n;
+      int g = (x / 250 + y / 250) % 2 ? 200 + n : 60 + n;
+      int bl = (x * 255 / 4000 + y * 255 / 4000) / 2 + n;
+      r = std::clamp(r, 0, 255), g = std::clamp(g, 0, 255), bl = std::clamp(bl, 0, 255);
+      row[x] = std::uint32_t(gdi::RGB(r, g, bl));
+    }
+  }
+  return b;
+}
+
+void writeFile(const fs::path& p, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(p, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+// Input files, made once per run.
+struct Files {
+  fs::path dir = fs::temp_directory_path() / "qm-codec-bench";
+  fs::path jpg = dir / "photo.jpg";        // baseline, quality 90
+  fs::path bmp = dir / "photo.bmp";
+  fs::path ppm = dir / "photo.ppm";
+  gdi::Bitmap picture = photo();
+
+  Files() {
+    fs::create_directories(dir);
+    codecs::JpegEncodeOptions o;
+    o.quality = 90;
+    o.progressive = false;
+    writeFile(jpg, codecs::encodeJpeg(picture, o));
+    writeFile(bmp, codecs::writeBmp(picture));
+    std::vector<std::uint8_t> ppmBytes;
+    const std::string head = "P6\n4000 4000\n255\n";
+    ppmBytes.assign(head.begin(), head.end());
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x) {
+        const std::uint32_t c = picture.row(y)[x];
+        ppmBytes.push_back(std::uint8_t(c));
+        ppmBytes.push_back(std::uint8_t(c >> 8));
+        ppmBytes.push_back(std::uint8_t(c >> 16));
+      }
+    writeFile(ppm, ppmBytes);
+  }
+};
+
+const Files& files() {
+  static const Files f;
+  return f;
+}
+
+// Runs a tool to completion; false when it could not run or failed.
+bool run(const std::vector<std::string>& args) {
+  std::vector<char*> argv;
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+void tool(benchmark::State& state, const std::vector<std::string>& args) {
+  if (!run(args)) {
+    state.SkipWithError("tool not available");
+    return;
+  }
+  for (auto _ : state) run(args);
+}
+
+const std::string kOut = (fs::temp_directory_path() / "qm-codec-bench" / "out").string();
+
+// --- JPEG decoding -----------------------------------------------------------------
+
+void BM_Jpeg_Decode_Full_Ours(benchmark::State& state) {
+  const Files& f = files();
+  for (auto _ : state) {
+    codecs::JpegPicture p = codecs::readJpegFile(f.jpg);
+    benchmark::DoNotOptimize(p.bitmap.row(0));
+  }
+}
+void BM_Jpeg_Decode_Full_Djpeg(benchmark::State& state) {
+  tool(state, {"djpeg", "-outfile", "/dev/null", files().jpg.string()});
+}
+
+void BM_Jpeg_Decode_Eighth_Ours(benchmark::State& state) {
+  const Files& f = files();
+  codecs::JpegDecodeOptions o;
+  o.scale = codecs::JpegScale::Eighth;
+  for (auto _ : state) {
+    codecs::JpegPicture p = codecs::readJpegFile(f.jpg, o);
+    benchmark::DoNotOptimize(p.bitmap.row(0));
+  }
+}
+void BM_Jpeg_Decode_Eighth_Djpeg(benchmark::State& state) {
+  tool(state, {"djpeg", "-scale", "1/8", "-outfile", "/dev/null", files().jpg.string()});
+}
+
+// --- JPEG encoding -----------------------------------------------------------------
+
+void BM_Jpeg_Encode_Q90_Progressive_Ours(benchmark::State& state) {
+  const Files& f = files();
+  codecs::JpegEncodeOptions o;
+  o.quality = 90;
+  o.progressive = true;
+  for (auto _ : state) codecs::writeJpegFile(kOut + ".jpg", f.picture, o);
+}
+// The same without the safe save (temporary file, fsync, rename).
+void BM_Jpeg_Encode_Q90_Progressive_Ours_InMemory(benchmark::State& state) {
+  const Files& f = files();
+  codecs::JpegEncodeOptions o;
+  o.quality = 90;
+  o.progressive = true;
+  for (auto _ : state) {
+    std::vector<std::uint8_t> bytes = codecs::encodeJpeg(f.picture, o);
+    benchmark::DoNotOptimize(bytes.data());
+  }
+}
+void BM_Jpeg_Encode_Q90_Progressive_Cjpeg(benchmark::State& state) {
+  tool(state, {"cjpeg", "-quality", "90", "-progressive", "-outfile", kOut + ".jpg",
+               files().ppm.string()});
+}
+
+// --- BMP files -----------------------------------------------------------------------
+
+void BM_Bmp_ReadFile_Ours(benchmark::State& state) {
+  const Files& f = files();
+  for (auto _ : state) {
+    gdi::Bitmap b = codecs::readBmpFile(f.bmp);
+    benchmark::DoNotOptimize(b.row(0));
+  }
+}
+void BM_Bmp_WriteFile_Ours(benchmark::State& state) {
+  const Files& f = files();
+  for (auto _ : state) codecs::writeBmpFile(kOut + ".bmp", f.picture);
+}
+// cjpeg on .bmp and on .ppm input (fastest settings, so the reading shows).
+void BM_Bmp_Read_Cjpeg_FromBmp(benchmark::State& state) {
+  tool(state, {"cjpeg", "-quality", "10", "-dct", "fast", "-outfile", "/dev/null",
+               files().bmp.string()});
+}
+void BM_Bmp_Read_Cjpeg_FromPpm(benchmark::State& state) {
+  tool(state, {"cjpeg", "-quality", "10", "-dct", "fast", "-outfile", "/dev/null",
+               files().ppm.string()});
+}
+// djpeg writing .bmp and .ppm files.
+void BM_Bmp_Write_Djpeg_ToBmp(benchmark::State& state) {
+  tool(state, {"djpeg", "-bmp", "-dct", "fast", "-outfile", kOut + ".bmp", files().jpg.string()});
+}
+void BM_Bmp_Write_Djpeg_ToPpm(benchmark::State& state) {
+  tool(state, {"djpeg", "-dct", "fast", "-outfile", kOut + ".ppm", files().jpg.string()});
+}
+
+}  // namespace
+
+BENCHMARK(BM_Jpeg_Decode_Full_Ours)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Jpeg_Decode_Full_Djpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Jpeg_Decode_Eighth_Ours)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Jpeg_Decode_Eighth_Djpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Jpeg_Encode_Q90_Progressive_Ours)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Jpeg_Encode_Q90_Progressive_Ours_InMemory)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Jpeg_Encode_Q90_Progressive_Cjpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Bmp_ReadFile_Ours)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Bmp_Read_Cjpeg_FromBmp)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Bmp_Read_Cjpeg_FromPpm)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Bmp_WriteFile_Ours)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Bmp_Write_Djpeg_ToBmp)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Bmp_Write_Djpeg_ToPpm)->Unit(benchmark::kMillisecond)->UseRealTime();
