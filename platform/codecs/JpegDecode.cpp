@@ -162,6 +162,11 @@ class JpegReader {
     }
     std::fill(std::begin(lut_), std::end(lut_), std::uint32_t(palette[0]));
     for (int i = 0; i < n; ++i) lut_[i] = std::uint32_t(palette[std::size_t(i)]);
+    if (bitmap_.hasPalette() && bitmap_.palette() == palette) return;
+    // Setting a palette snaps every pixel to it; the rows are about to be
+    // rewritten, so make that cheap (one colour) rather than matching the
+    // previous pass pixel by pixel.
+    bitmap_.fill(gdi::clWhite);
     bitmap_.setPalette(std::move(palette));
   }
 
