@@ -1,18 +1,21 @@
 #include "app/Studio.h"
 
-#include <QApplication>
+#include "platform/ui/Application.h"
 
 #include "app/TPbook1.h"
+#include "app/Windows.h"
 
 namespace app {
 
 int runStudio(int argc, char** argv) {
-  QApplication application(argc, argv);
+  ui::Application application(argc, argv);
   QApplication::setApplicationName("Quillmoor");
   QApplication::setApplicationDisplayName("Quillmoor");
-  TPbook1 mainWindow;
-  mainWindow.show();
-  return QApplication::exec();
+  createWindows();
+  windows().Pbook1->show();
+  const int result = QApplication::exec();
+  destroyWindows();
+  return result;
 }
 
 }  // namespace app

@@ -10,8 +10,10 @@ function(qm_layer target)
       ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
     list(APPEND sources ${found})
   endforeach()
-  list(FILTER sources INCLUDE REGEX "\\.cpp$")
-  if(NOT sources)
+  # Headers stay in the source list so AUTOMOC sees every Q_OBJECT class.
+  set(cpp_sources ${sources})
+  list(FILTER cpp_sources INCLUDE REGEX "\\.cpp$")
+  if(NOT cpp_sources)
     # A layer whose folders hold no code yet still takes part in the graph.
     add_library(${target} INTERFACE)
     target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR})

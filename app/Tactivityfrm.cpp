@@ -1,0 +1,7 @@
+#include "app/Tactivityfrm.h"
+
+Tactivityfrm::Tactivityfrm(QWidget* parent) : QWidget(parent) {
+  setObjectName("Tactivityfrm");
+  setWindowTitle("Activity Assistant");
+  setWindowFlag(Qt::Window);
+}

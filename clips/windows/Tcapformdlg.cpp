@@ -1,0 +1,6 @@
+#include "clips/windows/Tcapformdlg.h"
+
+Tcapformdlg::Tcapformdlg(QWidget* parent) : QDialog(parent) {
+  setObjectName("Tcapformdlg");
+  setWindowTitle("Capture screen");
+}

@@ -1,0 +1,8 @@
+#pragma once
+#include <QWidget>
+
+class Tmorfshapeform : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Tmorfshapeform(QWidget* parent = nullptr);
+};

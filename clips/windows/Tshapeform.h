@@ -1,0 +1,8 @@
+#pragma once
+#include <QWidget>
+
+class Tshapeform : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Tshapeform(QWidget* parent = nullptr);
+};

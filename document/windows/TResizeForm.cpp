@@ -1,0 +1,6 @@
+#include "document/windows/TResizeForm.h"
+
+TResizeForm::TResizeForm(QWidget* parent) : QDialog(parent) {
+  setObjectName("TResizeForm");
+  setWindowTitle("Resize Image");
+}

@@ -1,0 +1,7 @@
+#include "media/windows/TALmaker.h"
+
+TALmaker::TALmaker(QWidget* parent) : QWidget(parent) {
+  setObjectName("TALmaker");
+  setWindowTitle("Play List Maker");
+  setWindowFlag(Qt::Window);
+}
