@@ -40,9 +40,12 @@ function(qm_test name)
   target_include_directories(test_${name} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(test_${name} PRIVATE qm_build_options qm_testsupport ${A_DEPS}
     GTest::gtest GTest::gmock)
+  # One variable only: gtest_discover_tests splits a property value at its
+  # semicolons, so a list of variables would lose all but the first. The
+  # offscreen platform is chosen by the test main, sanitizer options by test.sh.
   gtest_discover_tests(test_${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QM_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/${name}/data;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp;ASAN_OPTIONS=detect_leaks=1")
+    PROPERTIES ENVIRONMENT "QM_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/${name}/data")
 endfunction()
 
 # qm_bench(<name> DEPS <libraries...>): bench/<name>/*.cpp as one benchmark program.
