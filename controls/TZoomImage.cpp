@@ -119,7 +119,13 @@ void TZoomImage::paintEvent(QPaintEvent*) {
     if (testAttribute(Qt::WA_OpaquePaintEvent)) painter.fillRect(rect(), palette().window());
     return;
   }
-  painter.drawImage(QPoint(0, 0), ui::sharedImage(frame));
+  // Converted once per rendered frame to the backing store's own format, so
+  // repainting an unchanged view is a plain copy.
+  if (screenFrameRender_ != renderCount_ || screenFrame_.isNull()) {
+    screenFrame_ = ui::sharedImage(frame).convertToFormat(QImage::Format_RGB32);
+    screenFrameRender_ = renderCount_;
+  }
+  painter.drawImage(QPoint(0, 0), screenFrame_);
 }
 
 void TZoomImage::mousePressEvent(QMouseEvent* event) {

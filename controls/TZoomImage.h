@@ -7,6 +7,7 @@
 // Every setter does nothing while the view has no bitmap. Painting keeps the
 // last rendered frame and only renders again when the rectangle, the control
 // size, the stretch mode, the display flag or the bitmap changed.
+#include <QImage>
 #include <QPoint>
 #include <QWidget>
 
@@ -116,4 +117,7 @@ class TZoomImage : public QWidget {
   FrameKey frameKey_;
   bool frameValid_ = false;
   int renderCount_ = 0;
+  // The frame in the screen's pixel format, and the render it was made from.
+  QImage screenFrame_;
+  int screenFrameRender_ = -1;
 };
