@@ -25,16 +25,18 @@ bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
   return true;
 }
 
-// The program folder's "Bin", by any case of the name; the path to create
-// when there is none.
+// The program folder's "Bin", by any case of the name (the exact spelling
+// first); the path to create when there is none.
 fs::path programBinFolder(const fs::path& programFolder) {
+  const fs::path exact = programFolder / kResizeTempFolder;
   std::error_code ec;
+  if (fs::is_directory(exact, ec)) return exact;
   for (fs::directory_iterator it(programFolder, ec), end; !ec && it != end; it.increment(ec)) {
     if (sameNameIgnoringCase(it->path().filename().string(), kResizeTempFolder) &&
         it->is_directory(ec))
       return it->path();
   }
-  return programFolder / kResizeTempFolder;
+  return exact;
 }
 
 [[noreturn]] void failWrite(const fs::path& file, const std::string& why) {
