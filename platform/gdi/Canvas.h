@@ -97,7 +97,7 @@ class Canvas {
   StretchMode stretchMode = StretchMode::BlackOnWhite;
   std::uint32_t copyMode = SRCCOPY;
 
-  // --- lines and figures (Shapes.cpp) --------------------------------------
+  // --- lines and figures (Lines.cpp, Figures.cpp, Polygon.cpp, FloodFill.cpp)
   Point penPos() const { return penPos_; }
   void moveTo(int x, int y) { penPos_ = {x, y}; }
   // Draws from the pen position to (x, y); one-pixel pens leave out the end

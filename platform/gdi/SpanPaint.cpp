@@ -26,9 +26,19 @@ void SpanList::normalize() {
     std::vector<std::uint32_t> next(start.begin(), start.end() - 1);
     for (const Span& s : spans_) sorted[next[std::size_t(s.y - ymin)]++] = s;
     for (std::size_t r = 0; r + 1 < start.size(); ++r) {
-      auto b = sorted.begin() + start[r], e = sorted.begin() + start[r + 1];
-      if (e - b > 1)
+      Span* b = sorted.data() + start[r];
+      Span* e = sorted.data() + start[r + 1];
+      if (e - b > 32) {
         std::sort(b, e, [](const Span& a, const Span& c) { return a.x1 < c.x1; });
+      } else {
+        // Rows mostly hold a handful of spans: insertion sort is cheapest.
+        for (Span* i = b + 1; i < e; ++i) {
+          const Span v = *i;
+          Span* j = i;
+          for (; j > b && (j - 1)->x1 > v.x1; --j) *j = *(j - 1);
+          *j = v;
+        }
+      }
     }
   } else {
     sorted = spans_;
@@ -203,11 +213,32 @@ void paintSpan(Bitmap& bitmap, int y, int x1, int x2, const Ink& ink) {
   bitmap.markDirty({x1, y, x2, y + 1});
 }
 
+namespace {
+
+inline void prefetchForWrite(const void* p) {
+#if defined(__GNUC__) || defined(__clang__)
+  __builtin_prefetch(p, 1);
+#else
+  (void)p;
+#endif
+}
+
+}  // namespace
+
 void paintSpans(Bitmap& bitmap, const SpanList& spans, const Ink& ink) {
   if (ink.kind == Ink::Kind::None || spans.empty() || bitmap.empty()) return;
   const int w = bitmap.width(), h = bitmap.height();
   Rect touched;
-  for (const Span& s : spans.spans()) {
+  const std::vector<Span>& list = spans.spans();
+  constexpr std::size_t kAhead = 16;
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const Span& s = list[i];
+    if (i + kAhead < list.size()) {
+      const Span& n = list[i + kAhead];
+      // Spans of thin strokes are scattered over the rows: fetching ahead
+      // keeps several cache misses in flight.
+      if (n.y >= 0 && n.y < h && n.x1 >= 0 && n.x1 < w) prefetchForWrite(bitmap.row(n.y) + n.x1);
+    }
     if (s.y < 0 || s.y >= h) continue;
     const int x1 = std::max(s.x1, 0), x2 = std::min(s.x2, w);
     if (x1 >= x2) continue;
