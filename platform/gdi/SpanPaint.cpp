@@ -10,35 +10,45 @@ void SpanList::normalize() {
     normalized_ = true;
     return;
   }
-  // Counting sort by row (figures cover few rows per span, many spans per
-  // row only for wide strokes), then a sort of each row's spans by column.
+  // Spans are sorted by counting: by row alone when rows hold few spans
+  // (figures), or by column and then, stably, by row when many spans share
+  // rows (strokes crossing themselves, flood fills), which avoids sorting
+  // within rows. Coordinates spread too far for counting fall back to a sort.
   int ymin = std::numeric_limits<int>::max(), ymax = std::numeric_limits<int>::min();
+  int xmin = std::numeric_limits<int>::max(), xmax = std::numeric_limits<int>::min();
   for (const Span& s : spans_) {
     ymin = std::min(ymin, s.y);
     ymax = std::max(ymax, s.y);
+    xmin = std::min(xmin, s.x1);
+    xmax = std::max(xmax, s.x1);
   }
-  std::vector<Span> sorted(spans_.size());
+  const std::int64_t limit = std::int64_t(spans_.size()) * 4 + 1024;
   const std::int64_t rows = std::int64_t(ymax) - ymin + 1;
-  if (rows <= std::int64_t(spans_.size()) * 4 + 1024) {
-    std::vector<std::uint32_t> start(std::size_t(rows) + 1, 0);
-    for (const Span& s : spans_) ++start[std::size_t(s.y - ymin) + 1];
-    for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
-    std::vector<std::uint32_t> next(start.begin(), start.end() - 1);
-    for (const Span& s : spans_) sorted[next[std::size_t(s.y - ymin)]++] = s;
-    for (std::size_t r = 0; r + 1 < start.size(); ++r) {
-      Span* b = sorted.data() + start[r];
-      Span* e = sorted.data() + start[r + 1];
-      if (e - b > 32) {
-        std::sort(b, e, [](const Span& a, const Span& c) { return a.x1 < c.x1; });
-      } else {
-        // Rows mostly hold a handful of spans: insertion sort is cheapest.
-        for (Span* i = b + 1; i < e; ++i) {
-          const Span v = *i;
-          Span* j = i;
-          for (; j > b && (j - 1)->x1 > v.x1; --j) *j = *(j - 1);
-          *j = v;
-        }
-      }
+  const std::int64_t cols = std::int64_t(xmax) - xmin + 1;
+  std::vector<Span> sorted(spans_.size());
+  // Stable counting sort of `from` into `to` by key(s) in [0, range).
+  auto countingSort = [](const std::vector<Span>& from, std::vector<Span>& to, std::size_t range,
+                         auto key) {
+    std::vector<std::uint32_t> next(range + 1, 0);
+    for (const Span& s : from) ++next[key(s) + 1];
+    for (std::size_t i = 1; i < next.size(); ++i) next[i] += next[i - 1];
+    for (const Span& s : from) to[next[key(s)]++] = s;
+  };
+  auto byRow = [ymin](const Span& s) { return std::size_t(std::int64_t(s.y) - ymin); };
+  auto byCol = [xmin](const Span& s) { return std::size_t(std::int64_t(s.x1) - xmin); };
+  if (rows <= limit && cols <= limit && spans_.size() > 4 * std::size_t(rows)) {
+    countingSort(spans_, sorted, std::size_t(cols), byCol);
+    countingSort(sorted, spans_, std::size_t(rows), byRow);
+    std::swap(sorted, spans_);
+  } else if (rows <= limit) {
+    countingSort(spans_, sorted, std::size_t(rows), byRow);
+    for (std::size_t b = 0; b < sorted.size();) {
+      std::size_t e = b + 1;
+      while (e < sorted.size() && sorted[e].y == sorted[b].y) ++e;
+      if (e - b > 1)
+        std::sort(sorted.begin() + std::ptrdiff_t(b), sorted.begin() + std::ptrdiff_t(e),
+                  [](const Span& a, const Span& c) { return a.x1 < c.x1; });
+      b = e;
     }
   } else {
     sorted = spans_;

@@ -167,11 +167,20 @@ Stroke strokePath(std::span<const Point> points, bool closed, const Pen& pen, bo
 
   const int width = penPixelWidth(pen);
   if (width > 1) {
+    std::int64_t rows = 0;
+    for (std::size_t i = 0; i < segments; ++i) {
+      const auto [a, b] = segment(i);
+      const std::int64_t dy = clampCoord(b.y) - clampCoord(a.y);
+      rows += std::min<std::int64_t>((dy < 0 ? -dy : dy) + width + 1, clip.height());
+    }
+    stroke.ink.reserve(std::size_t(rows));
     for (std::size_t i = 0; i < segments; ++i) {
       const auto [a, b] = segment(i);
       addCapsule(stroke.ink, a, b, width, clip);
     }
-    stroke.ink.normalize();
+    // A single capsule already has one span per row, top to bottom.
+    if (segments == 1) stroke.ink.markNormalized();
+    else stroke.ink.normalize();
     return stroke;
   }
 

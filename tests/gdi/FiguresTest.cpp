@@ -46,6 +46,14 @@ Grid mirrored(Grid g, bool horizontally) {
 
 bool is(const Bitmap& b, int x, int y, TColor c) { return b.pixel(x, y) == c; }
 
+int countColorsOutside(const Bitmap& b, std::initializer_list<TColor> colors) {
+  int n = 0;
+  for (int y = 0; y < b.height(); ++y)
+    for (int x = 0; x < b.width(); ++x)
+      n += std::find(colors.begin(), colors.end(), b.pixel(x, y)) == colors.end();
+  return n;
+}
+
 }  // namespace
 
 TEST(Rectangle, OutlineTakesThePenAndInteriorTheBrush) {
@@ -329,4 +337,20 @@ TEST(FrameRect, DrawsAOnePixelFrameWithTheBrush) {
   c.brush.setStyle(BrushStyle::Clear);
   c.frameRect({1, 1, 6, 5});
   EXPECT_EQ(testing_support::countColor(b, clWhite), 42);
+}
+
+TEST(Figures, PaletteBitmapsStoreTheNearestPaletteColour) {
+  Bitmap b(20, 20);
+  b.setPixelFormat(PixelFormat::Bits4);
+  Canvas& c = b.canvas();
+  c.pen.color = RGB(10, 10, 240);
+  c.pen.width = 3;
+  c.brush.setColor(RGB(250, 5, 5));
+  c.ellipse(2, 2, 18, 18);
+  c.moveTo(0, 19);
+  c.lineTo(19, 0);
+  EXPECT_EQ(b.pixel(7, 7), clRed);
+  EXPECT_EQ(b.pixel(10, 2), clBlue);
+  EXPECT_EQ(b.pixel(1, 18), clBlue);
+  EXPECT_EQ(countColorsOutside(b, {clWhite, clRed, clBlue}), 0);
 }

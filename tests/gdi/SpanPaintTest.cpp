@@ -92,3 +92,35 @@ TEST(Brush, ColouringAClearBrushMakesItSolidAndStylesEndPatterns) {
   b.setStyle(BrushStyle::Cross);
   EXPECT_EQ(b.bitmap(), nullptr);
 }
+
+TEST(SpanList, NormalizeAgreesWithAPixelSetForCrowdedAndSparseRows) {
+  // Many spans per row (self-crossing strokes) and rows far apart take
+  // different sorting paths; all must give the same sorted, merged result.
+  std::uint32_t seed = 5;
+  auto rnd = [&](int n) {
+    seed = seed * 1664525u + 1013904223u;
+    return int((seed >> 8) % std::uint32_t(n));
+  };
+  for (int round = 0; round < 30; ++round) {
+    const int rows = 1 + rnd(round % 3 == 0 ? 3 : 40), width = 1 + rnd(300);
+    const int spread = round % 5 == 4 ? 1000000 : 1;
+    SpanList list;
+    std::vector<std::vector<bool>> covered(std::size_t(rows), std::vector<bool>(std::size_t(width), false));
+    for (int i = 0, n = rnd(400); i < n; ++i) {
+      const int y = rnd(rows), x1 = rnd(width), x2 = x1 + 1 + rnd(width - x1);
+      list.add(y * spread - 7, x1 - 50, x2 - 50);
+      for (int x = x1; x < x2; ++x) covered[std::size_t(y)][std::size_t(x)] = true;
+    }
+    list.normalize();
+    std::vector<Span> expected;
+    for (int y = 0; y < rows; ++y)
+      for (int x = 0; x < width; ++x) {
+        if (!covered[std::size_t(y)][std::size_t(x)]) continue;
+        if (!expected.empty() && expected.back().y == y * spread - 7 && expected.back().x2 == x - 50)
+          ++expected.back().x2;
+        else
+          expected.push_back({y * spread - 7, x - 50, x - 49});
+      }
+    ASSERT_EQ(list.spans(), expected) << "round " << round;
+  }
+}
