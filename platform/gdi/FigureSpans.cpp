@@ -95,10 +95,6 @@ FigureCoverage figureCoverage(const Rect& box, FigureKind kind, int cornerWidth,
   RoundedBox inner{cx, cy, ha - p, hb - p, 0, 0, false};
   inner.rx = std::clamp<std::int64_t>(rx - p, 0, std::max<std::int64_t>(inner.ha, 0));
   inner.ry = std::clamp<std::int64_t>(ry - p, 0, std::max<std::int64_t>(inner.hb, 0));
-  if (kind == FigureKind::Ellipse) {
-    inner.rx = std::max<std::int64_t>(inner.ha, 0);
-    inner.ry = std::max<std::int64_t>(inner.hb, 0);
-  }
 
   cov.cx2 = cx;
   cov.cy2 = cy;
