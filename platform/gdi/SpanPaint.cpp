@@ -147,8 +147,10 @@ Ink Ink::ofBrush(const Brush& brush, int rop2) {
   }
 }
 
-bool hatchBit(BrushStyle style, int x, int y) {
-  // 8 x 8 hatch cells; bit 7 of a row byte is the cell's leftmost pixel.
+namespace {
+
+// The row byte of an 8 x 8 hatch cell; bit 7 is the cell's leftmost pixel.
+std::uint8_t hatchRow(BrushStyle style, int y) {
   static constexpr std::uint8_t kHatches[6][8] = {
       {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xff, 0x00},  // horizontal
       {0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08},  // vertical
@@ -158,9 +160,13 @@ bool hatchBit(BrushStyle style, int x, int y) {
       {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81},  // diagonal cross
   };
   const int i = int(style) - int(BrushStyle::Horizontal);
-  if (i < 0 || i > 5) return false;
-  return (kHatches[i][y & 7] >> (7 - (x & 7))) & 1;
+  if (i < 0 || i > 5) return 0;
+  return kHatches[i][y & 7];
 }
+
+}  // namespace
+
+bool hatchBit(BrushStyle style, int x, int y) { return (hatchRow(style, y) >> (7 - (x & 7))) & 1; }
 
 namespace {
 
@@ -186,8 +192,16 @@ void paintRun(Bitmap& bitmap, int y, int x1, int x2, const Ink& ink) {
     case Ink::Kind::Solid: applyMasks(p, n, rop2Masks(ink.rop2, ink.color)); break;
     case Ink::Kind::Hatch: {
       const Rop2Masks m = rop2Masks(ink.rop2, ink.color);
-      for (int x = x1; x < x2; ++x)
-        if (hatchBit(ink.hatch, x, y)) row[x] = (row[x] & m.andMask) ^ m.xorMask;
+      const unsigned bits = hatchRow(ink.hatch, y);
+      if (bits == 0xFF) {
+        applyMasks(p, n, m);
+        break;
+      }
+      // Visit only the hatch's columns: every eighth pixel from each set bit.
+      for (int k = 0; k < 8; ++k) {
+        if (!((bits >> (7 - k)) & 1)) continue;
+        for (int x = x1 + ((k - x1) & 7); x < x2; x += 8) row[x] = (row[x] & m.andMask) ^ m.xorMask;
+      }
       break;
     }
     case Ink::Kind::Pattern: {

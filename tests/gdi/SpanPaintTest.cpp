@@ -124,3 +124,19 @@ TEST(SpanList, NormalizeAgreesWithAPixelSetForCrowdedAndSparseRows) {
     ASSERT_EQ(list.spans(), expected) << "round " << round;
   }
 }
+
+TEST(SpanPaint, HatchedSpansPaintExactlyTheHatchPixels) {
+  for (int s = int(BrushStyle::Horizontal); s <= int(BrushStyle::DiagCross); ++s) {
+    Brush brush;
+    brush.setColor(clBlack);
+    brush.setStyle(BrushStyle(s));
+    Bitmap b(40, 16);
+    for (int y = 0; y < 16; ++y) paintSpan(b, y, (y * 7) % 13 - 3, 40 - y, Ink::ofBrush(brush, R2_COPYPEN));
+    for (int y = 0; y < 16; ++y)
+      for (int x = 0; x < 40; ++x) {
+        const bool inSpan = x >= (y * 7) % 13 - 3 && x < 40 - y;
+        EXPECT_EQ(b.pixel(x, y) == clBlack, inSpan && hatchBit(BrushStyle(s), x, y))
+            << "style " << s << " at " << x << "," << y;
+      }
+  }
+}
