@@ -5,6 +5,8 @@ dir="$1"; shift
 targets=()
 for t in "$@"; do targets+=(--target "$t"); done
 export CCACHE_BASEDIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# Share cached objects between checkouts in different folders (debug info keeps the first path).
+export CCACHE_NOHASHDIR=1
 if ! cmake --build "$dir" -j"$(nproc)" "${targets[@]}" >"$dir/build.log" 2>&1; then
   grep -vE '^\[[0-9]+/[0-9]+\] ' "$dir/build.log" | head -n 150
   echo "Build failed (full log: $dir/build.log)"
