@@ -237,6 +237,7 @@ void Reader::byte(std::uint8_t b) {
 
 void Reader::character(char16_t c) {
   if (skipping()) return;
+  if (c < 0x20 && c != '\t') return;  // control characters are not text
   switch (state_.destination) {
     case Destination::Text:
       if (state_.format.font.isEmpty()) {
@@ -253,7 +254,7 @@ void Reader::character(char16_t c) {
       if (c == ';') {
         if (!fontName_.trimmed().isEmpty()) fonts_[fontId_] = fontName_.trimmed();
         fontName_.clear();
-      } else {
+      } else if (c >= 0x20 && c != 0x2028 && c != 0x2029) {
         fontName_ += QChar(c);
       }
       break;

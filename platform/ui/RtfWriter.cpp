@@ -21,6 +21,8 @@ void appendText(std::string& out, const QString& text, bool inFontTable = false)
     if (c == '\\' || c == '{' || c == '}') {
       out += '\\';
       out += char(c);
+    } else if (inFontTable && (c == '\t' || c == 0x2028 || c == 0x2029)) {
+      continue;  // a face name is one plain line
     } else if (c == '\t') {
       out += "\\tab ";
     } else if (c == 0x2028) {

@@ -8,6 +8,7 @@
 
 #include "platform/ui/RtfReader.h"
 #include "platform/ui/RtfWriter.h"
+#include "support/TestData.h"
 
 using ui::Alignment;
 using ui::CharFormat;
@@ -171,14 +172,16 @@ TEST(RtfReader, LooksLikeRtf) {
 
 // Inputs that once broke the reader (found by fuzzing) stay in the data folder.
 TEST(RtfReader, CrashInputsReplay) {
-  const char* root = std::getenv("QM_TEST_DATA");
-  ASSERT_NE(root, nullptr);
-  QDir dir(QString::fromLocal8Bit(root) + "/rtf");
+  QDir dir(QString::fromStdString(testing_support::testDataDir()) + "/rtf");
+  ASSERT_TRUE(dir.exists()) << dir.path().toStdString();
+  int files = 0;
   for (const QString& name : dir.entryList(QDir::Files)) {
     QFile f(dir.filePath(name));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
     const RichDocument doc = ui::readRtf(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     (void)ui::writeRtf(doc);
+    ++files;
   }
+  EXPECT_GT(files, 0);
 }
