@@ -125,7 +125,7 @@ void Reader::word(const RtfToken& t) {
   const std::string_view w = t.word;
   const int p = t.param;
   const bool on = !t.hasParam || p != 0;
-  if (pendingSkip_ > 0 && state_.destination == Destination::Text) {
+  if (pendingSkip_ > 0 && !skipping()) {
     --pendingSkip_;  // a control word counts as one fallback character
     return;
   }
@@ -145,6 +145,16 @@ void Reader::word(const RtfToken& t) {
     return;
   }
   if (state_.destination == Destination::Skip) return;
+  // Unicode characters, in the text and in face names alike.
+  if (w == "uc") {
+    state_.ucSkip = std::clamp(p, 0, 16);
+    return;
+  }
+  if (w == "u") {
+    character(char16_t(std::uint16_t(std::int16_t(p))));
+    pendingSkip_ = state_.ucSkip;
+    return;
+  }
   if (state_.destination == Destination::FontTable) {
     if (w == "f") {
       fontId_ = p;
@@ -189,11 +199,6 @@ void Reader::word(const RtfToken& t) {
   else if (w == "cf") {
     f.color = p > 0 && std::size_t(p) < colors_.size() ? colors_[std::size_t(p)] : std::nullopt;
   }
-  else if (w == "uc") state_.ucSkip = std::clamp(p, 0, 16);
-  else if (w == "u") {
-    character(char16_t(std::uint16_t(std::int16_t(p))));
-    pendingSkip_ = state_.ucSkip;
-  }
   else if (w == "emdash") character(0x2014);
   else if (w == "endash") character(0x2013);
   else if (w == "bullet") character(0x2022);
@@ -210,7 +215,7 @@ void Reader::symbol(char s) {
     state_.starred = true;
     return;
   }
-  if (pendingSkip_ > 0 && state_.destination == Destination::Text) {
+  if (pendingSkip_ > 0 && !skipping()) {
     --pendingSkip_;
     return;
   }
@@ -228,7 +233,7 @@ void Reader::symbol(char s) {
 
 void Reader::byte(std::uint8_t b) {
   if (skipping()) return;
-  if (state_.destination == Destination::Text && pendingSkip_ > 0) {
+  if (pendingSkip_ > 0) {
     --pendingSkip_;
     return;
   }

@@ -51,6 +51,20 @@ const char* alignmentWord(Alignment a) {
   return "\\ql";
 }
 
+// The runs as written: without a face they are in Arial, and neighbours
+// that end up alike become one run.
+std::vector<TextRun> effectiveRuns(const Paragraph& p) {
+  std::vector<TextRun> runs;
+  for (TextRun r : p.runs) {
+    if (r.format.font.isEmpty()) r.format.font = QStringLiteral("Arial");
+    if (!runs.empty() && runs.back().format == r.format)
+      runs.back().text += r.text;
+    else
+      runs.push_back(std::move(r));
+  }
+  return runs;
+}
+
 }  // namespace
 
 std::string writeRtf(const RichDocument& doc) {
@@ -81,10 +95,9 @@ std::string writeRtf(const RichDocument& doc) {
   for (const Paragraph& p : doc.paragraphs) {
     out += "\\pard";
     out += alignmentWord(p.alignment);
-    for (const TextRun& r : p.runs) {
+    for (const TextRun& r : effectiveRuns(p)) {
       const CharFormat& f = r.format;
-      const QString face = f.font.isEmpty() ? QStringLiteral("Arial") : f.font;
-      const auto font = std::find(fonts.begin(), fonts.end(), face) - fonts.begin();
+      const auto font = std::find(fonts.begin(), fonts.end(), f.font) - fonts.begin();
       out += "{\\f" + std::to_string(font) + "\\fs" + std::to_string(f.halfPoints);
       if (f.bold) out += "\\b";
       if (f.italic) out += "\\i";
