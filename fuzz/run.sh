@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # run.sh <reader> [seconds] [extra libFuzzer options...]
 # Builds the fuzz targets with clang in build/fuzz and fuzzes one reader
-# (bmp, jpeg, ico, wmf, emf) for the given time (default 600 s), starting from
+# (bmp, jpeg, ico, wmf, emf, rtf) for the given time (default 600 s), starting from
 # fuzz/corpus/<reader>. New inputs go to build/fuzz/corpus/<reader>; crashes to
 # build/fuzz/crashes/<reader>/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-reader="${1:?reader: bmp, jpeg, ico, wmf or emf}"
+reader="${1:?reader: bmp, jpeg, ico, wmf, emf or rtf}"
 seconds="${2:-600}"
 shift $(( $# >= 2 ? 2 : 1 ))
 build="$root/build/fuzz"
@@ -20,6 +20,9 @@ mkdir -p "$build/corpus/$reader" "$build/crashes/$reader"
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export ASAN_OPTIONS="detect_leaks=1"
-exec "$build/fuzz/fuzz_$reader" "$build/corpus/$reader" "$root/fuzz/corpus/$reader" \
+# A reader's dictionary of tokens (fuzz/<reader>.dict), when it has one.
+dict=()
+[ -f "$root/fuzz/$reader.dict" ] && dict=(-dict="$root/fuzz/$reader.dict")
+exec "$build/fuzz/fuzz_$reader" "$build/corpus/$reader" "$root/fuzz/corpus/$reader" "${dict[@]}" \
   -max_total_time="$seconds" -timeout=10 -rss_limit_mb=3000 -max_len=65536 \
   -artifact_prefix="$build/crashes/$reader/" -print_final_stats=1 "$@"
