@@ -20,6 +20,8 @@ mkdir -p "$build/corpus/$reader" "$build/crashes/$reader"
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export ASAN_OPTIONS="detect_leaks=1"
+# Fontconfig and Qt keep caches for the life of the process.
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 # A reader's dictionary of tokens (fuzz/<reader>.dict), when it has one.
 dict=()
 [ -f "$root/fuzz/$reader.dict" ] && dict=(-dict="$root/fuzz/$reader.dict")

@@ -17,6 +17,15 @@ constexpr int kMaxPenWidth = 1000;
 constexpr int kMaxFontHeight = 2000;
 // Default font height when a font asks for "any size".
 constexpr int kDefaultFontHeight = -13;
+// Every new face, size and style costs a font lookup (fontconfig and glyph
+// set-up, milliseconds each). Real pictures use a handful; past this many
+// distinct fonts, text is drawn with the nearest one already used.
+constexpr std::size_t kMaxDistinctFonts = 48;
+
+bool sameFont(const gdi::Font& a, const gdi::Font& b) {
+  return a.name == b.name && a.height == b.height && a.style == b.style &&
+         a.escapement == b.escapement;
+}
 
 int clampCoord(double v) {
   if (!(v == v)) return 0;  // NaN
@@ -440,7 +449,12 @@ void MetafilePlayer::textOut(double x, double y, const std::string& utf8) {
   if (utf8.empty()) return;
   gdi::Canvas& c = bitmap_->canvas();
   gdi::Font f;
-  if (!dc.font.face.empty()) f.name = dc.font.face;
+  // Face names with control characters are damage, not fonts.
+  const std::string& face = dc.font.face;
+  if (!face.empty() && std::none_of(face.begin(), face.end(), [](char ch) {
+        return static_cast<unsigned char>(ch) < 0x20;
+      }))
+    f.name = face;
   const double h = dc.font.height * scaleY();
   int height = std::isfinite(h) ? int(std::lround(h)) : 0;
   if (height == 0) height = kDefaultFontHeight;
@@ -450,6 +464,21 @@ void MetafilePlayer::textOut(double x, double y, const std::string& utf8) {
             (dc.font.underline ? gdi::fsUnderline : 0u) |
             (dc.font.strikeOut ? gdi::fsStrikeOut : 0u);
   f.escapement = dc.font.escapement;
+  const auto seen = std::find_if(fontsSeen_.begin(), fontsSeen_.end(),
+                                 [&](const gdi::Font& g) { return sameFont(f, g); });
+  if (seen == fontsSeen_.end()) {
+    if (fontsSeen_.size() < kMaxDistinctFonts) {
+      fontsSeen_.push_back(f);
+    } else {
+      const auto nearest = std::min_element(
+          fontsSeen_.begin(), fontsSeen_.end(), [&](const gdi::Font& a, const gdi::Font& b) {
+            return std::abs(a.height - f.height) < std::abs(b.height - f.height);
+          });
+      const gdi::TColor colour = f.color;
+      f = *nearest;
+      f.color = colour;
+    }
+  }
   c.font = f;
   if (dc.bkOpaque) {
     c.brush.clearBitmap();

@@ -154,6 +154,8 @@ class MetafilePlayer {
   double unitsPerMmX_, unitsPerMmY_;
   std::vector<GdiObject> objects_;
   std::vector<DcState> saved_;
+  // Fonts the picture has asked for so far (see textOut).
+  std::vector<gdi::Font> fontsSeen_;
 };
 
 // Colour of a COLORREF (0x00BBGGRR; palette flags dropped).
