@@ -13,7 +13,7 @@ namespace {
 // accept that nothing visible changes, near enough that no primitive walks
 // billions of rows or overflows.
 constexpr double kCoordinateLimit = double(1 << 20);
-constexpr int kMaxPenWidth = 1000;
+constexpr int kMaxPenWidth = 256;
 constexpr int kMaxFontHeight = 2000;
 // Default font height when a font asks for "any size".
 constexpr int kDefaultFontHeight = -13;
@@ -268,7 +268,8 @@ void MetafilePlayer::applyPen(gdi::Canvas& c) const {
   gdi::Pen pen;
   pen.color = dc.pen.color;
   pen.style = penStyleOf(dc.pen.style);
-  const double w = dc.pen.width * (scaleX() + scaleY()) / 2;
+  // The width is a horizontal length, as the platform maps it.
+  const double w = dc.pen.width * scaleX();
   pen.width = std::clamp(int(std::lround(std::isfinite(w) ? w : 1.0)), 1, kMaxPenWidth);
   pen.mode = penModeOf(dc.rop2);
   c.pen = pen;
@@ -391,7 +392,8 @@ void MetafilePlayer::arc(ArcKind kind, double l, double t, double r, double b, d
   double a2 = std::atan2(-(e.y - cy) * rx, (e.x - cx) * ry);
   if (a2 <= a1) a2 += 2 * std::numbers::pi;
   const double sweep = a2 - a1;
-  const int steps = std::clamp(int(sweep * (rx + ry) / 4), 8, 2048);
+  // About one segment per 4 pixels of the curve; more only slows wide pens.
+  const int steps = std::clamp(int(sweep * (rx + ry) / 8), 8, 512);
   std::vector<gdi::Point> pts;
   if (kind == ArcKind::Pie) pts.push_back({int(std::lround(cx)), int(std::lround(cy))});
   for (int i = 0; i <= steps; ++i) {
