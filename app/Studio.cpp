@@ -1,20 +1,32 @@
 #include "app/Studio.h"
 
-#include "platform/ui/Application.h"
-
+#include "app/Look.h"
 #include "app/TPbook1.h"
 #include "app/Windows.h"
+#include "platform/ui/Application.h"
 
 namespace app {
+
+void startStudio(const StartOptions& options) {
+  if (options.applyLook)
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance())) applyLook(*application);
+  createWindows();
+  if (options.show) windows().Pbook1->show();
+}
+
+void stopStudio() { destroyWindows(); }
 
 int runStudio(int argc, char** argv) {
   ui::Application application(argc, argv);
   QApplication::setApplicationName("Quillmoor");
   QApplication::setApplicationDisplayName("Quillmoor");
-  createWindows();
-  windows().Pbook1->show();
+  // Satellite windows may stay open; closing the main window ends the program.
+  QApplication::setQuitOnLastWindowClosed(false);
+  startStudio();
+  QObject::connect(windows().Pbook1, &TPbook1::closed, &application, &QCoreApplication::quit,
+                   Qt::QueuedConnection);
   const int result = QApplication::exec();
-  destroyWindows();
+  stopStudio();
   return result;
 }
 

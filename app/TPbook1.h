@@ -1,19 +1,425 @@
 #pragma once
-#include <QLabel>
+// The main window: owns the picture (the bitmap of `ptbox1`) and its companion
+// images, carries the menus, the tool bar, the side panel and the nine pages,
+// and opens every other window. Other windows read and write its controls and
+// state directly, so they are public members named as the program names them.
+//
+// The class is split by concern:
+//   TPbook1_layout.cpp    building the controls, menus and tool bar
+//   TPbook1_start.cpp     start-up, page set-up, show, close, resize, status bar
+//   TPbook1_help.cpp      the help pages on "Getting Started"
+//   TPbook1_commands.cpp  the menu and tool bar commands
+//   TPbook1_window.cpp    roll up / down, widths, scroll bars, stay-on-top
+//   TPbook1_drop.cpp      files dropped from the desktop, images dropped on "Drag To"
+//   TPbook1_file.cpp      close check and save as
+//   TPbook1_pending.cpp   routines whose work comes with later parts of the studio
 #include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <functional>
 
+#include "app/ZoomStandIn.h"  // controls/TZoomImage.h once it lands
 #include "platform/gdi/Bitmap.h"
+#include "platform/gdi/Geometry.h"
+#include "platform/ui/DialogTypes.h"
 
-// The main window: holds the picture being edited.
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QScrollArea;
+class QStatusBar;
+class QTabWidget;
+class QTimer;
+class QToolBar;
+class QToolButton;
+
+namespace ui {
+class ImageControl;
+class RichEdit;
+class ShapeControl;
+class SpinEdit;
+}  // namespace ui
+
 class TPbook1 : public QMainWindow {
   Q_OBJECT
  public:
   explicit TPbook1(QWidget* parent = nullptr);
+  ~TPbook1() override;
 
-  gdi::Bitmap& picture() { return picture_; }
-  void showPicture();
+  // ===== the picture and its companion images ================================
+  // The picture is ptbox1's bitmap.
+  gdi::Bitmap& picture();
+  ui::ImageControl* ptbox1 = nullptr;
+  ui::ImageControl* mask1 = nullptr;     // mask of the clip (hidden)
+  ui::ImageControl* clpmap1 = nullptr;   // the clip; its position is the clip offset (hidden)
+  ui::ImageControl* maskback = nullptr;  // copy of the mask (hidden)
+  ui::ImageControl* image2 = nullptr;    // the undo copy, on "View Undo"
+  ui::ImageControl* zmbk = nullptr;      // zoom backup (hidden)
+  ui::ImageControl* im2back = nullptr;   // spare copy of the undo copy (hidden)
+  ui::ImageControl* redo = nullptr;      // the redo copy (hidden)
+  TZoomImage* zm1 = nullptr;             // the zoom view, on "View Zoom"
+  // Bezier handles over the picture (hidden).
+  ui::ShapeControl* s1 = nullptr;
+  ui::ShapeControl* s2 = nullptr;
+  ui::ShapeControl* s3 = nullptr;
+  ui::ShapeControl* s4 = nullptr;
+
+  // ===== side panel ===========================================================
+  QFrame* CoolBar1 = nullptr;
+  QWidget* Panel1 = nullptr;
+  QToolButton* undoptb1 = nullptr;
+  QToolButton* redoptb1 = nullptr;
+  QToolButton* zmbuton = nullptr;
+  QToolButton* zmbutoff = nullptr;
+  QToolButton* SpeedButton2 = nullptr;  // help on the paste panel
+  QToolButton* SpeedButton8 = nullptr;  // width 640
+  QToolButton* SpeedButton9 = nullptr;  // width 380
+  QLabel* coord1 = nullptr;
+  QFrame* zmpanel1 = nullptr;           // zoom panel (hidden at first)
+  ui::SpinEdit* zm1spin = nullptr;      // "Zoom %"
+  ui::SpinEdit* spinedit1 = nullptr;    // "Left/Right"
+  ui::SpinEdit* spinedit4 = nullptr;    // "Up/Down"
+  QCheckBox* chk1 = nullptr;            // zoomed editing
+  QFrame* pastepanel1 = nullptr;        // paste panel (hidden at first)
+  ui::ShapeControl* Shape13 = nullptr;  // strip shown while window scroll bars are on
+
+  // ===== tool bar =============================================================
+  QWidget* CoolBar2 = nullptr;
+  QToolBar* ToolBar1 = nullptr;
+  QToolButton* ToolButton14 = nullptr;  // New Image
+  QToolButton* ToolButton11 = nullptr;  // Load Image
+  QToolButton* ToolButton12 = nullptr;  // Save
+  QToolButton* ToolButton13 = nullptr;  // Save As
+  QToolButton* ToolButton1 = nullptr;   // Paint Tools
+  QToolButton* pbrotbut1 = nullptr;
+  QToolButton* pblassoobut1 = nullptr;
+  QToolButton* pbcapbxbut1 = nullptr;
+  QToolButton* pbpastebut1 = nullptr;
+  QToolButton* ToolButton7 = nullptr;   // Copy Entire Image
+  QToolButton* resizebut1 = nullptr;
+  QToolButton* pbpastrefrombut1 = nullptr;
+  QToolButton* pbpastetobut1 = nullptr;
+  QToolButton* ToolButton3 = nullptr;   // Morf Paste Clip
+  QToolButton* ToolButton4 = nullptr;   // Rotated and 3D text
+  QToolButton* ToolButton5 = nullptr;   // Multiple Line Text
+  QToolButton* ToolButton6 = nullptr;   // print window
+  QToolButton* ToolButton15 = nullptr;  // Animation Manager
+  QToolButton* ToolButton16 = nullptr;  // Stationery Designer
+  QToolButton* ToolButton17 = nullptr;  // Multimedia Player
+  QToolButton* ToolButton8 = nullptr;   // roll up
+  QToolButton* ToolButton9 = nullptr;   // roll down
+
+  // ===== menus ================================================================
+  QMenu* File1 = nullptr;
+  QMenu* Edit1 = nullptr;
+  QMenu* Tools1 = nullptr;
+  QMenu* Activity1 = nullptr;
+  QMenu* Window1 = nullptr;
+  QMenu* HElp1 = nullptr;
+  QAction* New1 = nullptr;
+  QAction* Browser1 = nullptr;
+  QAction* FileDialog1 = nullptr;
+  QAction* SaveMenuItem = nullptr;    // the tool bar's Save, with its shortcut
+  QAction* SaveAsMenuItem = nullptr;  // the tool bar's Save As
+  QAction* JpegSaveOptions1 = nullptr;
+  QAction* PrintOptions1 = nullptr;
+  QAction* Print1 = nullptr;
+  QAction* PrintSetup1 = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* UndoMenuItem = nullptr;
+  QAction* RedoMenuItem = nullptr;
+  QAction* Cut1 = nullptr;
+  QAction* CopyImageMenuItem = nullptr;  // the tool bar's Copy Entire Image
+  QAction* PasteMenuItem = nullptr;      // the tool bar's Paste
+  QAction* Copy2 = nullptr;
+  QAction* Save2 = nullptr;
+  QAction* Rotate1 = nullptr;
+  QAction* Resize1 = nullptr;
+  QAction* PixelAnimatorsers1 = nullptr;
+  QAction* GradientTools1 = nullptr;
+  QAction* FancyText1 = nullptr;
+  QAction* Text1 = nullptr;
+  QAction* AnimationManager1 = nullptr;
+  QAction* MultimediaPlayer1 = nullptr;
+  QAction* ImageMap1 = nullptr;
+  QAction* Animation1 = nullptr;
+  QAction* Movies1 = nullptr;
+  QAction* PlayMusic1 = nullptr;
+  QAction* CreateStationeryackground1 = nullptr;
+  QAction* Toolbar3 = nullptr;
+  QAction* HorizontalScrollBars1 = nullptr;
+  QAction* VerticalScrollBArs1 = nullptr;
+  QAction* NoneStayonTop1 = nullptr;
+  QAction* HelpFiles1 = nullptr;
+  QAction* GeneralHelp1 = nullptr;
+  QAction* PastePanel2 = nullptr;
+  QAction* AnimationMagic1 = nullptr;
+  QAction* AnimationWizard1 = nullptr;
+  QAction* MovieWizard1 = nullptr;
+  QAction* MultimediaPlayer2 = nullptr;
+  QAction* SupportServices1 = nullptr;
+  QAction* WebPages1 = nullptr;
+  QAction* About1 = nullptr;
+
+  // ===== status bar ===========================================================
+  QStatusBar* StatusBar1 = nullptr;
+  QLabel* StatusText = nullptr;  // the status bar's simple text
+  QProgressBar* bg1 = nullptr;
+
+  // ===== pages ================================================================
+  QTabWidget* PageControl1 = nullptr;
+  QWidget* TabSheet1 = nullptr;  // "Main"
+  QWidget* TabSheet2 = nullptr;  // "View Undo"
+  QWidget* TabSheet3 = nullptr;  // "View Zoom"
+  QWidget* TabSheet4 = nullptr;  // "Drag From Main"
+  QWidget* TabSheet5 = nullptr;  // "Drag To"
+  QWidget* TabSheet6 = nullptr;  // "Getting Started"
+  QWidget* TabSheet7 = nullptr;
+  QWidget* TabSheet8 = nullptr;
+  QWidget* TabSheet9 = nullptr;
+  QScrollArea* ScrollBox1 = nullptr;
+  QScrollArea* ScrollBox2 = nullptr;
+  QScrollArea* ScrollBox3 = nullptr;  // holds the zoom view
+  QMenu* PopupMenu1 = nullptr;
+  QAction* Copy1 = nullptr;
+  QAction* Save1 = nullptr;
+  ui::ImageControl* Image1 = nullptr;  // "Drag To" image
+  ui::RichEdit* RichEdit1 = nullptr;
+  QFrame* Panel6 = nullptr;
+  ui::ImageControl* Image5 = nullptr;
+  QLabel* Label16 = nullptr;
+  QPushButton* getsbut1 = nullptr;
+  QPushButton* BitBtn1 = nullptr;   // Movie Wizard
+  QPushButton* BitBtn2 = nullptr;   // Animation Wizard
+  QPushButton* BitBtn9 = nullptr;   // help on the zoom page
+  QPushButton* BitBtn15 = nullptr;  // help on web pages
+
+  // ===== dialogs, scratch list, timer ========================================
+  ui::FileDialogOptions OpenPictureDialog1;
+  ui::FileDialogOptions OpenPictureDialog2;
+  ui::FileDialogOptions SavePictureDialog1;
+  QStringList ListBox1;
+  QTimer* Timer1 = nullptr;
+
+  // ===== state ================================================================
+  bool Modified = false;     // the picture changed since the last save
+  bool PagesReady = false;   // initpages works only once start-up ran
+  bool ZoomOn = false;            // the zoom panel is in use
+  bool ZoomApplied = false;       // the picture holds the enlarged rectangle
+  bool ZoomSourceStored = false;  // the full picture is in zmbk and the zoom view
+  bool ToolPending = false;       // a tool was picked since the zoom panel opened
+  bool BoxesShowing = false;      // a Bezier curve is on screen with its handles
+  bool MoveBox = false;           // a pixel-moving box is drawn
+  int OutlineWidth = 1;           // pen width of capture outlines and colour replacement
+
+  // Stroke state of the canvas tools.
+  gdi::Point DownPoint;
+  bool MouseIsDown = false;
+  bool StrokeOn = false;
+  bool FirstRubber = true;
+  gdi::Rect RubberRect;
+  gdi::Rect LastRubberRect;
+  std::array<gdi::Point, 501> PolyPoints{};  // used 1..500
+  int PolyCount = 1;
+  bool PolyActive = false;
+  bool SprayMixing = false;
+
+  // Bezier curve under edit.
+  gdi::Point BezStart, BezEnd, BezCtl1, BezCtl2;
+  std::array<gdi::Point, 4> BezShown{};
+  bool BezEditing = false;
+  std::array<bool, 4> HandleDrag{};
+  bool AnyHandleDrag = false;
+
+  // Clip being pasted (the clip offset is clpmap1's position).
+  bool ClipSized = false;
+  int SizeDelta = 0;
+  int WidthDelta = 0;
+  int HeightDelta = 0;
+  int TargetWidth = 0;
+  int TargetHeight = 0;
+  bool ClipDragging = false;
+  gdi::Point DragLast;
+  bool TemplateCapture = false;
+
+  // ===== start-up, pages, window =============================================
+  void FormCreate();
+  void dostart();
+  bool initpages();
+  void FormShow();
+  // Asked when the window is about to close (title bar, Exit, close()):
+  // the close check; false (the window stays) when it answered Cancel.
+  bool FormClose();
+  void FormResize();
+  void StatusBar1Resize();
+  // "Width:" w " Height:" h of the picture on the status bar.
+  void showPictureSize();
+  QString statusText() const;
+
+  void rollupbook();
+  void rolldownbook();
+  void ToolButton8Click() { rollupbook(); }
+  void ToolButton9Click() { rolldownbook(); }
+  void SpeedButton8Click();
+  void SpeedButton9Click();
+  void Toolbar3Click();
+  void ToolBar1Click();
+  void HorizontalScrollBars1Click();
+  void VerticalScrollBArs1Click();
+  void NoneStayonTop1Click();
+  // Whether the window's own scroll bars are shown.
+  bool verticalScrollBarShown() const;
+  bool horizontalScrollBarShown() const;
+
+  // ===== help pages ============================================================
+  void dohelp(const QString& fileName);
+  void getsbut1Click();
+  void Panel6Click();
+  void Label16Click();
+  void SpeedButton2Click();
+  void Image5Click();
+  void notifygif();
+
+  // ===== drops =================================================================
+  // A file dropped from the desktop (the first of those dropped).
+  void dropFile(const QString& path);
+  // An image control dropped on the "Drag To" image.
+  void Image1DragDrop(QWidget* source);
+
+  // ===== the document ==========================================================
+  // The close check: false when the user chose Cancel.
+  bool checktosave();
+  // Save as, through the save dialog.
+  void domysave();
+  // Writes the picture as a progressive JPEG at the JPEG options' quality.
+  void saveJPG(const QString& fileName);
+  // Quality of JPEG files: the "Jpeg Save Options" window's track bar.
+  int jpegQuality() const;
+
+  // ===== commands ==============================================================
+  void ToolButton14Click();
+  void New1Click();
+  void ToolButton11Click();
+  void Browser1Click();
+  void FileDialog1Click();
+  void ToolButton12Click();
+  void ToolButton13Click();
+  void Save2Click();
+  void Copy2Click();
+  void Copy1Click();
+  void Save1Click();
+  void undoptb1Click();
+  void redoptb1Click();
+  void zmbutonClick();
+  void zmbutoffClick();
+  void ToolButton1Click();
+  void PixelAnimatorsers1Click();
+  void GradientTools1Click();
+  void pbrotbut1Click();
+  void Rotate1Click() { pbrotbut1Click(); }
+  void pblassoobut1Click();
+  void pbcapbxbut1Click();
+  void pbpastebut1Click();
+  void ToolButton7Click();
+  void Cut1Click();
+  void resizebut1Click();
+  void Resize1Click() { resizebut1Click(); }
+  void pbpastrefrombut1Click();
+  void pbpastetobut1Click();
+  void ToolButton3Click();
+  void ToolButton4Click();
+  void FancyText1Click() { ToolButton4Click(); }
+  void ToolButton5Click();
+  void Text1Click() { ToolButton5Click(); }
+  void ToolButton6Click();
+  void PrintOptions1Click() { ToolButton6Click(); }
+  void Print1Click();
+  void PrintSetup1Click();
+  void ToolButton15Click();
+  void AnimationManager1Click() { ToolButton15Click(); }
+  void ToolButton16Click();
+  void ToolButton17Click();
+  void MultimediaPlayer1Click() { ToolButton17Click(); }
+  void BitBtn1Click();
+  void BitBtn2Click();
+  void JpegSaveOptions1Click();
+  void ImageMap1Click();
+  void Animation1Click();
+  void Movies1Click();
+  void PlayMusic1Click();
+  void CreateStationeryackground1Click();
+  void About1Click();
+  void Exit1Click();
+
+  // ===== routines whose work comes with later parts (TPbook1_pending.cpp) =====
+  void opeImfile();           // load through the image browser
+  void opdlg();               // open through the file dialog
+  void opeImNew();            // new picture through "New Image Size"
+  void savebutClick();        // quick save as BMP into the current folder
+  void pfromfile();           // Paste From File
+  void zoom_it();             // zoom on
+  void resize_it();           // scale the picture to the size chosen in TResizeForm
+  void getcap();              // copy the whole picture as the clip
+  void doapaste();            // start a paste of the clipboard bitmap
+  void pastecap();            // start a template paste
+  void endcappingpaste();     // finish a template paste
+  void remove_boxes();        // erase a Bezier curve under edit with its handles
+  void clearit();             // fill the picture with the fill colour
+  void morfpaste();           // morph paste of the clip
+  void doprint();             // prepare and show the print window
+  void openactivity(int activity);  // the Activity Assistant on one activity
+  void set_t(int tool);       // pen and brush set-up per tool
+  void set_itback();
+  void Timer1Timer();
+  void doblend();             // heavy soft focus
+  void doblend2();            // soften light
+  void doblend3(int lighten);  // darken (0) or lighten (1)
+
+  // ===== for tests =============================================================
+  // Runs before the companion copies of initpages; a test makes it throw to
+  // see the "Not enough Resources" path.
+  static std::function<void()>& companionCopyHook();
+
+ signals:
+  // The main window closed: the program ends.
+  void closed();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  gdi::Bitmap picture_{400, 400};
-  QLabel* ptbox1 = nullptr;
+  void buildLayout();
+  void buildMenus();
+  void buildToolBar();
+  void buildSidePanel();
+  void buildPages();
+  void buildMainPage();
+  void buildUndoPage();
+  void buildZoomPage();
+  void buildDragPages();
+  void buildGettingStartedPage();
+  void buildFurtherPages();
+  void wireCommands();
+  // Loads a help page into RichEdit1 and shows it; false when missing.
+  bool loadHelpPage(const QString& fileName);
+  // Missing-page lines for the quiet help links.
+  void showMissingHelp(const QStringList& lines);
+  // Steps the window height to `target` through every multiple of `step`.
+  void stepHeight(int target, int step);
+  void setWindowScrollBars(Qt::Orientation orientation, bool on);
+  void setCaption(const QString& caption);
+  QString caption() const;
+
+  QScrollArea* formScroll_ = nullptr;  // the window's own scroll bars
+  bool closing_ = false;
 };

@@ -1,0 +1,59 @@
+// Routines whose work comes with later parts of the studio. Each is called
+// from its command already; each comment says what it will do. Move a
+// routine into the file of its concern (TPbook1_file.cpp, TPbook1_zoom.cpp,
+// TPbook1_canvas.cpp...) when it is written.
+#include "app/TPbook1.h"
+#include "app/Tactivityfrm.h"
+#include "app/Windows.h"
+#include "document/windows/TPrinfrm.h"
+
+// ----- the document -----------------------------------------------------------
+void TPbook1::opeImfile() {}    // close check, then load a picture through the image browser
+void TPbook1::opdlg() {}        // open a picture through OpenPictureDialog1 (".GIF" gets notifygif)
+void TPbook1::opeImNew() {}     // close check, then a blank picture of the "New Image Size" dialog's size
+void TPbook1::savebutClick() {} // quick save as "<name>.bmp" into the current folder, then "Saved as ..."
+void TPbook1::pfromfile() {}    // read a picture file onto the clipboard ("Paste From File")
+void TPbook1::pbpastetobut1Click() {}  // write the clipboard's bitmap to a file ("Paste to File")
+
+// ----- undo and redo ------------------------------------------------------------
+void TPbook1::undoptb1Click() {}  // redo copy := picture, picture := undo copy, enable Redo
+void TPbook1::redoptb1Click() {}  // picture := redo copy, disable Redo, enable Undo
+void TPbook1::Copy1Click() {}     // the undo copy onto the clipboard
+void TPbook1::Save1Click() {}     // save the undo copy through the save-as sequence
+
+// ----- zoom view ----------------------------------------------------------------
+void TPbook1::zmbutonClick() {}   // zoom_it, then the zoom page's capture frame and buttons
+void TPbook1::zmbutoffClick() {}  // shrink zoomed editing back into the full picture, zoom off
+void TPbook1::zoom_it() {}        // zoom on: panel shown, picture stored in zmbk and the zoom view
+void TPbook1::Copy2Click() {}     // the zoom view's bitmap onto the clipboard
+void TPbook1::Save2Click() {}     // the zoom view's bitmap to a BMP file
+
+// ----- resize and printing --------------------------------------------------------
+void TPbook1::resize_it() {}  // scale the picture to TResizeForm's size (JPEG fast path or stretch)
+// Prepares the print window's page layout from the picture, then shows it.
+void TPbook1::doprint() {
+  if (TPrinfrm* print = app::windows().Prinfrm) print->show();
+}
+
+// ----- activity assistant ---------------------------------------------------------
+// Sets the assistant's activity, heading and step lines, then shows it.
+void TPbook1::openactivity(int /*activity*/) {
+  if (Tactivityfrm* assistant = app::windows().activityfrm) assistant->show();
+}
+
+// ----- canvas tools ---------------------------------------------------------------
+void TPbook1::set_t(int /*tool*/) {}  // pen and brush of the picture canvas for the tool
+void TPbook1::set_itback() {}         // pen and brush back to the drawing state's colours and width
+void TPbook1::Timer1Timer() {}        // re-applies set_t for the current tool
+void TPbook1::clearit() {}            // undo copy, then fill the whole picture with BackColor
+void TPbook1::remove_boxes() {}       // erase the Bezier curve under edit and hide s1..s4
+
+// ----- clips ----------------------------------------------------------------------
+void TPbook1::getcap() {}           // the whole picture onto the clipboard as the clip
+void TPbook1::doapaste() {}         // start a paste of the clipboard's bitmap (pastepanel1)
+void TPbook1::pastecap() {}         // start a template paste ("Capture from Template File")
+void TPbook1::endcappingpaste() {}  // capture the area under the template as the new clip
+void TPbook1::morfpaste() {}        // the clip into the morph window Tshapeform
+void TPbook1::doblend() {}          // heavy soft focus over the picture
+void TPbook1::doblend2() {}         // soften light over the picture
+void TPbook1::doblend3(int /*lighten*/) {}  // darken (0) or lighten (1) the picture
