@@ -70,12 +70,12 @@ TEST(WidthPreview, OnePixelStrokeInAWhiteFrame) {
   Bitmap p = markedBox(tools::kWidthPreviewWidth, tools::kWidthPreviewHeight);
   tools::drawWidthPreview(p, 1);
   for (int y = 0; y < 32; ++y) EXPECT_EQ(p.pixel(1, y), clBlack) << y;
-  for (int x = 1; x < 32; ++x) {
+  for (int x = 1; x < 40; ++x) {
     EXPECT_EQ(p.pixel(x, 0), clBlack) << x;
     EXPECT_EQ(p.pixel(x, 31), clBlack) << x;
   }
+  for (int y = 0; y < 32; ++y) EXPECT_EQ(p.pixel(39, y), clBlack) << y;
   EXPECT_EQ(p.pixel(0, 10), kMarker);
-  EXPECT_EQ(p.pixel(10, 32), kMarker);  // below the frame
   for (int y = 15; y < 25; ++y) EXPECT_EQ(p.pixel(16, y), clBlack) << y;
   EXPECT_EQ(p.pixel(16, 25), clWhite);  // one-pixel lines leave out their end
   EXPECT_EQ(p.pixel(15, 20), clWhite);
@@ -97,7 +97,7 @@ TEST(WidthPreview, WideStrokeIsRoundAndRedrawingNarrowerClearsIt) {
 TEST(WidthPreview, WidestStrokeStaysInsideTheBitmap) {
   Bitmap p = markedBox(tools::kWidthPreviewWidth, tools::kWidthPreviewHeight);
   tools::drawWidthPreview(p, 90);
-  EXPECT_EQ(countColor(p, clBlack), 32 * 40);
+  EXPECT_EQ(countColor(p, clBlack), 40 * 32);
 }
 
 TEST(PatternSwatch, CopiesTheNineByNineBlockAtEight) {

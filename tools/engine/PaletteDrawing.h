@@ -18,9 +18,9 @@ constexpr gdi::Rect kForeSquare{12, 10, 30, 24};
 // over silver, so the hatch shows against a neutral ground; solid needs none.
 void drawColorBox(gdi::Bitmap& box, gdi::TColor fore, gdi::TColor back, gdi::BrushStyle style);
 
-// Size of the line-width preview.
-constexpr int kWidthPreviewWidth = 32;
-constexpr int kWidthPreviewHeight = 40;
+// Size of the line-width preview: just the frame the drawing puts in it.
+constexpr int kWidthPreviewWidth = 40;
+constexpr int kWidthPreviewHeight = 32;
 
 // The width preview: a white frame (1, 0)-(40, 32) in a one-pixel black pen
 // and a short vertical stroke from (16, 15) to (16, 25) in the line width.
