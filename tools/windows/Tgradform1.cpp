@@ -5,3 +5,7 @@ Tgradform1::Tgradform1(QWidget* parent) : QWidget(parent) {
   setWindowTitle("Use a stretch of gradient color ");
   setWindowFlag(Qt::Window);
 }
+
+// The strip and the gradient list come with the gradient window itself.
+void Tgradform1::stretchcolor() {}
+void Tgradform1::setcolorstretch() {}
