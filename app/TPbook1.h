@@ -362,6 +362,9 @@ class TPbook1 : public QMainWindow {
   void savebutClick();        // quick save as BMP into the current folder
   void pfromfile();           // Paste From File
   void zoom_it();             // zoom on
+  // Zoomed editing, when a tool is chosen: while the zoom is on and not yet
+  // applied, the zoom view's visible rectangle is stretched over the picture.
+  void apply_zoom();
   void resize_it();           // scale the picture to the size chosen in TResizeForm
   void getcap();              // copy the whole picture as the clip
   void doapaste();            // start a paste of the clipboard bitmap

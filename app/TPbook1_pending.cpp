@@ -25,6 +25,10 @@ void TPbook1::Save1Click() {}     // save the undo copy through the save-as sequ
 void TPbook1::zmbutonClick() {}   // zoom_it, then the zoom page's capture frame and buttons
 void TPbook1::zmbutoffClick() {}  // shrink zoomed editing back into the full picture, zoom off
 void TPbook1::zoom_it() {}        // zoom on: panel shown, picture stored in zmbk and the zoom view
+// The view's rectangle from x = left - 1 stretched over the whole picture
+// (BLACKONWHITE, SRCCOPY), ZoomApplied set, page "Main", a null line at
+// (-1, -1), zmpanel1 hidden and zmbuton disabled; only while ZoomOn && !ZoomApplied.
+void TPbook1::apply_zoom() {}
 void TPbook1::Copy2Click() {}     // the zoom view's bitmap onto the clipboard
 void TPbook1::Save2Click() {}     // the zoom view's bitmap to a BMP file
 
