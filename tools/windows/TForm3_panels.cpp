@@ -1,0 +1,67 @@
+// Panel switching, rolling the palette up and down, and the help memo.
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+
+#include "app/TPbook1.h"
+#include "app/Windows.h"
+#include "platform/ui/ImageControl.h"
+#include "tools/engine/RollSteps.h"
+#include "tools/windows/TForm3.h"
+
+const QStringList TForm3::kPatternHelp = {
+    "The solid white", "block is normal.", " ", "Line patterns are", "transparent.", " ",
+    "Bitmap patterns", "are in the Bin", "subdirectory.", "To create one:", "\"Paste to file\" a",
+    "small true color", "bitmap,", "overwriting an", "existing one."};
+
+const QStringList TForm3::kTemplateHelp = {
+    "Paste a template", "such as clipart", "or lines of TEXT", "onto the page.", " ",
+    "Then select OK", "to capture the", "area within the", "template"};
+
+void TForm3::ToolButton1Click() {
+  if (Panel7->isVisibleTo(this))
+    Panel7->hide();
+  else
+    openPanel(Panel7);
+}
+
+void TForm3::ToolButton2Click() {
+  TPbook1* main = app::windows().Pbook1;
+  gdi::Bitmap& picture = main->ptbox1->bitmap();
+  const gdi::Palette& undoPalette = main->image2->bitmap().palette();
+  // Re-snapping every pixel is costly on big pictures; skip it when nothing changes.
+  if (picture.palette() != undoPalette) picture.setPalette(undoPalette);
+  openPanel(pmoverpanel1);
+}
+
+void TForm3::setHeightStepped(const std::vector<int>& heights) {
+  for (int h : heights) {
+    resize(width(), h);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
+}
+
+void TForm3::roll_uptools() {
+  setHeightStepped(tools::rollUpHeights(height(), 35, 20, StatusBar1->height() + 35));
+}
+
+void TForm3::roll_downtools() {
+  TPbook1* main = app::windows().Pbook1;
+  if (main->ZoomApplied) main->dump_it();
+  setHeightStepped(tools::rollDownHeights(height(), 40, kDesignHeight));
+}
+
+void TForm3::BitBtn24Click() {
+  TPbook1* main = app::windows().Pbook1;
+  if (main->TemplateCapture) {
+    main->endcappingpaste();
+    Memo1->setPlainText(kPatternHelp.join('\n'));
+  }
+  setPanel9Left(kPanel9HiddenLeft);
+}
+
+void TForm3::BitBtn37Click() {
+  app::windows().Pbook1->pastecap();
+  Memo1->setPlainText(kTemplateHelp.join('\n'));
+  setPanel9Left(0);
+}
