@@ -1,7 +1,7 @@
 #pragma once
-// Starts the studio's windows with the test services and gives the tool
-// palette's tests a way to drive it as a user would: buttons by objectName,
-// mouse clicks and moves on controls, pattern files in the program folder.
+// The studio started for the tool palette's tests, with ways to drive the
+// palette as a user would: buttons by objectName, mouse clicks and moves on
+// controls, and pattern files in a folder of the test's own.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,25 +13,20 @@
 #include "app/TPbook1.h"
 #include "app/Windows.h"
 #include "platform/codecs/Bmp.h"
-#include "support/ui/TestUi.h"
+#include "support/windows/StudioFixture.h"
 #include "tools/windows/TForm3.h"
 
 namespace testing_support {
 
 class PaletteTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ui_ = std::make_unique<TestUi>();
-    app::createWindows();
-  }
-  void TearDown() override {
-    app::destroyWindows();
-    ui_.reset();
-  }
+  void SetUp() override { studio_ = std::make_unique<Studio>(); }
+  void TearDown() override { studio_.reset(); }
 
-  TestUi& testUi() { return *ui_; }
+  Studio& studio() { return *studio_; }
+  TestUi& testUi() { return studio_->ui(); }
   TForm3& palette() { return *app::windows().Form3; }
-  TPbook1& mainWindow() { return *app::windows().Pbook1; }
+  TPbook1& mainWindow() { return studio_->main(); }
 
   template <class W = QWidget>
   W* control(const QString& name) {
@@ -58,14 +53,16 @@ class PaletteTest : public ::testing::Test {
   // Lets queued work (the palette's redraw after a tool choice) run.
   static void settle() { QApplication::processEvents(); }
 
-  // Writes bin/b<n>.bmp in the program folder.
+  // Pattern files come from the test's own folder from now on.
+  void usePatternFolder() { palette().AppFolder = testUi().tempPath() + QDir::separator(); }
+  // Writes bin/b<n>.bmp in the test's folder.
   void writePattern(int n, const gdi::Bitmap& tile) {
     QDir(testUi().tempPath()).mkpath("bin");
     codecs::writeBmpFile(testUi().tempPath(QStringLiteral("bin/b%1.bmp").arg(n)).toStdString(), tile);
   }
 
  private:
-  std::unique_ptr<TestUi> ui_;
+  std::unique_ptr<Studio> studio_;
 };
 
 }  // namespace testing_support

@@ -24,6 +24,7 @@ gdi::Bitmap swatchOf(const gdi::Bitmap& pattern) {
 
 TEST_F(PaletteTest, PatternsButtonLoadsThePatternFilesThatExist) {
   TForm3& f = palette();
+  usePatternFolder();
   const gdi::Bitmap b2 = tile(24, 2), b7 = tile(32, 7);
   writePattern(2, b2);
   writePattern(7, b7);
@@ -43,6 +44,7 @@ TEST_F(PaletteTest, PatternsButtonLoadsThePatternFilesThatExist) {
 
 TEST_F(PaletteTest, ClickingAPatternLoadsItAsTheCurrentPattern) {
   TForm3& f = palette();
+  usePatternFolder();
   const gdi::Bitmap b3 = tile(32, 3);
   writePattern(3, b3);
   f.PatternFill = false;
@@ -57,6 +59,7 @@ TEST_F(PaletteTest, ClickingAPatternLoadsItAsTheCurrentPattern) {
 
 TEST_F(PaletteTest, AMissingPatternFileKeepsTheOldPatternButStillChoosesIt) {
   TForm3& f = palette();
+  usePatternFolder();
   const gdi::Bitmap old = tile(24, 9);
   writePattern(1, old);
   clickAt(f.Bp[0], {4, 4});
@@ -77,6 +80,7 @@ TEST_F(PaletteTest, AMissingPatternFileKeepsTheOldPatternButStillChoosesIt) {
 
 TEST_F(PaletteTest, ADamagedPatternFileIsReportedAndChangesNoImage) {
   TForm3& f = palette();
+  usePatternFolder();
   const gdi::Bitmap old = tile(24, 4);
   writePattern(1, old);
   clickAt(f.Bp[0], {4, 4});
@@ -96,6 +100,7 @@ TEST_F(PaletteTest, ADamagedPatternFileIsReportedAndChangesNoImage) {
 
 TEST_F(PaletteTest, PatternFilesAreFoundInAnyLetterCase) {
   TForm3& f = palette();
+  usePatternFolder();
   const gdi::Bitmap b8 = tile(24, 8);
   QDir(testUi().tempPath()).mkpath("Bin");
   codecs::writeBmpFile(testUi().tempPath("Bin/B8.BMP").toStdString(), b8);

@@ -9,6 +9,7 @@
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/SpinEdit.h"
+#include "support/PixelGrid.h"
 #include "tools/windows/TTextMakerForm.h"
 #include "tools/windows/TTextmemoform.h"
 #include "tools/windows/Tgradform1.h"
@@ -209,9 +210,7 @@ TEST_F(PaletteTest, GradientToolsShowTheGradientWindow) {
 TEST_F(PaletteTest, ChoosingAToolPreparesTheMainWindow) {
   TForm3& f = palette();
   TPbook1& m = mainWindow();
-  auto* undoPage = new QWidget;
-  m.PageControl1->addTab(undoPage, "View Undo");
-  m.PageControl1->setCurrentWidget(undoPage);
+  m.PageControl1->setCurrentWidget(m.TabSheet2);
   f.MaskMode = true;
   m.SprayMixing = true;
   m.StrokeOn = true;
@@ -280,4 +279,25 @@ TEST_F(PaletteTest, ButtonsOpenTheirWindows) {
   click("BitBtn1");
   EXPECT_TRUE(w.AnimCap1->isVisible());
   EXPECT_EQ(palette().CurTool, 0);
+}
+
+TEST_F(PaletteTest, ZoomedEditingFromChk1AndBackWhenRollingDown) {
+  TForm3& f = palette();
+  TPbook1& m = mainWindow();
+  const gdi::Bitmap full = testing_support::noiseBitmap(400, 400, 5);
+  m.ptbox1->setBitmap(full);
+  m.chk1->setChecked(true);
+  click("BitBtn5");
+  EXPECT_FALSE(m.chk1->isChecked());
+  EXPECT_TRUE(m.ZoomSourceStored);
+  EXPECT_TRUE(m.zm1->Bitmap() == full);
+  EXPECT_EQ(m.picture().width(), m.PageControl1->width());
+  EXPECT_EQ(m.picture().height(), m.PageControl1->height());
+  EXPECT_EQ(m.picture().pixel(7, 9), full.pixel(7, 9));
+  // Rolling the palette down while the zoom is on gives the full picture back.
+  m.ZoomOn = true;
+  f.roll_uptools();
+  f.roll_downtools();
+  EXPECT_FALSE(m.ZoomOn);
+  EXPECT_TRUE(m.picture() == full);
 }

@@ -174,6 +174,10 @@ class TForm3 : public QWidget, public tools::DrawingState {
   void roll_uptools();
   void roll_downtools();
   void cutout();
+  // Zoomed editing from the palette: resize_it enters it (when the main
+  // window's chk1 is ticked), dump_it gives the picture back from the zoom view.
+  void resize_it();
+  void dump_it();
   // Shows one of the overlays over the tool grid (also from the main window's menus).
   void openPanel(QWidget* panel);
   // Panel9 is shown at Left 0 and out of sight at Left 144 or more.

@@ -47,7 +47,14 @@ void TForm3::roll_uptools() {
 
 void TForm3::roll_downtools() {
   TPbook1* main = app::windows().Pbook1;
-  if (main->ZoomApplied) main->dump_it();
+  if (main->ZoomOn) {
+    // Edits made on the enlarged picture go back into the full picture, as
+    // "Normal Size" does, rather than being dropped with the zoom view.
+    if (main->ZoomApplied)
+      main->zmbutoffClick();
+    else
+      dump_it();
+  }
   setHeightStepped(tools::rollDownHeights(height(), 40, kDesignHeight));
 }
 
