@@ -11,6 +11,8 @@
 //   Tpicform1_thumbs.cpp   contact sheets
 //   Tpicform1_capture.cpp  the screen shot
 #include <QElapsedTimer>
+#include <QPixmap>
+#include <functional>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -23,6 +25,7 @@
 class QCheckBox;
 class QComboBox;
 class QPushButton;
+class QScreen;
 class QScrollArea;
 class QToolButton;
 class Tmessform;
@@ -114,6 +117,9 @@ class Tpicform1 : public QWidget {
 
   // How long the screen shot waits for hidden windows to vanish.
   static int& captureSettleMs();
+  // Takes the picture of a whole screen; tests put their own in place.
+  using ScreenGrabber = std::function<QPixmap(QScreen* screen)>;
+  static ScreenGrabber& screenGrabber();
 
  protected:
   void showEvent(QShowEvent* event) override;

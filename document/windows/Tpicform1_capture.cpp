@@ -57,6 +57,11 @@ int& Tpicform1::captureSettleMs() {
   return ms;
 }
 
+Tpicform1::ScreenGrabber& Tpicform1::screenGrabber() {
+  static ScreenGrabber grab = [](QScreen* screen) { return screen ? screen->grabWindow(0) : QPixmap(); };
+  return grab;
+}
+
 void Tpicform1::settle(int ms) {
   QElapsedTimer clock;
   clock.start();
@@ -92,10 +97,8 @@ void Tpicform1::SpeedButton4Click() {
 
   // 6. The whole screen of the display the studio runs on.
   QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  if (screen) {
-    const QPixmap shot = screen->grabWindow(0);
-    if (!shot.isNull()) copyInto(Image1->bitmap(), ui::toBitmap(shot.toImage()));
-  }
+  const QPixmap shot = screenGrabber()(screen);
+  if (!shot.isNull()) copyInto(Image1->bitmap(), ui::toBitmap(shot.toImage()));
   ui::processMessages();
 
   // 7. Everything comes back.
