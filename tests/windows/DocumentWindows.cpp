@@ -4,34 +4,35 @@
 #include <QSettings>
 #include <cstdlib>
 
+#include "app/Studio.h"
+
 #include "document/engine/PictureFiles.h"
 #include "platform/codecs/Bmp.h"
 #include "platform/codecs/Jpeg.h"
 
 namespace document_windows_test {
 
-DocumentWindows::DocumentWindows() {
+DocumentWindows::Before::Before() {
   // The browser's one lasting setting goes to this test's folder.
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ui_.tempPath("settings"));
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   Tpicform1::captureSettleMs() = 0;
-  oldGrabber_ = Tpicform1::screenGrabber();
-  app::createWindows();
+  oldGrabber = Tpicform1::screenGrabber();
 }
 
-DocumentWindows::~DocumentWindows() {
-  app::destroyWindows();
-  Tpicform1::screenGrabber() = oldGrabber_;
-}
+DocumentWindows::Before::~Before() { Tpicform1::screenGrabber() = oldGrabber; }
+
+DocumentWindows::DocumentWindows() = default;
+DocumentWindows::~DocumentWindows() = default;
 
 QString DocumentWindows::folder(const QString& name) const {
-  const QString p = ui_.tempPath(name);
+  const QString p = studio_.tempPath(name);
   QDir().mkpath(p);
   return p;
 }
 
 void DocumentWindows::restartWindows() {
-  app::destroyWindows();
-  app::createWindows();
+  app::stopStudio();
+  app::startStudio();
 }
 
 gdi::Bitmap quadrants(int width, int height) {

@@ -4,15 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QPushButton>
 #include <QToolButton>
 #include <QString>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "app/TPbook1.h"
 #include "app/Windows.h"
 #include "document/windows/Tpicform1.h"
 #include "platform/gdi/Bitmap.h"
-#include "support/ui/TestUi.h"
+#include "support/windows/StudioFixture.h"
 
 namespace document_windows_test {
 
@@ -21,21 +23,31 @@ class DocumentWindows : public ::testing::Test {
   DocumentWindows();
   ~DocumentWindows() override;
 
-  ui::ScriptedDialogs& dialogs() { return ui_.dialogs(); }
-  ui::MemoryClipboard& clipboard() { return ui_.clipboard(); }
+  ui::ScriptedDialogs& dialogs() { return studio_.dialogs(); }
+  ui::MemoryClipboard& clipboard() { return studio_.clipboard(); }
   Tpicform1& browser() { return *app::windows().picform1; }
   TPbook1& main() { return *app::windows().Pbook1; }
   // A file in a fresh folder of this test.
-  QString path(const QString& name) const { return ui_.tempPath(name); }
+  QString path(const QString& name) const { return studio_.tempPath(name); }
   // Creates a folder of this test and answers its path.
   QString folder(const QString& name) const;
   // Closes and makes the windows again, as the next run of the program would.
   void restartWindows();
 
-  testing_support::TestUi ui_;
+  template <class T = QWidget>
+  T* find(const QString& name) const { return studio_.find<T>(name); }
 
  private:
-  Tpicform1::ScreenGrabber oldGrabber_;
+  // Set up before the studio starts: the settings folder and the browser's seams.
+  struct Before {
+    Before();
+    ~Before();
+    QTemporaryDir settings;
+    Tpicform1::ScreenGrabber oldGrabber;
+  } before_;
+
+ protected:
+  testing_support::Studio studio_;
 };
 
 // A picture with a different colour in each quadrant.
