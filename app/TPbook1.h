@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "app/ZoomStandIn.h"  // controls/TZoomImage.h once it lands
 #include "platform/gdi/Bitmap.h"
@@ -296,9 +297,14 @@ class TPbook1 : public QMainWindow {
   // Save as, through the save dialog.
   void domysave();
   // Writes the picture as a progressive JPEG at the JPEG options' quality.
+  // Throws codecs::PictureError naming the file when it cannot be written.
   void saveJPG(const QString& fileName);
+  // The same for the clip, at the JPEG library's default quality.
+  void saveclipJPG(const QString& fileName);
   // Quality of JPEG files: the "Jpeg Save Options" window's track bar.
   int jpegQuality() const;
+  // Repaints the picture after undo or redo replaced it.
+  void pictureReplaced();
 
   // ===== commands ==============================================================
   void ToolButton14Click();
@@ -420,6 +426,14 @@ class TPbook1 : public QMainWindow {
   // Steps the window height to `target` through every multiple of `step`.
   void stepHeight(int target, int step);
   void setWindowScrollBars(Qt::Orientation orientation, bool on);
+  // The save-as sequence for a bitmap (the picture or the undo copy): the
+  // dialog preset to the caption, the overwrite question, JPEG, the GIF
+  // notice or BMP by extension. The path chosen when written; a failed write
+  // is reported and answers none.
+  std::optional<QString> saveAsSequence(const gdi::Bitmap& bitmap);
+  void writeJPG(const QString& fileName, const gdi::Bitmap& bitmap, std::optional<int> quality);
+  // The palette's line width and fill colour for a new picture.
+  void applyPaletteToNewPicture();
   void setCaption(const QString& caption);
   QString caption() const;
 

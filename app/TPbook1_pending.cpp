@@ -7,20 +7,6 @@
 #include "app/Windows.h"
 #include "document/windows/TPrinfrm.h"
 
-// ----- the document -----------------------------------------------------------
-void TPbook1::opeImfile() {}    // close check, then load a picture through the image browser
-void TPbook1::opdlg() {}        // open a picture through OpenPictureDialog1 (".GIF" gets notifygif)
-void TPbook1::opeImNew() {}     // close check, then a blank picture of the "New Image Size" dialog's size
-void TPbook1::savebutClick() {} // quick save as "<name>.bmp" into the current folder, then "Saved as ..."
-void TPbook1::pfromfile() {}    // read a picture file onto the clipboard ("Paste From File")
-void TPbook1::pbpastetobut1Click() {}  // write the clipboard's bitmap to a file ("Paste to File")
-
-// ----- undo and redo ------------------------------------------------------------
-void TPbook1::undoptb1Click() {}  // redo copy := picture, picture := undo copy, enable Redo
-void TPbook1::redoptb1Click() {}  // picture := redo copy, disable Redo, enable Undo
-void TPbook1::Copy1Click() {}     // the undo copy onto the clipboard
-void TPbook1::Save1Click() {}     // save the undo copy through the save-as sequence
-
 // ----- zoom view ----------------------------------------------------------------
 void TPbook1::zmbutonClick() {}   // zoom_it, then the zoom page's capture frame and buttons
 void TPbook1::zmbutoffClick() {}  // shrink zoomed editing back into the full picture, zoom off

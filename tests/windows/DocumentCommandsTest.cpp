@@ -1,0 +1,328 @@
+// The main window's document commands: new, open, save as, quick save, and
+// pictures between files and the clipboard.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTabWidget>
+
+#include <csignal>
+
+#include "DocumentWindows.h"
+#include "app/Tclpform1.h"
+#include "document/engine/PictureFiles.h"
+#include "document/windows/TBtnRightDlg.h"
+#include "document/windows/Tjpop1.h"
+#include "platform/codecs/Bmp.h"
+#include "platform/codecs/FileBytes.h"
+#include "platform/codecs/Jpeg.h"
+#include "platform/ui/FileListBox.h"
+#include "platform/ui/DirectoryListBox.h"
+#include "platform/ui/ImageControl.h"
+#include "platform/ui/SpinEdit.h"
+
+using namespace document_windows_test;
+
+namespace {
+
+class DocumentCommands : public DocumentWindows {
+ protected:
+  gdi::Bitmap& picture() { return main().picture(); }
+  QByteArray fileHead(const QString& file, int n = 2) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.read(n) : QByteArray();
+  }
+  // Answers "New Image Size" with the sides typed in, then OK or Cancel.
+  void answerNewSize(const QString& w, const QString& h, bool ok = true) {
+    dialogs().answerForm("TBtnRightDlg", [w, h, ok](QDialog& d) {
+      auto& dlg = static_cast<TBtnRightDlg&>(d);
+      dlg.SpinEdit1->setText(w);
+      dlg.SpinEdit2->setText(h);
+      if (ok)
+        dlg.OKBtn->click();
+      else
+        dlg.CancelBtn->click();
+      return dlg.result();
+    });
+  }
+};
+
+// Lets files grow to at most `bytes` while alive, as on a nearly full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*oldHandler_)(int) = nullptr;
+};
+
+}  // namespace
+
+// ----- new -------------------------------------------------------------------------
+
+TEST_F(DocumentCommands, NewImageLimitsTheSidesTo4000By10) {
+  main().setWindowTitle("/pics/old.jpg");
+  answerNewSize("5000", "3");
+  main().ToolButton14->click();
+  EXPECT_EQ(picture().width(), 4000);
+  EXPECT_EQ(picture().height(), 10);
+  EXPECT_EQ(picture().pixel(3999, 9), gdi::clWhite);
+  EXPECT_EQ(main().windowTitle(), "TEMP.BMP");
+  EXPECT_EQ(main().statusText(), "Width:4000 Height:10");
+  EXPECT_EQ(main().PageControl1->currentWidget(), main().TabSheet1);
+  EXPECT_TRUE(main().undoptb1->isEnabled());
+  EXPECT_TRUE(main().redoptb1->isEnabled());
+  EXPECT_EQ(main().image2->bitmap().width(), 4000);
+  EXPECT_FALSE(main().zm1->isHidden());
+  EXPECT_FALSE(main().chk1->isChecked());
+}
+
+TEST_F(DocumentCommands, NewImageAsksAboutUnsavedChangesAndCancelKeepsEverything) {
+  main().Modified = true;
+  dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::Cancel);
+  main().New1->trigger();
+  EXPECT_EQ(picture().width(), 400);
+
+  // No: the size dialog; its Cancel leaves the picture and hides the zoom view.
+  dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::No);
+  answerNewSize("100", "100", /*ok=*/false);
+  main().New1->trigger();
+  EXPECT_EQ(picture().width(), 400);
+  EXPECT_TRUE(main().zm1->isHidden());
+}
+
+// ----- open --------------------------------------------------------------------------
+
+TEST_F(DocumentCommands, OpeningAnIconGivesABitmapNamedWithBmp) {
+  const QString icon = path("logo.ico");
+  copyTestFile("logo.ico", icon);
+  dialogs().answerOpen(icon);
+  main().FileDialog1->trigger();
+  EXPECT_EQ(picture().width(), 8);
+  EXPECT_EQ(picture().height(), 6);
+  EXPECT_EQ(main().windowTitle(), path("logo.bmp"));
+  // The undo copy is the loaded picture: undo changes nothing.
+  main().undoptb1->click();
+  EXPECT_EQ(picture().width(), 8);
+  EXPECT_TRUE(picture() == main().image2->bitmap());
+}
+
+TEST_F(DocumentCommands, OpeningAMetafileGivesABitmapNamedWithBmp) {
+  const QString wmf = path("chart.wmf");
+  copyTestFile("chart.wmf", wmf);
+  dialogs().answerOpen(wmf);
+  main().opdlg();
+  EXPECT_EQ(main().windowTitle(), path("chart.bmp"));
+  EXPECT_EQ(picture().pixelFormat(), gdi::PixelFormat::Device);
+}
+
+TEST_F(DocumentCommands, AJpegIsOpenedAtFullSizeWhateverTheBrowsersScale) {
+  writeJpeg(path("photo.JPG"), 64, 48);
+  browser().Scale->setCurrentIndex(3);
+  dialogs().answerOpen(path("photo.JPG"));
+  main().opdlg();
+  EXPECT_EQ(browser().Scale->currentIndex(), 0);
+  EXPECT_EQ(picture().width(), 64);
+  EXPECT_EQ(main().windowTitle(), path("photo.JPG"));
+}
+
+TEST_F(DocumentCommands, GifAndUnknownFilesAreNotOpened) {
+  writeText(path("anim.gif"), "GIF89a");
+  dialogs().answerOpen(path("anim.gif"));
+  dialogs().answerMessage("Gif utilities available at our website", ui::MsgResult::Ok);
+  main().opdlg();
+  EXPECT_EQ(dialogs().messages().back().caption, "Error");
+
+  writeBmp(path("pic.png"), quadrants(20, 20));
+  dialogs().answerOpen(path("pic.png"));
+  main().opdlg();
+  EXPECT_EQ(picture().width(), 400);
+  EXPECT_EQ(dialogs().messages().size(), 1u);
+}
+
+TEST_F(DocumentCommands, AnUnreadableFileLoadsNothing) {
+  writeText(path("broken.bmp"), "BM this is not a bitmap");
+  dialogs().answerOpen(path("broken.bmp"));
+  main().opdlg();
+  EXPECT_EQ(picture().width(), 400);
+  EXPECT_EQ(main().windowTitle(), "TEMP.BMP");
+  EXPECT_TRUE(dialogs().messages().empty());
+
+  // A "file" that cannot be read at all is reported with its name.
+  folder("folder.bmp");
+  dialogs().answerOpen(path("folder.bmp"));
+  dialogs().answerMessage(ui::MsgResult::Ok);
+  main().opdlg();
+  ASSERT_EQ(dialogs().messages().size(), 1u);
+  EXPECT_EQ(dialogs().messages()[0].caption, "Error");
+  EXPECT_TRUE(dialogs().messages()[0].text.contains("folder.bmp"));
+  EXPECT_EQ(picture().width(), 400);
+}
+
+TEST_F(DocumentCommands, LoadImageAsksFirstThenLoadsThroughTheBrowser) {
+  const QString dir = folder("album");
+  writeJpeg(dir + "/sea.jpg", 50, 40);
+  main().Modified = true;
+  dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::Cancel);
+  main().ToolButton11->click();
+  EXPECT_FALSE(browser().isVisible());
+
+  dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::No);
+  main().Browser1->trigger();
+  ASSERT_TRUE(browser().isVisible());
+  browser().DirectoryListBox1->setDirectory(dir);
+  browser().FileListBox1->setCurrentRow(0);
+  browser().FileListBox1DblClick();
+  browser().Loadbut->click();
+  EXPECT_FALSE(browser().isVisible());
+  EXPECT_EQ(picture().width(), 50);
+  EXPECT_EQ(QFileInfo(main().windowTitle()).fileName(), "sea.jpg");
+  EXPECT_TRUE(picture() == main().image2->bitmap());
+}
+
+// ----- save ----------------------------------------------------------------------------
+
+TEST_F(DocumentCommands, SaveAsJpgUsesTheQualityOfTheOptionsWindow) {
+  picture() = quadrants(64, 64);
+  app::windows().jpop1->TrackBar1->setValue(35);
+  const QString file = path("pic.jpg");
+  dialogs().answerSave(file);
+  main().Modified = true;
+  main().ToolButton13->click();
+  const std::vector<std::uint8_t> written = codecs::readFileBytes(document::toPath(file));
+  EXPECT_EQ(written, codecs::encodeJpeg(picture(), {.quality = 35, .progressive = true}));
+  EXPECT_FALSE(main().Modified);
+  EXPECT_EQ(main().windowTitle(), file);
+}
+
+TEST_F(DocumentCommands, SaveAsPngWritesBmpData) {
+  const QString file = path("pic.png");
+  dialogs().answerSave(file);
+  main().domysave();
+  EXPECT_EQ(fileHead(file), "BM");
+  EXPECT_EQ(main().windowTitle(), file);
+}
+
+TEST_F(DocumentCommands, QuickSaveWritesTheBareNameIntoTheCurrentFolder) {
+  const QString dir = folder("cwd");
+  const QString old = QDir::currentPath();
+  QDir::setCurrent(dir);
+  main().setWindowTitle("C:\\work\\shot.jpg");
+  main().Modified = true;
+  dialogs().answerMessage("Saved as shot.bmp", ui::MsgResult::Ok);
+  main().ToolButton12->click();
+  main().setWindowTitle("TEMP.BMP");
+  dialogs().answerMessage("Saved as TEMP.bmp", ui::MsgResult::Ok);
+  main().savebutClick();
+  QDir::setCurrent(old);
+
+  EXPECT_EQ(dialogs().messages().at(0).caption, "Saved");
+  EXPECT_EQ(fileHead(dir + "/shot.bmp"), "BM");
+  EXPECT_EQ(fileHead(dir + "/TEMP.bmp"), "BM");
+  EXPECT_FALSE(main().Modified);
+  EXPECT_EQ(main().windowTitle(), "TEMP.BMP");
+}
+
+TEST_F(DocumentCommands, AFailedSaveKeepsTheOldFileThePictureAndTheModifiedFlag) {
+  const QString file = path("kept.bmp");
+  writeText(file, "the old picture");
+  picture() = quadrants(400, 400);
+  main().setWindowTitle("/somewhere/drawing.bmp");
+  main().Modified = true;
+  dialogs().answerSave(file);
+  dialogs().answerMessage("OK to overwrite " + file, ui::MsgResult::Yes);
+  dialogs().answerMessage(ui::MsgResult::Ok);
+  {
+    FileSizeLimit nearlyFull(1000);
+    main().domysave();
+  }
+  ASSERT_EQ(dialogs().messages().size(), 2u);
+  EXPECT_EQ(dialogs().messages()[1].caption, "Error");
+  EXPECT_TRUE(dialogs().messages()[1].text.contains(file));
+  EXPECT_EQ(fileHead(file, 100), "the old picture");
+  EXPECT_TRUE(main().Modified);
+  EXPECT_EQ(main().windowTitle(), "/somewhere/drawing.bmp");
+  EXPECT_TRUE(picture() == quadrants(400, 400));
+  EXPECT_EQ(QDir(path("")).entryList(QDir::Files).filter("kept").size(), 1);
+}
+
+TEST_F(DocumentCommands, ASaveIntoAReadOnlyFolderIsReportedAndChangesNothing) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop the superuser";
+  const QString dir = folder("locked");
+  writeText(dir + "/pic.bmp", "old");
+  QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+  main().Modified = true;
+  dialogs().answerSave(dir + "/pic.bmp");
+  dialogs().answerMessage("OK to overwrite " + dir + "/pic.bmp", ui::MsgResult::Yes);
+  dialogs().answerMessage(ui::MsgResult::Ok);
+  main().domysave();
+  QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_EQ(fileHead(dir + "/pic.bmp", 10), "old");
+  EXPECT_TRUE(main().Modified);
+  EXPECT_TRUE(dialogs().messages().back().text.contains("pic.bmp"));
+}
+
+// ----- files and the clipboard ------------------------------------------------------------
+
+TEST_F(DocumentCommands, PasteFromFilePutsThePictureOnTheClipboard) {
+  writeBmp(path("clip.bmp"), quadrants(30, 20));
+  main().pbpastebut1->setEnabled(false);
+  dialogs().answerOpen(path("clip.bmp"));
+  main().pbpastrefrombut1->click();
+  EXPECT_TRUE(clipboard().bitmap() == quadrants(30, 20));
+  EXPECT_TRUE(main().pbpastebut1->isEnabled());
+  EXPECT_TRUE(main().pbpastetobut1->isEnabled());
+  EXPECT_EQ(picture().width(), 400);  // the picture itself is not touched
+
+  clipboard().setAvailable(false);
+  dialogs().answerOpen(path("clip.bmp"));
+  main().pfromfile();
+  EXPECT_TRUE(app::windows().clpform1->isVisible());
+  EXPECT_EQ(app::windows().clpform1->Label1->text(), "Clipboard Not Available or Empty");
+}
+
+TEST_F(DocumentCommands, PasteToFileWritesTheClipboardsBitmap) {
+  clipboard().setBitmap(quadrants(24, 16));
+  main().Modified = true;
+  const QString file = path("clip.jpg");
+  dialogs().answerSave(file);
+  main().pbpastetobut1Click();
+  EXPECT_EQ(dialogs().questions()[0].file.fileName, "*.BMP;*.JPG");
+  const codecs::JpegPicture jpeg = codecs::readJpegFile(document::toPath(file));
+  EXPECT_EQ(jpeg.bitmap.width(), 24);
+  EXPECT_TRUE(jpeg.info.progressive);
+  // The clip keeps the JPEG library's default quality.
+  EXPECT_EQ(codecs::readFileBytes(document::toPath(file)),
+            codecs::encodeJpeg(quadrants(24, 16), {.quality = std::nullopt, .progressive = true}));
+  EXPECT_TRUE(main().clpmap1->bitmap() == quadrants(24, 16));
+  EXPECT_EQ(main().windowTitle(), file);
+  EXPECT_TRUE(main().Modified);
+
+  dialogs().answerSave(path("clip.bmp"));
+  main().pbpastetobut1Click();
+  EXPECT_EQ(fileHead(path("clip.bmp")), "BM");
+}
+
+TEST_F(DocumentCommands, PasteToFileWithAnEmptyClipboardSaysSo) {
+  main().pbpastetobut1Click();
+  EXPECT_TRUE(app::windows().clpform1->isVisible());
+  EXPECT_EQ(app::windows().clpform1->Label1->text(), "Clipboard Not Available or Empty");
+  EXPECT_TRUE(dialogs().questions().empty());
+}
