@@ -23,6 +23,7 @@ TPbook1::TPbook1(QWidget* parent) : QMainWindow(parent) {
   setMinimumSize(200, 100);
   buildLayout();
   wireCommands();
+  wireCanvas();
   FormCreate();
 }
 

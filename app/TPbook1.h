@@ -18,11 +18,13 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "app/ZoomStandIn.h"  // controls/TZoomImage.h once it lands
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Geometry.h"
 #include "platform/ui/DialogTypes.h"
+#include "platform/ui/MouseTypes.h"
 
 class QAction;
 class QCheckBox;
@@ -37,6 +39,10 @@ class QTabWidget;
 class QTimer;
 class QToolBar;
 class QToolButton;
+
+namespace gdi {
+class Canvas;
+}  // namespace gdi
 
 namespace ui {
 class ImageControl;
@@ -361,6 +367,62 @@ class TPbook1 : public QMainWindow {
   void About1Click();
   void Exit1Click();
 
+  // ===== canvas tools (TPbook1_canvas.cpp) ======================================
+  // The three handlers of ptbox1 route every mouse event by the palette's
+  // current tool code; the tools' own routines follow.
+  void ptbox1MouseDown(ui::MouseButton Button, ui::ShiftState Shift, int X, int Y);
+  void ptbox1MouseMove(ui::ShiftState Shift, int X, int Y);
+  void ptbox1MouseUp(ui::MouseButton Button, ui::ShiftState Shift, int X, int Y);
+  // Polygon, line, spray, flood fill, pixel movers, area gradients, stamps, tubes.
+  void pDown(ui::MouseButton Button, int X, int Y);
+  void pve(int X, int Y);
+  void pUp(ui::MouseButton Button, int X, int Y);
+  // The colour replacer brush.
+  void pDownco(int X, int Y);
+  void pveCo(int X, int Y);
+  void pUpCo();
+  void do_spray(int X, int Y);
+  void set_t(int tool);  // pen and brush set-up per tool
+  void set_itback();     // the real pen and the fill brush of the drawing state
+  // Re-applies set_t for the current tool. The timer does not run on its
+  // own: the handlers call this at every press and release, and a set-up in
+  // the middle of a drag would start a new rubber band and leave the old one
+  // on the picture.
+  void Timer1Timer();
+  void clearit();   // undo copy, then the whole picture in the background colour
+  void put_back();  // after the pixel movers and undo
+  // Gradient fills with the palette's gradient list.
+  void Hdogradfill(int X, int Y);
+  void Vdogradfill(int X, int Y);
+  void Hdogradboxfill(int x1, int y1, int x2, int y2);
+  void Vdogradboxfill(int x1, int y1, int x2, int y2);
+  void Hdogradrectfill(int x1, int y1, int x2, int y2);
+  void globe(int x1, int y1, int x2, int y2);
+  void dogradtubes(gdi::Point from, int X, int Y);
+  // The undo copy image2 takes the picture.
+  void takeUndoCopy();
+
+  // ===== routes to the capture, Bezier, polygon and paste parts ================
+  // The canvas handlers call these by tool code; their bodies (empty until
+  // those parts are built) are in TPbook1_canvas_routes.cpp.
+  void capboxMouseDown(int X, int Y);   // capture box: 22, 23, 229
+  void capboxMouseMove(int X, int Y);
+  void capboxMouseUp(int X, int Y);
+  void polycopyDown(ui::MouseButton Button, int X, int Y);  // outline capture: 19, 21, 109
+  void polycopypve(int X, int Y);
+  void polycopyUp(ui::MouseButton Button, int X, int Y);
+  void pDownbez(ui::MouseButton Button, int X, int Y);  // Bezier curve: 12
+  void pvebez(ui::ShiftState Shift, int X, int Y);
+  void pUpbez(ui::MouseButton Button, int X, int Y);
+  // Polygon and filled polygon (7, 8): the vertex added at each release, with
+  // the pen already in copy mode, LineWidth and ForeColor.
+  void polyvertex(ui::MouseButton Button, int X, int Y);
+  void mask1MDown(int X, int Y);  // a pasted clip dragged while MaskMode is on
+  void mask1MMove(int X, int Y);
+  void mask1MUp();
+  void clipreplace(gdi::TColor color);  // 217: the clicked colour replaced by the clipboard
+  void capcircle(int X1, int Y1, int X2, int Y2);  // 24, 25: the ellipse in the dragged box
+
   // ===== routines whose work comes with later parts (TPbook1_pending.cpp) =====
   void opeImfile();           // load through the image browser
   void opdlg();               // open through the file dialog
@@ -377,13 +439,9 @@ class TPbook1 : public QMainWindow {
   void pastecap();            // start a template paste
   void endcappingpaste();     // finish a template paste
   void remove_boxes();        // erase a Bezier curve under edit with its handles
-  void clearit();             // fill the picture with the fill colour
   void morfpaste();           // morph paste of the clip
   void doprint();             // prepare and show the print window
   void openactivity(int activity);  // the Activity Assistant on one activity
-  void set_t(int tool);       // pen and brush set-up per tool
-  void set_itback();
-  void Timer1Timer();
   void doblend();             // heavy soft focus
   void doblend2();            // soften light
   void doblend3(int lighten);  // darken (0) or lighten (1)
@@ -436,6 +494,23 @@ class TPbook1 : public QMainWindow {
   void applyPaletteToNewPicture();
   void setCaption(const QString& caption);
   QString caption() const;
+
+  // Canvas: the handlers' wiring, and what a mouse event changed.
+  void wireCanvas();
+  gdi::Canvas& canvas();
+  void replaceColourSquare(int X, int Y);
+  void eraseBand(int tool, const gdi::Rect& band);
+  std::vector<gdi::Rect> bandAreas(int tool, const gdi::Rect& band);
+  // Runs `draw`, whose changes lie in `areas`; earlier changes keep their
+  // dirty rectangle.
+  void trackedDraw(const std::vector<gdi::Rect>& areas, const std::function<void()>& draw);
+  // Repaints what the event changed.
+  void repaintCanvas();
+  std::vector<gdi::Rect> repaintAreas_;
+  gdi::Rect untracked_;
+  // At a release: whether the drag had a rubber band showing, and where.
+  bool releaseBandShown_ = false;
+  gdi::Rect releaseBand_;
 
   QScrollArea* formScroll_ = nullptr;  // the window's own scroll bars
   bool closing_ = false;

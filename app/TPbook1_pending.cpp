@@ -31,11 +31,7 @@ void TPbook1::openactivity(int /*activity*/) {
   if (Tactivityfrm* assistant = app::windows().activityfrm) assistant->show();
 }
 
-// ----- canvas tools ---------------------------------------------------------------
-void TPbook1::set_t(int /*tool*/) {}  // pen and brush of the picture canvas for the tool
-void TPbook1::set_itback() {}         // pen and brush back to the drawing state's colours and width
-void TPbook1::Timer1Timer() {}        // re-applies set_t for the current tool
-void TPbook1::clearit() {}            // undo copy, then fill the whole picture with BackColor
+// ----- Bezier curve -------------------------------------------------------------
 void TPbook1::remove_boxes() {}       // erase the Bezier curve under edit and hide s1..s4
 
 // ----- clips ----------------------------------------------------------------------

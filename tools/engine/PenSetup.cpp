@@ -1,5 +1,6 @@
 #include "tools/engine/PenSetup.h"
 
+#include "tools/engine/PictureCopy.h"
 #include "tools/engine/ToolGroups.h"
 
 namespace tools {
@@ -117,7 +118,7 @@ void setBandPen(gdi::Canvas& c, bool filled, gdi::TColor backColor) {
 }
 
 void clearit(gdi::Bitmap& picture, gdi::Bitmap& undoCopy, DrawingState& s, StrokeFlags flags) {
-  undoCopy = picture;
+  copyPicture(undoCopy, picture);
   gdi::Canvas& c = picture.canvas();
   set_t(kClearSetup, s, c, flags);
   c.rectangle(0, 0, picture.width(), picture.height());
