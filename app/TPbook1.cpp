@@ -13,6 +13,7 @@
 
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/ImageControl.h"
+#include "platform/ui/ShapeControl.h"
 
 TPbook1::TPbook1(QWidget* parent) : QMainWindow(parent) {
   setObjectName("TPbook1");
@@ -71,6 +72,15 @@ void TPbook1::wireCommands() {
   auto clicks = [this](QAction* action, QAbstractButton* button) {
     connect(action, &QAction::triggered, button, [button] { button->click(); });
   };
+
+  // The curve's handles: pressed, the handle follows the mouse.
+  void (TPbook1::*handleDown[])() = {&TPbook1::s1MouseDown, &TPbook1::s2MouseDown,
+                                     &TPbook1::s3MouseDown, &TPbook1::s4MouseDown};
+  ui::ShapeControl* handles[] = {s1, s2, s3, s4};
+  for (int i = 0; i < 4; ++i) {
+    connect(handles[i], &ui::ShapeControl::mouseDown, this,
+            ui::guarded([this, down = handleDown[i]] { (this->*down)(); }));
+  }
 
   // Tool bar.
   onClick(ToolButton14, &TPbook1::ToolButton14Click);

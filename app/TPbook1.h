@@ -12,6 +12,9 @@
 //   TPbook1_window.cpp    roll up / down, widths, scroll bars, stay-on-top
 //   TPbook1_drop.cpp      files dropped from the desktop, images dropped on "Drag To"
 //   TPbook1_file.cpp      close check and save as
+//   TPbook1_canvas.cpp    the canvas tools on ptbox1
+//   TPbook1_bezier.cpp    the curve tool, its handles and the polygon vertices
+//   TPbook1_capture.cpp   captures, colour replacement inside an outline, the clip hand-over
 //   TPbook1_pending.cpp   routines whose work comes with later parts of the studio
 #include <QMainWindow>
 #include <QStringList>
@@ -25,6 +28,8 @@
 #include "platform/gdi/Geometry.h"
 #include "platform/ui/DialogTypes.h"
 #include "platform/ui/MouseTypes.h"
+#include "tools/engine/BezierCurve.h"
+#include "tools/engine/PolyPoints.h"
 
 class QAction;
 class QCheckBox;
@@ -230,14 +235,14 @@ class TPbook1 : public QMainWindow {
   bool FirstRubber = true;
   gdi::Rect RubberRect;
   gdi::Rect LastRubberRect;
-  std::array<gdi::Point, 501> PolyPoints{};  // used 1..500
+  tools::PolyPointArray PolyPoints;  // numbered 1..500
   int PolyCount = 1;
   bool PolyActive = false;
   bool SprayMixing = false;
 
   // Bezier curve under edit.
   gdi::Point BezStart, BezEnd, BezCtl1, BezCtl2;
-  std::array<gdi::Point, 4> BezShown{};
+  tools::BezierPoints BezShown{};  // the curve as last drawn, to erase it
   bool BezEditing = false;
   std::array<bool, 4> HandleDrag{};
   bool AnyHandleDrag = false;
@@ -402,26 +407,75 @@ class TPbook1 : public QMainWindow {
   // The undo copy image2 takes the picture.
   void takeUndoCopy();
 
-  // ===== routes to the capture, Bezier, polygon and paste parts ================
+  // ===== routes to the paste part ================================================
   // The canvas handlers call these by tool code; their bodies (empty until
-  // those parts are built) are in TPbook1_canvas_routes.cpp.
-  void capboxMouseDown(int X, int Y);   // capture box: 22, 23, 229
-  void capboxMouseMove(int X, int Y);
-  void capboxMouseUp(int X, int Y);
-  void polycopyDown(ui::MouseButton Button, int X, int Y);  // outline capture: 19, 21, 109
-  void polycopypve(int X, int Y);
-  void polycopyUp(ui::MouseButton Button, int X, int Y);
-  void pDownbez(ui::MouseButton Button, int X, int Y);  // Bezier curve: 12
-  void pvebez(ui::ShiftState Shift, int X, int Y);
-  void pUpbez(ui::MouseButton Button, int X, int Y);
-  // Polygon and filled polygon (7, 8): the vertex added at each release, with
-  // the pen already in copy mode, LineWidth and ForeColor.
-  void polyvertex(ui::MouseButton Button, int X, int Y);
+  // that part is built) are in TPbook1_canvas_routes.cpp.
   void mask1MDown(int X, int Y);  // a pasted clip dragged while MaskMode is on
   void mask1MMove(int X, int Y);
   void mask1MUp();
   void clipreplace(gdi::TColor color);  // 217: the clicked colour replaced by the clipboard
-  void capcircle(int X1, int Y1, int X2, int Y2);  // 24, 25: the ellipse in the dragged box
+
+  // ===== the curve tool and the polygon vertices (TPbook1_bezier.cpp) ===========
+  // The curve tool (12): a chord dragged out, then its four handles moved by
+  // click, move, click; a right click draws it with the real pen.
+  void pDownbez(ui::MouseButton Button, int X, int Y);
+  void pvebez(ui::ShiftState Shift, int X, int Y);
+  void pUpbez(ui::MouseButton Button, int X, int Y);
+  // A handle pressed: its point follows the mouse until the next click.
+  void s1MouseDown();
+  void s2MouseDown();
+  void s3MouseDown();
+  void s4MouseDown();
+  // Erases a curve under edit (it is never drawn for good) and hides the handles.
+  void remove_boxes();
+  // Polygon and filled polygon (7, 8): the vertex added at each release, with
+  // the pen already in copy mode, LineWidth and ForeColor; the right button
+  // closes the figure.
+  void polyvertex(ui::MouseButton Button, int X, int Y);
+
+  // ===== captures (TPbook1_capture.cpp) ==========================================
+  void capboxMouseDown(int X, int Y);   // capture box: 22, 23 "Cut", 229
+  void capboxMouseMove(int X, int Y);
+  void capboxMouseUp(int X, int Y);
+  // Outline capture (19, 21, 109): a vertex per click, closed by a right click.
+  void polycopyDown(ui::MouseButton Button, int X, int Y);
+  void polycopypve(int X, int Y);
+  void polycopyUp(ui::MouseButton Button, int X, int Y);
+  // 24, 25: the ellipse inscribed in the dragged box.
+  void capcircle(int X1, int Y1, int X2, int Y2);
+  // The clip of a closed outline (vertices 1..count), or for 19 the colour
+  // replacement inside it.
+  void repcolor(int count);
+  // The clip of the inside of a capture box (vertices 1..count).
+  void recrepcolor(int count);
+  // Inside the clip, ForeColor becomes BackColor (white is refused).
+  void docoreplace();
+  // Hands a finished clip over: morph shaping when one is pending, the
+  // clipboard and the paste buttons, and the next step of the special
+  // captures (25, 109, 229).
+  void minirepcolor();
+  // The whole picture onto the clipboard ("Copy Entire Image", "Cut").
+  void getcap();
+  // The box an outline's bounds start from: the zoom view's size.
+  gdi::Size zoomViewSize() const;
+
+  // The side panel's morph content preview (shown while a morph is pending).
+  QFrame* Panel3 = nullptr;
+  ui::ImageControl* morfimage1 = nullptr;
+  // Top-left of the last captured area plus one pixel on each axis.
+  gdi::Point CaptureOrigin;
+  // A morph is pending: the next capture's clip is the shape morfimage1's
+  // picture is poured into.
+  bool MorphPending = false;
+
+  // Seams the paste and morph windows fill in.
+  // Shows the clip in clpmap1 as a floating paste; false without a clip.
+  bool paste_it();
+  // Pours `content` into the shape of `shape` (its non-white pixels);
+  // false leaves `shape` unchanged.
+  bool morphInto(const gdi::Bitmap& content, gdi::Bitmap& shape);
+  // The options window's choice of what a special capture does next.
+  void openAreaOptions();
 
   // ===== routines whose work comes with later parts (TPbook1_pending.cpp) =====
   void opeImfile();           // load through the image browser
@@ -434,11 +488,9 @@ class TPbook1 : public QMainWindow {
   // applied, the zoom view's visible rectangle is stretched over the picture.
   void apply_zoom();
   void resize_it();           // scale the picture to the size chosen in TResizeForm
-  void getcap();              // copy the whole picture as the clip
   void doapaste();            // start a paste of the clipboard bitmap
   void pastecap();            // start a template paste
   void endcappingpaste();     // finish a template paste
-  void remove_boxes();        // erase a Bezier curve under edit with its handles
   void morfpaste();           // morph paste of the clip
   void doprint();             // prepare and show the print window
   void openactivity(int activity);  // the Activity Assistant on one activity

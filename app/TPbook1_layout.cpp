@@ -447,6 +447,19 @@ void TPbook1::buildSidePanel() {
   new QVBoxLayout(pastepanel1);
   pastepanel1->hide();
   column->addWidget(pastepanel1);
+
+  // The picture a pending morph pours into the next captured shape.
+  Panel3 = new QFrame(CoolBar1);
+  Panel3->setObjectName("Panel3");
+  auto* morphLayout = new QVBoxLayout(Panel3);
+  morphLayout->setContentsMargins(4, 4, 4, 4);
+  morfimage1 = new ui::ImageControl(Panel3);
+  morfimage1->setObjectName("morfimage1");
+  morfimage1->setStretch(true);
+  morfimage1->setFixedSize(55, 55);
+  morphLayout->addWidget(morfimage1, 0, Qt::AlignHCenter);
+  Panel3->hide();
+  column->addWidget(Panel3);
   column->addStretch(1);
 }
 

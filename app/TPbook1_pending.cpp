@@ -31,15 +31,14 @@ void TPbook1::openactivity(int /*activity*/) {
   if (Tactivityfrm* assistant = app::windows().activityfrm) assistant->show();
 }
 
-// ----- Bezier curve -------------------------------------------------------------
-void TPbook1::remove_boxes() {}       // erase the Bezier curve under edit and hide s1..s4
-
 // ----- clips ----------------------------------------------------------------------
-void TPbook1::getcap() {}           // the whole picture onto the clipboard as the clip
 void TPbook1::doapaste() {}         // start a paste of the clipboard's bitmap (pastepanel1)
+bool TPbook1::paste_it() { return false; }  // the clip in clpmap1 floated over the picture
 void TPbook1::pastecap() {}         // start a template paste ("Capture from Template File")
 void TPbook1::endcappingpaste() {}  // capture the area under the template as the new clip
 void TPbook1::morfpaste() {}        // the clip into the morph window Tshapeform
+// Pours the content's non-white pixels into the shape's span.
+bool TPbook1::morphInto(const gdi::Bitmap& /*content*/, gdi::Bitmap& /*shape*/) { return false; }
 void TPbook1::doblend() {}          // heavy soft focus over the picture
 void TPbook1::doblend2() {}         // soften light over the picture
 void TPbook1::doblend3(int /*lighten*/) {}  // darken (0) or lighten (1) the picture

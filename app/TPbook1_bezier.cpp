@@ -1,0 +1,196 @@
+// The curve tool and the polygon tools' vertices on the picture.
+//
+// A curve is dragged out as a chord (a not-xor rubber line), becomes a
+// not-xor curve with four handles (start, end, control 1, control 2), each
+// moved by clicking it, moving the mouse and clicking the picture, and is
+// drawn with the real pen by a right click. Every not-xor figure is taken
+// away by drawing it once more.
+#include <QTimer>
+
+#include "app/TPbook1.h"
+#include "app/Windows.h"
+#include "platform/gdi/Canvas.h"
+#include "platform/ui/ImageControl.h"
+#include "platform/ui/ShapeControl.h"
+#include "tools/engine/PenSetup.h"
+#include "tools/windows/TForm3.h"
+
+namespace {
+
+TForm3& drawingState() { return *app::windows().Form3; }
+
+// The rubber line of a chord: from the press point (the rectangle's
+// top-left as stored) to the mouse.
+void drawChord(gdi::Canvas& c, const gdi::Rect& r) {
+  c.moveTo(r.left, r.top);
+  c.lineTo(r.right, r.bottom);
+}
+
+tools::BezierPoints currentCurve(const TPbook1& w) {
+  return {w.BezStart, w.BezCtl1, w.BezCtl2, w.BezEnd};
+}
+
+}  // namespace
+
+void TPbook1::pDownbez(ui::MouseButton /*Button*/, int X, int Y) {
+  StrokeOn = true;
+  if (!MouseIsDown) DownPoint = {X, Y};
+  MouseIsDown = !MouseIsDown;
+  set_t(12);
+  ptbox1->refresh();
+}
+
+void TPbook1::pvebez(ui::ShiftState Shift, int X, int Y) {
+  if (!StrokeOn) return;
+  gdi::Canvas& c = picture().canvas();
+  const bool buttonUp = (Shift & (ui::ssLeft | ui::ssRight | ui::ssMiddle)) == 0;
+  if (buttonUp || AnyHandleDrag) {
+    if (!FirstRubber) tools::drawBezier(c, BezShown);
+    const gdi::Point p{X, Y};
+    if (HandleDrag[0]) BezStart = p;
+    if (HandleDrag[1]) BezEnd = p;
+    if (HandleDrag[2]) BezCtl1 = p;
+    if (HandleDrag[3]) BezCtl2 = p;
+    tools::drawBezier(c, currentCurve(*this));
+    BezShown = currentCurve(*this);
+  } else {
+    RubberRect = {DownPoint.x, DownPoint.y, X, Y};
+    if (!FirstRubber) drawChord(c, LastRubberRect);
+    drawChord(c, RubberRect);
+    LastRubberRect = RubberRect;
+  }
+  FirstRubber = false;
+  ptbox1->refresh();
+}
+
+void TPbook1::pUpbez(ui::MouseButton Button, int X, int Y) {
+  MouseIsDown = false;
+  gdi::Canvas& c = picture().canvas();
+  ui::ShapeControl* handles[] = {s1, s2, s3, s4};
+  auto placeHandles = [&] {
+    const gdi::Point at[] = {BezStart, BezEnd, BezCtl1, BezCtl2};
+    for (int i = 0; i < 4; ++i) {
+      const gdi::Point p = tools::handlePosition(at[i]);
+      handles[i]->move(ptbox1->x() + p.x, ptbox1->y() + p.y);
+    }
+  };
+
+  if (!BezEditing) {
+    const gdi::Point up{X, Y};
+    if (tools::isTinyChord(DownPoint, up)) {
+      // No curve; the little chord shown while dragging goes too.
+      if (!FirstRubber) drawChord(c, LastRubberRect);
+      FirstRubber = true;
+    } else {
+      BezStart = DownPoint;
+      BezEnd = up;
+      const auto controls = tools::bezierControls(BezStart, BezEnd);
+      BezCtl1 = controls[0];
+      BezCtl2 = controls[1];
+      set_t(12);
+      placeHandles();
+      for (ui::ShapeControl* h : handles) {
+        h->show();
+        h->raise();
+      }
+      BezEditing = true;
+      BezShown = currentCurve(*this);
+      // The chord goes; the curve shows at the next move.
+      if (!FirstRubber) drawChord(c, LastRubberRect);
+      FirstRubber = true;
+      BoxesShowing = true;
+    }
+  }
+
+  for (int i = 0; i < 4; ++i) {
+    if (!HandleDrag[std::size_t(i)]) continue;
+    set_t(12);
+    HandleDrag[std::size_t(i)] = false;
+    placeHandles();
+  }
+
+  // A right click draws the curve for good; without a curve there is
+  // nothing to draw.
+  if (Button == ui::MouseButton::Right && BezEditing) {
+    const TForm3& s = drawingState();
+    set_t(12);
+    for (ui::ShapeControl* h : handles) h->hide();
+    c.pen.mode = gdi::PenMode::Copy;
+    c.pen.style = gdi::PenStyle::Solid;
+    c.pen.width = s.LineWidth;
+    c.pen.color = s.ForeColor;
+    c.brush.setColor(s.BackColor);
+    tools::drawBezier(c, currentCurve(*this));
+    FirstRubber = true;
+    BezEditing = false;
+    HandleDrag = {};
+    AnyHandleDrag = false;
+    MouseIsDown = false;
+    set_t(12);
+    BezStart = BezEnd = BezCtl1 = BezCtl2 = {};
+    BezShown = {};
+    StrokeOn = false;
+  }
+
+  zm1->unsetCursor();
+  HandleDrag = {};
+  AnyHandleDrag = false;
+  ptbox1->refresh();
+}
+
+void TPbook1::s1MouseDown() {
+  HandleDrag[0] = true;
+  AnyHandleDrag = true;
+}
+
+void TPbook1::s2MouseDown() {
+  HandleDrag[1] = true;
+  AnyHandleDrag = true;
+}
+
+void TPbook1::s3MouseDown() {
+  HandleDrag[2] = true;
+  AnyHandleDrag = true;
+}
+
+void TPbook1::s4MouseDown() {
+  HandleDrag[3] = true;
+  AnyHandleDrag = true;
+}
+
+void TPbook1::remove_boxes() {
+  set_t(12);
+  for (ui::ShapeControl* h : {s1, s2, s3, s4}) h->hide();
+  tools::drawBezier(picture().canvas(), BezShown);
+  set_itback();
+  ptbox1->refresh();
+}
+
+void TPbook1::polyvertex(ui::MouseButton Button, int X, int Y) {
+  TForm3& s = drawingState();
+  gdi::Canvas& c = picture().canvas();
+  c.pen.mode = gdi::PenMode::Copy;
+  c.pen.width = s.LineWidth;
+  c.pen.color = s.ForeColor;
+  DownPoint = {X, Y};
+  StrokeOn = false;
+  c.pen.style = gdi::PenStyle::InsideFrame;
+  c.brush.setColor(s.BackColor);
+  const tools::PolyEdge edge = tools::addPolyVertex(PolyPoints, PolyCount, {X, Y});
+  c.moveTo(edge.from.x, edge.from.y);
+  c.lineTo(edge.to.x, edge.to.y);
+
+  if (Button == ui::MouseButton::Right) {
+    tools::closePolygon(PolyPoints, PolyCount);
+    if (s.CurTool == 7) {
+      c.polyline(PolyPoints.all());
+    } else {
+      tools::applyFillBrush(c, s, s.patbox1 ? &s.patbox1->bitmap() : nullptr);
+      c.polygon(PolyPoints.all());
+    }
+    PolyCount = 1;
+    PolyActive = false;
+    StrokeOn = false;
+  }
+  ptbox1->refresh();
+}
