@@ -37,14 +37,16 @@ void TPbook1::pDownbez(ui::MouseButton /*Button*/, int X, int Y) {
   if (!MouseIsDown) DownPoint = {X, Y};
   MouseIsDown = !MouseIsDown;
   set_t(12);
-  ptbox1->refresh();
 }
 
 void TPbook1::pvebez(ui::ShiftState Shift, int X, int Y) {
   if (!StrokeOn) return;
   gdi::Canvas& c = picture().canvas();
   const bool buttonUp = (Shift & (ui::ssLeft | ui::ssRight | ui::ssMiddle)) == 0;
-  if (buttonUp || AnyHandleDrag) {
+  if (BezEditing || AnyHandleDrag) {
+    // A drag on the picture away from the handles changes nothing: a chord
+    // band there would be left over the curve.
+    if (!buttonUp && !AnyHandleDrag) return;
     if (!FirstRubber) tools::drawBezier(c, BezShown);
     const gdi::Point p{X, Y};
     if (HandleDrag[0]) BezStart = p;
@@ -54,6 +56,7 @@ void TPbook1::pvebez(ui::ShiftState Shift, int X, int Y) {
     tools::drawBezier(c, currentCurve(*this));
     BezShown = currentCurve(*this);
   } else {
+    if (buttonUp) return;
     RubberRect = {DownPoint.x, DownPoint.y, X, Y};
     if (!FirstRubber) drawChord(c, LastRubberRect);
     drawChord(c, RubberRect);
@@ -81,6 +84,7 @@ void TPbook1::pUpbez(ui::MouseButton Button, int X, int Y) {
       // No curve; the little chord shown while dragging goes too.
       if (!FirstRubber) drawChord(c, LastRubberRect);
       FirstRubber = true;
+      StrokeOn = false;
     } else {
       BezStart = DownPoint;
       BezEnd = up;
@@ -161,7 +165,14 @@ void TPbook1::s4MouseDown() {
 void TPbook1::remove_boxes() {
   set_t(12);
   for (ui::ShapeControl* h : {s1, s2, s3, s4}) h->hide();
-  tools::drawBezier(picture().canvas(), BezShown);
+  // Only a curve on the picture is drawn away: straight after the chord it
+  // shows at the first move, and a committed one stays.
+  if (BezEditing && !FirstRubber) tools::drawBezier(picture().canvas(), BezShown);
+  BezEditing = false;
+  HandleDrag = {};
+  AnyHandleDrag = false;
+  StrokeOn = false;
+  FirstRubber = true;
   set_itback();
   ptbox1->refresh();
 }

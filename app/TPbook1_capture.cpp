@@ -74,24 +74,33 @@ void TPbook1::capboxMouseUp(int X, int Y) {
   MouseIsDown = false;
   set_t(s.CurTool);
   gdi::Canvas& c = picture().canvas();
-  // Drawn once more, the last rubber band goes.
-  c.rectangle(DownPoint.x, DownPoint.y, X, Y);
+  // Drawn once more, the last rubber band goes. It is drawn where it was
+  // last shown (a release away from the last move, or a click without a
+  // move, would otherwise leave a not-xor rectangle on the picture).
+  if (releaseBandShown_) {
+    c.pen.width = 1;
+    c.pen.color = gdi::clBlack;
+    c.brush.setStyle(gdi::BrushStyle::Clear);
+    c.rectangle(releaseBand_);
+  }
 
-  const auto corners = clips::boxOutline(clips::captureBox(DownPoint, {X, Y}));
+  const gdi::Rect box = clips::captureBox(DownPoint, {X, Y});
+  const auto corners = clips::boxOutline(box);
   for (int i = 1; i <= 5; ++i) PolyPoints[i] = corners[std::size_t(i - 1)];
   PolyPoints.repeatFirstFrom(5);
   PolyCount = 5;
   recrepcolor(5);
 
   if (s.CurTool == 23) {
-    // "Cut": the area is left in the background colour.
+    // "Cut": the area is left in the background colour. The box is the
+    // captured one, so a click clears the 10 x 10 area it captured.
     c.pen.mode = gdi::PenMode::Copy;
     c.pen.color = s.BackColor;
     c.brush.setColor(s.BackColor);
     c.pen.width = 1;
     c.brush.setStyle(gdi::BrushStyle::Solid);
     c.pen.style = gdi::PenStyle::InsideFrame;
-    c.rectangle(DownPoint.x, DownPoint.y, X, Y);
+    c.rectangle(box);
   }
   PolyCount = 1;
   PolyActive = false;
@@ -110,7 +119,6 @@ void TPbook1::polycopyDown(ui::MouseButton /*Button*/, int X, int Y) {
   MouseIsDown = true;
   if (!PolyActive) set_t(drawingState().CurTool);
   PolyActive = true;
-  ptbox1->refresh();
 }
 
 void TPbook1::polycopypve(int X, int Y) {

@@ -133,6 +133,29 @@ TEST(BezierTool, ChoosingAnotherToolRemovesTheCurveUncommitted) {
   EXPECT_FALSE(s.main.BoxesShowing);
 }
 
+TEST(BezierTool, ChoosingAnotherToolStraightAfterTheChordLeavesNothing) {
+  CurveStudio s;
+  testing_support::drag(s.main.ptbox1, {20, 100}, {200, 160});
+  // No move yet: the curve is not on the picture, so nothing is drawn away.
+  pick("BitBtn2");  // "Rectangle"
+  EXPECT_TRUE(s.main.picture().samePixels(s.white));
+  EXPECT_FALSE(s.main.BezEditing);
+  EXPECT_FALSE(s.main.s1->isVisible());
+}
+
+TEST(BezierTool, DragOnThePictureAwayFromTheHandlesLeavesTheCurveAsShown) {
+  CurveStudio s;
+  testing_support::drag(s.main.ptbox1, {20, 100}, {200, 160});
+  testing_support::moveTo(s.main.ptbox1, {250, 250}, Qt::NoButton);
+  const gdi::Bitmap shown = s.main.picture();
+  testing_support::drag(s.main.ptbox1, {300, 300}, {350, 380});
+  EXPECT_TRUE(s.main.picture().samePixels(shown));
+  EXPECT_TRUE(s.main.BezEditing);
+  testing_support::click(s.main.ptbox1, {10, 10}, Qt::RightButton);
+  const tools::BezierPoints curve{{20, 100}, {80, 120}, {140, 140}, {200, 160}};
+  EXPECT_TRUE(s.main.picture().samePixels(committed(curve, gdi::clBlack, 1)));
+}
+
 TEST(PolygonTool, FilledPolygonClosedAfterTwoClicksFillsTheTriangle) {
   Studio studio;
   TPbook1& main = studio.main();

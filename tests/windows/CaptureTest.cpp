@@ -100,6 +100,32 @@ TEST(CaptureBox, ASingleClickCapturesTheTenByTenArea) {
   EXPECT_TRUE(main.picture().samePixels(before));
 }
 
+TEST(CaptureBox, ReleaseAwayFromTheLastMoveLeavesNoBand) {
+  Studio studio;
+  TPbook1& main = studio.main();
+  const gdi::Bitmap before = noisePicture(studio);
+  main.pbcapbxbut1->click();
+  testing_support::press(main.ptbox1, {20, 20});
+  testing_support::moveTo(main.ptbox1, {70, 60});
+  testing_support::release(main.ptbox1, {50, 40});
+  // The band shown at (70, 60) is gone; the clip is the released box.
+  EXPECT_TRUE(main.picture().samePixels(before));
+  EXPECT_TRUE(main.clpmap1->bitmap().samePixels(region(before, {21, 21, 50, 40})));
+}
+
+TEST(CaptureBox, CutWithASingleClickClearsTheAreaItCaptured) {
+  Studio studio;
+  TPbook1& main = studio.main();
+  const gdi::Bitmap before = noisePicture(studio);
+  pick("BitBtn21");  // "Cut"
+  state().BackColor = gdi::clBlue;
+  testing_support::click(main.ptbox1, {100, 200});
+  EXPECT_TRUE(main.clpmap1->bitmap().samePixels(region(before, {101, 201, 110, 210})));
+  EXPECT_EQ(testing_support::countColor(region(main.picture(), {100, 200, 110, 210}), gdi::clBlue),
+            10 * 10);
+  EXPECT_EQ(testing_support::countColor(main.picture(), gdi::clBlue), 10 * 10);
+}
+
 TEST(CaptureBox, CutLeavesTheAreaInTheBackgroundColour) {
   Studio studio;
   TPbook1& main = studio.main();
