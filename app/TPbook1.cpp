@@ -14,6 +14,7 @@
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/ShapeControl.h"
+#include "platform/ui/SpinEdit.h"
 
 TPbook1::TPbook1(QWidget* parent) : QMainWindow(parent) {
   setObjectName("TPbook1");
@@ -111,6 +112,12 @@ void TPbook1::wireCommands() {
   onClick(redoptb1, &TPbook1::redoptb1Click);
   onClick(zmbuton, &TPbook1::zmbutonClick);
   onClick(zmbutoff, &TPbook1::zmbutoffClick);
+  auto onChange = [this](ui::SpinEdit* spin, void (TPbook1::*handler)()) {
+    connect(spin, &ui::SpinEdit::changed, this, ui::guarded([this, handler] { (this->*handler)(); }));
+  };
+  onChange(zm1spin, &TPbook1::zm1spinChange);
+  onChange(spinedit1, &TPbook1::spinedit1Change);
+  onChange(spinedit4, &TPbook1::spinedit4Change);
   onClick(SpeedButton8, &TPbook1::SpeedButton8Click);
   onClick(SpeedButton9, &TPbook1::SpeedButton9Click);
   onClick(SpeedButton2, &TPbook1::SpeedButton2Click);
@@ -126,6 +133,11 @@ void TPbook1::wireCommands() {
   connect(Image5, &ui::ImageControl::clicked, this, ui::guarded([this] { Image5Click(); }));
   connect(Image1, &ui::ImageControl::dropped, this,
           ui::guarded([this](QWidget* source, int, int) { Image1DragDrop(source); }));
+  // The capture frame: a new size centres it, a new position moves it there.
+  for (ui::SpinEdit* size : {SpinEdit2, SpinEdit3})
+    connect(size, &ui::SpinEdit::changed, this, ui::guarded([this] { zposbox(false); }));
+  for (ui::SpinEdit* position : {spbox1, spbox2})
+    connect(position, &ui::SpinEdit::changed, this, ui::guarded([this] { zposbox(true); }));
   onTrigger(Copy1, &TPbook1::Copy1Click);
   onTrigger(Save1, &TPbook1::Save1Click);
   connect(Timer1, &QTimer::timeout, this, ui::guarded([this] { Timer1Timer(); }));

@@ -15,6 +15,8 @@
 //   TPbook1_canvas.cpp    the canvas tools on ptbox1
 //   TPbook1_bezier.cpp    the curve tool, its handles and the polygon vertices
 //   TPbook1_capture.cpp   captures, colour replacement inside an outline, the clip hand-over
+//   TPbook1_zoom.cpp      the zoom view, its panel and capture frame, zoomed editing
+//   TPbook1_resize.cpp    the picture resize
 //   TPbook1_pending.cpp   routines whose work comes with later parts of the studio
 #include <QMainWindow>
 #include <QStringList>
@@ -23,7 +25,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/ZoomStandIn.h"  // controls/TZoomImage.h once it lands
+#include "controls/TZoomImage.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Geometry.h"
 #include "platform/ui/DialogTypes.h"
@@ -95,6 +97,9 @@ class TPbook1 : public QMainWindow {
   ui::SpinEdit* zm1spin = nullptr;      // "Zoom %"
   ui::SpinEdit* spinedit1 = nullptr;    // "Left/Right"
   ui::SpinEdit* spinedit4 = nullptr;    // "Up/Down"
+  ui::SpinEdit* spbox1 = nullptr;       // "Pan L/R": capture frame left
+  ui::SpinEdit* spbox2 = nullptr;       // "Pan U/D": capture frame top
+  ui::SpinEdit* zsnum = nullptr;        // "Move Step"
   QCheckBox* chk1 = nullptr;            // zoomed editing
   QFrame* pastepanel1 = nullptr;        // paste panel (hidden at first)
   ui::ShapeControl* Shape13 = nullptr;  // strip shown while window scroll bars are on
@@ -208,6 +213,17 @@ class TPbook1 : public QMainWindow {
   QPushButton* BitBtn1 = nullptr;   // Movie Wizard
   QPushButton* BitBtn2 = nullptr;   // Animation Wizard
   QPushButton* BitBtn9 = nullptr;   // help on the zoom page
+  // The capture frame on "View Zoom": its size, the four thin edge buttons
+  // around it, and the camera's commands.
+  ui::SpinEdit* SpinEdit2 = nullptr;  // frame width
+  ui::SpinEdit* SpinEdit3 = nullptr;  // frame height
+  QPushButton* zrleft = nullptr;
+  QPushButton* zrtop = nullptr;
+  QPushButton* zrright = nullptr;
+  QPushButton* zrbot = nullptr;
+  QPushButton* zbrowsebut1 = nullptr;  // choose the frames' folder
+  QPushButton* zcambut1 = nullptr;     // take a frame
+  QPushButton* zclipbut1 = nullptr;    // frame to the clipboard
   QPushButton* BitBtn15 = nullptr;  // help on web pages
 
   // ===== dialogs, scratch list, timer ========================================
@@ -333,6 +349,9 @@ class TPbook1 : public QMainWindow {
   void redoptb1Click();
   void zmbutonClick();
   void zmbutoffClick();
+  void zm1spinChange();
+  void spinedit1Change();
+  void spinedit4Change();
   void ToolButton1Click();
   void PixelAnimatorsers1Click();
   void GradientTools1Click();
@@ -477,17 +496,36 @@ class TPbook1 : public QMainWindow {
   // The options window's choice of what a special capture does next.
   void openAreaOptions();
 
+  // ===== the zoom view (TPbook1_zoom.cpp) ======================================
+  // Zoom on: the panel shown, the full picture stored in zmbk and the view.
+  void zoom_it();
+  // Copies the picture into zmbk and the zoom view (once per zoom session).
+  void storeZoomSource();
+  // Zoomed editing begins when a paint tool is picked (the palette's
+  // do_tool): while the zoom is on and not yet applied, the view's rectangle
+  // (from one column left of it) is stretched over the whole picture.
+  void apply_zoom();
+  // Zoomed editing ends: the picture, shrunk, goes back into zmbk at the
+  // rectangle and zmbk becomes the picture. Only while the zoom is applied.
+  void mergeZoomedEdit();
+  // The capture frame around a SpinEdit2 x SpinEdit3 box on the zoom view,
+  // at spbox1/spbox2 when `fromSpins`, else centred; written back to them.
+  void zposbox(bool fromSpins);
+
+  // ===== the picture resize (TPbook1_resize.cpp) ================================
+  // Scales the picture to the size chosen in TResizeForm (after OK): a
+  // shrink by 2, 4 or 8 through the JPEG decoder's scaling when the dialog's
+  // method allows it, else (or for what remains) a stretch.
+  void resize_it();
+  // The quality JPEG files are written with (the JPEG options' track bar).
+  void setJpegQuality(int quality);
+
   // ===== routines whose work comes with later parts (TPbook1_pending.cpp) =====
   void opeImfile();           // load through the image browser
   void opdlg();               // open through the file dialog
   void opeImNew();            // new picture through "New Image Size"
   void savebutClick();        // quick save as BMP into the current folder
   void pfromfile();           // Paste From File
-  void zoom_it();             // zoom on
-  // Zoomed editing, when a tool is chosen: while the zoom is on and not yet
-  // applied, the zoom view's visible rectangle is stretched over the picture.
-  void apply_zoom();
-  void resize_it();           // scale the picture to the size chosen in TResizeForm
   void doapaste();            // start a paste of the clipboard bitmap
   void pastecap();            // start a template paste
   void endcappingpaste();     // finish a template paste

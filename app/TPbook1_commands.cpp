@@ -97,7 +97,7 @@ void TPbook1::pbrotbut1Click() {
 
 void TPbook1::resizebut1Click() {
   TResizeForm* form = app::windows().ResizeForm;
-  if (form && ui::dialogs().runModal(*form) == QDialog::Accepted) resize_it();
+  if (form && form->execute()) resize_it();
 }
 
 void TPbook1::pblassoobut1Click() {

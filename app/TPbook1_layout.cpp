@@ -417,23 +417,30 @@ void TPbook1::buildSidePanel() {
   coord1->hide();
   column->addWidget(coord1);
 
-  // The zoom panel's factor and pan spins; the rest of the panel and its
-  // commands come with the zoom view.
+  // The zoom panel: factor and pan of the zoom view, position and step of the
+  // capture frame on "View Zoom".
   zmpanel1 = new QFrame(CoolBar1);
   zmpanel1->setObjectName("zmpanel1");
   auto* zoomLayout = new QVBoxLayout(zmpanel1);
   zoomLayout->setContentsMargins(4, 4, 4, 4);
   zoomLayout->setSpacing(2);
-  zoomLayout->addWidget(label(zmpanel1, QStringLiteral("Zoom %")));
-  zm1spin = spin(zmpanel1, "zm1spin", 100, 1000, 100, QStringLiteral("Zoom image "));
+  auto zoomSpin = [&](const QString& caption, ui::SpinEdit* s) {
+    zoomLayout->addWidget(label(zmpanel1, caption));
+    zoomLayout->addWidget(s);
+    return s;
+  };
+  zm1spin = zoomSpin(QStringLiteral("Zoom %"), spin(zmpanel1, "zm1spin", 100, 1000, 100, QStringLiteral("Zoom image ")));
   zm1spin->setIncrement(2);
-  zoomLayout->addWidget(zm1spin);
-  zoomLayout->addWidget(label(zmpanel1, QStringLiteral("Left/Right")));
-  spinedit1 = spin(zmpanel1, "spinedit1", 0, 0, 0, QStringLiteral("move image left or right"));
-  zoomLayout->addWidget(spinedit1);
-  zoomLayout->addWidget(label(zmpanel1, QStringLiteral("Up/Down")));
-  spinedit4 = spin(zmpanel1, "spinedit4", 0, 0, 0, QStringLiteral("Move image up or down"));
-  zoomLayout->addWidget(spinedit4);
+  // Unbounded (0..0): the view keeps its centre inside the bitmap itself.
+  spinedit1 = zoomSpin(QStringLiteral("Left/Right"),
+                       spin(zmpanel1, "spinedit1", 0, 0, 0, QStringLiteral("move image left or right")));
+  spinedit4 = zoomSpin(QStringLiteral("Up/Down"),
+                       spin(zmpanel1, "spinedit4", 0, 0, 0, QStringLiteral("Move image up or down")));
+  spbox1 = zoomSpin(QStringLiteral("Pan L/R"),
+                    spin(zmpanel1, "spbox1", 0, 0, 0, QStringLiteral("Move capture box left or right")));
+  spbox2 = zoomSpin(QStringLiteral("Pan U/D"),
+                    spin(zmpanel1, "spbox2", 0, 0, 0, QStringLiteral("Move capture box up or down")));
+  zsnum = zoomSpin(QStringLiteral("Move Step"), spin(zmpanel1, "zsnum", 1, 100, 1, QStringLiteral("Move by this amount")));
   chk1 = new QCheckBox(QStringLiteral("Edit zoomed"), zmpanel1);
   chk1->setObjectName("chk1");
   chk1->setEnabled(false);
@@ -539,8 +546,28 @@ void TPbook1::buildZoomPage() {
   auto* layout = new QVBoxLayout(TabSheet3);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
+  // The capture frame's size and the camera's commands; zooming on enables
+  // what can be used.
   auto* bar = new QHBoxLayout;
   bar->setContentsMargins(8, 4, 8, 4);
+  bar->setSpacing(4);
+  bar->addWidget(label(TabSheet3, QStringLiteral("Frame")));
+  SpinEdit2 = spin(TabSheet3, "SpinEdit2", 10, 4000, 176, QStringLiteral("Frame width"));
+  bar->addWidget(SpinEdit2);
+  bar->addWidget(label(TabSheet3, QStringLiteral("x")));
+  SpinEdit3 = spin(TabSheet3, "SpinEdit3", 10, 4000, 144, QStringLiteral("Frame height"));
+  bar->addWidget(SpinEdit3);
+  auto command = [this, bar](const char* name, const QString& text, const QString& hint) {
+    auto* b = new QPushButton(text, TabSheet3);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(hint);
+    b->setEnabled(false);
+    bar->addWidget(b);
+    return b;
+  };
+  zbrowsebut1 = command("zbrowsebut1", QStringLiteral("Folder..."), QStringLiteral("Choose the folder and name of the frames"));
+  zcambut1 = command("zcambut1", QStringLiteral("Snap"), QStringLiteral("Save the framed area as the next frame"));
+  zclipbut1 = command("zclipbut1", QStringLiteral("Copy"), QStringLiteral("Copy the framed area"));
   bar->addStretch(1);
   BitBtn9 = new QPushButton(app::glyphIcon(QStringLiteral("help")), QStringLiteral("Help"), TabSheet3);
   BitBtn9->setObjectName("BitBtn9");
@@ -549,8 +576,23 @@ void TPbook1::buildZoomPage() {
   layout->addLayout(bar);
   ScrollBox3 = placedScrollArea(TabSheet3, "ScrollBox3");
   layout->addWidget(ScrollBox3, 1);
-  zm1 = new TZoomImage(ScrollBox3->widget());
+  QWidget* content = ScrollBox3->widget();
+  zm1 = new TZoomImage(content);
   zm1->setObjectName("zm1");
+
+  // The capture frame's four thin edges over the view, placed by zposbox.
+  QPushButton** edges[] = {&zrleft, &zrtop, &zrright, &zrbot};
+  const char* edgeNames[] = {"zrleft", "zrtop", "zrright", "zrbot"};
+  for (int i = 0; i < 4; ++i) {
+    auto* b = new QPushButton(content);
+    b->setObjectName(QString::fromLatin1(edgeNames[i]));
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setStyleSheet(QStringLiteral("QPushButton { background: #D8442F; border: none; }"
+                                    "QPushButton:disabled { background: #E89A8E; }"));
+    b->hide();
+    *edges[i] = b;
+  }
+  zrtop->setEnabled(false);  // until a folder for the frames is chosen
 }
 
 void TPbook1::buildDragPages() {

@@ -7,19 +7,7 @@
 #include "app/Windows.h"
 #include "document/windows/TPrinfrm.h"
 
-// ----- zoom view ----------------------------------------------------------------
-void TPbook1::zmbutonClick() {}   // zoom_it, then the zoom page's capture frame and buttons
-void TPbook1::zmbutoffClick() {}  // shrink zoomed editing back into the full picture, zoom off
-void TPbook1::zoom_it() {}        // zoom on: panel shown, picture stored in zmbk and the zoom view
-// The view's rectangle from x = left - 1 stretched over the whole picture
-// (BLACKONWHITE, SRCCOPY), ZoomApplied set, page "Main", a null line at
-// (-1, -1), zmpanel1 hidden and zmbuton disabled; only while ZoomOn && !ZoomApplied.
-void TPbook1::apply_zoom() {}
-void TPbook1::Copy2Click() {}     // the zoom view's bitmap onto the clipboard
-void TPbook1::Save2Click() {}     // the zoom view's bitmap to a BMP file
-
-// ----- resize and printing --------------------------------------------------------
-void TPbook1::resize_it() {}  // scale the picture to TResizeForm's size (JPEG fast path or stretch)
+// ----- printing -------------------------------------------------------------------
 // Prepares the print window's page layout from the picture, then shows it.
 void TPbook1::doprint() {
   if (TPrinfrm* print = app::windows().Prinfrm) print->show();

@@ -27,18 +27,39 @@ void TZoomImage::changeRect(Change change) {
   if (!(rect_ == before)) update();
 }
 
+namespace {
+
+// Same pixels, format and palette: handing the view such a bitmap changes
+// nothing it shows.
+bool sameBitmap(const gdi::Bitmap& a, const gdi::Bitmap& b) {
+  return a.pixelFormat() == b.pixelFormat() && a.hasPalette() == b.hasPalette() &&
+         (!a.hasPalette() || a.palette() == b.palette()) && a == b;
+}
+
+}  // namespace
+
 void TZoomImage::setBitmap(const gdi::Bitmap& picture) {
+  // The main window hands the view the picture at every page set-up; when
+  // that is what it holds already, the rectangle stays and nothing repaints.
+  if (sameBitmap(bitmap_, picture)) {
+    updateOpacity();
+    return;
+  }
   bitmap_ = picture;
   bitmapChanged();
+}
+
+void TZoomImage::updateOpacity() {
+  // A bitmap of exactly the control's size covers it, so the background need
+  // not be erased first.
+  setAttribute(Qt::WA_OpaquePaintEvent,
+               !bitmap_.empty() && bitmap_.width() == width() && bitmap_.height() == height());
 }
 
 void TZoomImage::bitmapChanged() {
   rect_.bitmapWidth = bitmap_.width();
   rect_.bitmapHeight = bitmap_.height();
-  // A bitmap of exactly the control's size covers it, so the background need
-  // not be erased first.
-  setAttribute(Qt::WA_OpaquePaintEvent,
-               !bitmap_.empty() && bitmap_.width() == width() && bitmap_.height() == height());
+  updateOpacity();
   geometry().reset();
   frameValid_ = false;
   update();

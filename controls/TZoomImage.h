@@ -32,7 +32,8 @@ class TZoomImage : public QWidget {
   explicit TZoomImage(QWidget* parent = nullptr);
 
   // The view's own bitmap. setBitmap copies the picture in (never shares it)
-  // and resets the rectangle to the whole bitmap. Code that draws into
+  // and resets the rectangle to the whole bitmap; a picture equal to the one
+  // held (pixels, format, palette) changes nothing. Code that draws into
   // Bitmap() or resizes it calls bitmapChanged() afterwards; drawing that
   // only marks the bitmap dirty is still shown, but keeps the rectangle.
   const gdi::Bitmap& Bitmap() const { return bitmap_; }
@@ -96,6 +97,8 @@ class TZoomImage : public QWidget {
  private:
   // The rectangle arithmetic with the control's current size.
   controls::ZoomRect& geometry();
+  // Opaque exactly while the bitmap has the control's size.
+  void updateOpacity();
   // Runs a change of the rectangle and repaints when it moved.
   template <typename Change>
   void changeRect(Change change);

@@ -65,6 +65,33 @@ TEST(TZoomImage, BitmapIsCopiedInAndAChangeResetsTheRectangle) {
   EXPECT_EQ(zm.visibleRect(), (gdi::Rect{0, 0, 10, 10}));
 }
 
+TEST(TZoomImage, HandingItTheSamePictureAgainChangesNothing) {
+  TZoomImage zm;
+  zm.resize(100, 100);
+  gdi::Bitmap picture(400, 400);
+  picture.setPixel(3, 3, gdi::clRed);
+  zm.setBitmap(picture);
+  zm.setZoomValue(400);
+  const gdi::Rect zoomed = zm.visibleRect();
+  zm.renderFrame();
+  const int renders = zm.renderCount();
+  zm.setBitmap(gdi::Bitmap(picture));
+  EXPECT_EQ(zm.visibleRect(), zoomed);
+  zm.renderFrame();
+  EXPECT_EQ(zm.renderCount(), renders);
+
+  // The same pixels with another palette are another picture.
+  gdi::Bitmap paletted = zm.Bitmap();
+  paletted.setPixelFormat(gdi::PixelFormat::Bits8);
+  gdi::Bitmap samePixels = paletted;
+  samePixels.setPalette(gdi::vgaPalette());
+  ASSERT_EQ(samePixels, paletted);
+  zm.setBitmap(paletted);
+  zm.setZoomValue(400);
+  zm.setBitmap(samePixels);
+  EXPECT_EQ(zm.visibleRect(), (gdi::Rect{0, 0, 400, 400}));
+}
+
 TEST(TZoomImage, IsOpaqueOnlyWhenTheBitmapHasItsSize) {
   TZoomImage zm;
   zm.setBitmap(gdi::Bitmap(160, 160));
