@@ -14,6 +14,7 @@
 #include "document/windows/Tjpop1.h"
 #include "document/windows/Tpicform1.h"
 #include "platform/ui/ImageControl.h"
+#include "platform/ui/RadioGroup.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/SpinEdit.h"
 

@@ -7,6 +7,8 @@
 // in the view; picking a paint tool stretches the view's rectangle over the
 // whole picture; "Normal Size" shrinks the picture back into zmbk at that
 // rectangle and makes zmbk the picture again.
+#include <QCheckBox>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QSignalBlocker>

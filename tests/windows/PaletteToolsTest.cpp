@@ -286,8 +286,9 @@ TEST_F(PaletteTest, ZoomedEditingFromChk1AndBackWhenRollingDown) {
   TPbook1& m = mainWindow();
   const gdi::Bitmap full = testing_support::noiseBitmap(400, 400, 5);
   m.ptbox1->setBitmap(full);
+  m.zmbuton->click();
   m.chk1->setChecked(true);
-  click("BitBtn5");
+  f.resize_it();
   EXPECT_FALSE(m.chk1->isChecked());
   EXPECT_TRUE(m.ZoomSourceStored);
   EXPECT_TRUE(m.zm1->Bitmap() == full);
@@ -295,7 +296,6 @@ TEST_F(PaletteTest, ZoomedEditingFromChk1AndBackWhenRollingDown) {
   EXPECT_EQ(m.picture().height(), m.PageControl1->height());
   EXPECT_EQ(m.picture().pixel(7, 9), full.pixel(7, 9));
   // Rolling the palette down while the zoom is on gives the full picture back.
-  m.ZoomOn = true;
   f.roll_uptools();
   f.roll_downtools();
   EXPECT_FALSE(m.ZoomOn);

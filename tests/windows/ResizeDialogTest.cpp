@@ -214,5 +214,7 @@ TEST_F(ResizeDialog, TheImageBrowserKeepsItsOwnPicture) {
   EXPECT_EQ(main().picture().height(), 150);
   EXPECT_EQ(browser.Image1->bitmap(), shown);
   EXPECT_EQ(browser.shownName, "holiday.jpg");
-  if (scale) EXPECT_EQ(scale->currentIndex(), 0);
+  if (scale) {
+    EXPECT_EQ(scale->currentIndex(), 0);
+  }
 }

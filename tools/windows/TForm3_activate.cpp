@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QTabWidget>
 #include <QToolButton>
+#include <algorithm>
 #include <initializer_list>
 
 #include "app/TPbook1.h"
@@ -63,35 +64,37 @@ void TForm3::sizePixelMoverMask() {
 
 void TForm3::resize_it() {
   TPbook1& m = *app::windows().Pbook1;
-  gdi::Bitmap& picture = m.picture();
-  if (!m.ZoomSourceStored) {
-    m.zmbk->setBitmap(picture);
-    m.zm1->setBitmap(picture);
-    m.zm1->Bitmap().setPalette(picture.palette());
-    m.ZoomSourceStored = true;
-  }
+  // Only between zoom on and the zoom being applied: an applied zoom already
+  // holds the enlarged rectangle.
+  if (!m.ZoomOn || m.ZoomApplied) return;
+  if (!m.ZoomSourceStored) m.storeZoomSource();
   m.zm1->show();
   m.ptbox1->show();
   m.zm1->setZoomValue(m.zm1spin->value());
-  // The picture and its copies take the page's size, filled from the picture.
-  const int w = m.PageControl1->width();
-  const int h = m.PageControl1->height();
-  const gdi::Bitmap source = picture;
-  for (ui::ImageControl* image : {m.ptbox1, m.image2, m.zmbk}) {
-    gdi::Bitmap& b = image->bitmap();
-    b.setSize(w, h);
-    b.canvas().bitBlt(0, 0, w, h, &source, 0, 0, gdi::SRCCOPY);
-    image->refresh();
-  }
-  for (QWidget* over : std::initializer_list<QWidget*>{m.zm1, m.image2, m.zmbk})
-    over->move(m.ptbox1->pos());
+  // zmbk keeps the full picture at its own size: "Normal Size" shrinks the
+  // edit back into it, so nothing outside the page is lost.
+  gdi::Bitmap& picture = m.picture();
+  picture.setSize(std::max(m.PageControl1->width(), 10), std::max(m.PageControl1->height(), 10));
+  m.ptbox1->refresh();
+  m.image2->setBitmap(picture);
+  m.ptbox1->move(0, 0);
+  m.image2->move(0, 0);
   m.chk1->setChecked(false);
 }
 
 void TForm3::dump_it() {
   TPbook1& m = *app::windows().Pbook1;
-  m.ptbox1->setBitmap(m.zm1->Bitmap());
+  if (!(m.ZoomOn || m.ZoomApplied)) return;
+  // What was painted while zoomed goes back into the full picture; taking
+  // the view's bitmap instead would throw that painting away.
+  const bool applied = m.ZoomApplied;
+  if (applied)
+    m.mergeZoomedEdit();
+  else if (m.ZoomSourceStored)
+    m.ptbox1->setBitmap(m.zm1->Bitmap());  // nothing painted zoomed yet
+  m.ZoomOn = false;
+  m.zmpanel1->hide();
+  if (applied) m.initpages();
   m.zm1->hide();
   m.ptbox1->show();
-  m.ZoomOn = false;
 }
