@@ -262,6 +262,7 @@ class TPbook1 : public QMainWindow {
   bool BezEditing = false;
   std::array<bool, 4> HandleDrag{};
   bool AnyHandleDrag = false;
+  bool BezOnPicture = false;  // the not-xor curve is drawn on the picture
 
   // Clip being pasted (the clip offset is clpmap1's position).
   bool ClipSized = false;
@@ -475,6 +476,10 @@ class TPbook1 : public QMainWindow {
   void minirepcolor();
   // The whole picture onto the clipboard ("Copy Entire Image", "Cut").
   void getcap();
+  // The not-xor edges of an outline being collected, as drawn on the
+  // picture; taken off again when it closes or another tool is chosen.
+  std::vector<tools::PolyEdge> OutlineShown;
+  void takeOutlineOff();
   // The box an outline's bounds start from: the zoom view's size.
   gdi::Size zoomViewSize() const;
 

@@ -47,7 +47,7 @@ void TPbook1::pvebez(ui::ShiftState Shift, int X, int Y) {
     // A drag on the picture away from the handles changes nothing: a chord
     // band there would be left over the curve.
     if (!buttonUp && !AnyHandleDrag) return;
-    if (!FirstRubber) tools::drawBezier(c, BezShown);
+    if (BezOnPicture) tools::drawBezier(c, BezShown);
     const gdi::Point p{X, Y};
     if (HandleDrag[0]) BezStart = p;
     if (HandleDrag[1]) BezEnd = p;
@@ -55,6 +55,7 @@ void TPbook1::pvebez(ui::ShiftState Shift, int X, int Y) {
     if (HandleDrag[3]) BezCtl2 = p;
     tools::drawBezier(c, currentCurve(*this));
     BezShown = currentCurve(*this);
+    BezOnPicture = true;
   } else {
     if (buttonUp) return;
     RubberRect = {DownPoint.x, DownPoint.y, X, Y};
@@ -119,6 +120,10 @@ void TPbook1::pUpbez(ui::MouseButton Button, int X, int Y) {
     const TForm3& s = drawingState();
     set_t(12);
     for (ui::ShapeControl* h : handles) h->hide();
+    // The not-xor curve goes first, so a wide or light pen leaves no trace of it.
+    if (BezOnPicture) tools::drawBezier(c, BezShown);
+    BezOnPicture = false;
+    BoxesShowing = false;
     c.pen.mode = gdi::PenMode::Copy;
     c.pen.style = gdi::PenStyle::Solid;
     c.pen.width = s.LineWidth;
@@ -166,8 +171,9 @@ void TPbook1::remove_boxes() {
   set_t(12);
   for (ui::ShapeControl* h : {s1, s2, s3, s4}) h->hide();
   // Only a curve on the picture is drawn away: straight after the chord it
-  // shows at the first move, and a committed one stays.
-  if (BezEditing && !FirstRubber) tools::drawBezier(picture().canvas(), BezShown);
+  // shows at the first move only.
+  if (BezOnPicture) tools::drawBezier(picture().canvas(), BezShown);
+  BezOnPicture = false;
   BezEditing = false;
   HandleDrag = {};
   AnyHandleDrag = false;

@@ -138,6 +138,7 @@ void TPbook1::polycopyUp(ui::MouseButton Button, int X, int Y) {
   const tools::PolyEdge edge = tools::addPolyVertex(PolyPoints, PolyCount, {X, Y});
   c.moveTo(edge.from.x, edge.from.y);
   c.lineTo(edge.to.x, edge.to.y);
+  OutlineShown.push_back(edge);
   Timer1->start(1000);
   Timer1->stop();
 
@@ -146,20 +147,29 @@ void TPbook1::polycopyUp(ui::MouseButton Button, int X, int Y) {
     return;
   }
   tools::closePolygon(PolyPoints, PolyCount);
-  // The not-xor outline comes off the picture before it is cut: the closing
-  // edge and every edge once more.
-  auto edgeAgain = [&](int from, int to) {
-    c.moveTo(PolyPoints[from].x, PolyPoints[from].y);
-    c.lineTo(PolyPoints[to].x, PolyPoints[to].y);
-  };
-  edgeAgain(PolyCount - 1, PolyCount);
-  for (int t = 1; t <= PolyCount - 1; ++t) edgeAgain(t, t + 1);
-  ptbox1->refresh();
+  // The not-xor outline comes off the picture before it is cut.
+  takeOutlineOff();
   repcolor(PolyCount);
   MouseIsDown = false;
   PolyCount = 1;
   PolyActive = false;
   StrokeOn = false;
+}
+
+// Every edge drawn once more, exactly as it was drawn: the vertex list alone
+// cannot say, as once it is full the last vertex is overwritten.
+void TPbook1::takeOutlineOff() {
+  if (OutlineShown.empty()) return;
+  gdi::Canvas& c = picture().canvas();
+  const gdi::Pen pen = c.pen;
+  setOutlinePen(c, OutlineWidth);
+  for (const tools::PolyEdge& e : OutlineShown) {
+    c.moveTo(e.from.x, e.from.y);
+    c.lineTo(e.to.x, e.to.y);
+  }
+  c.pen = pen;
+  OutlineShown.clear();
+  ptbox1->refresh();
 }
 
 // ----- cutting the clip ---------------------------------------------------------------

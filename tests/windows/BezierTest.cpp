@@ -143,6 +143,31 @@ TEST(BezierTool, ChoosingAnotherToolStraightAfterTheChordLeavesNothing) {
   EXPECT_FALSE(s.main.s1->isVisible());
 }
 
+TEST(BezierTool, ChoosingACaptureOrTheCurveAgainRemovesTheCurveUnderEdit) {
+  // These choices reset the stroke flags before the curve is taken away.
+  for (const char* button : {"BitBtn16", "BitBtn19", "BitBtn21"}) {
+    CurveStudio s;
+    testing_support::drag(s.main.ptbox1, {20, 100}, {200, 160});
+    testing_support::moveTo(s.main.ptbox1, {250, 250}, Qt::NoButton);
+    ASSERT_FALSE(s.main.picture().samePixels(s.white)) << button;
+    pick(button);
+    EXPECT_TRUE(s.main.picture().samePixels(s.white)) << button;
+    EXPECT_FALSE(s.main.s1->isVisible()) << button;
+  }
+}
+
+TEST(BezierTool, AWideLightPenCommitsOnlyTheCurve) {
+  CurveStudio s;
+  state().LineWidth = 5;
+  state().ForeColor = gdi::clYellow;
+  testing_support::drag(s.main.ptbox1, {20, 100}, {200, 160});
+  testing_support::moveTo(s.main.ptbox1, {250, 250}, Qt::NoButton);
+  testing_support::click(s.main.ptbox1, {250, 250}, Qt::RightButton);
+  const tools::BezierPoints curve{{20, 100}, {80, 120}, {140, 140}, {200, 160}};
+  EXPECT_TRUE(s.main.picture().samePixels(committed(curve, gdi::clYellow, 5)));
+  EXPECT_FALSE(s.main.BoxesShowing);
+}
+
 TEST(BezierTool, DragOnThePictureAwayFromTheHandlesLeavesTheCurveAsShown) {
   CurveStudio s;
   testing_support::drag(s.main.ptbox1, {20, 100}, {200, 160});

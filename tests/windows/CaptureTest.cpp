@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QToolButton>
+#include <cmath>
 
 #include "app/Tclpform1.h"
 #include "app/Toptions1.h"
@@ -190,6 +191,40 @@ TEST(OutlineCapture, OutlineShowsWhileCollectedAndCountsItsVertices) {
   EXPECT_EQ(main.PolyCount, 4);
   EXPECT_FALSE(main.picture().samePixels(before));  // the edge so far
   EXPECT_EQ(main.PolyPoints[3], (gdi::Point{120, 60}));
+}
+
+TEST(OutlineCapture, ChoosingAnotherToolTakesAnOpenOutlineOff) {
+  Studio studio;
+  TPbook1& main = studio.main();
+  const gdi::Bitmap before = redPicture(studio);
+  main.pblassoobut1->click();
+  testing_support::click(main.ptbox1, {50, 50});
+  testing_support::click(main.ptbox1, {120, 60});
+  testing_support::click(main.ptbox1, {90, 140});
+  ASSERT_FALSE(main.picture().samePixels(before));
+  pick("BitBtn2");  // "Rectangle"
+  EXPECT_TRUE(main.picture().samePixels(before));
+  // The undo copy taken by the choice is clean too.
+  EXPECT_TRUE(main.image2->bitmap().samePixels(before));
+}
+
+TEST(OutlineCapture, AFullVertexListStillTakesItsOutlineOff) {
+  Studio studio;
+  TPbook1& main = studio.main();
+  const gdi::Bitmap before = redPicture(studio);
+  pick("BitBtn19");  // "Lasso Outline"
+  // 510 vertices on a ring: past 499 the last vertex keeps moving.
+  for (int i = 0; i < 510; ++i) {
+    const int x = 200 + int(150 * std::cos(i * 0.0123));
+    const int y = 200 + int(150 * std::sin(i * 0.0123));
+    testing_support::click(main.ptbox1, {x, y});
+    ASSERT_LE(main.PolyCount, 500);
+  }
+  EXPECT_EQ(main.PolyCount, 500);
+  testing_support::click(main.ptbox1, {60, 300}, Qt::RightButton);
+  EXPECT_TRUE(main.picture().samePixels(before));
+  EXPECT_EQ(main.PolyCount, 1);
+  EXPECT_TRUE(studio.clipboard().hasBitmap());
 }
 
 TEST(OutlineCapture, OnePixelWideOutlineCapturesNothing) {

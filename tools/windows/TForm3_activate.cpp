@@ -41,6 +41,8 @@ void TForm3::do_tool() {
     main->remove_boxes();
     main->BoxesShowing = false;
   }
+  // An outline left open is abandoned: its edges leave the picture.
+  main->takeOutlineOff();
   main->FirstRubber = true;
   main->StrokeOn = false;
   if (tools::isPixelMover(CurTool)) {
