@@ -474,8 +474,9 @@ class TPbook1 : public QMainWindow {
   // clipboard and the paste buttons, and the next step of the special
   // captures (25, 109, 229).
   void minirepcolor();
-  // The whole picture onto the clipboard ("Copy Entire Image", "Cut").
-  void getcap();
+  // The whole picture onto the clipboard ("Copy Entire Image", "Cut");
+  // false, after telling the user, when the clipboard would not take it.
+  bool getcap();
   // The not-xor edges of an outline being collected, as drawn on the
   // picture; taken off again when it closes or another tool is chosen.
   std::vector<tools::PolyEdge> OutlineShown;

@@ -301,16 +301,20 @@ void TPbook1::openAreaOptions() {
   options->Panel5->setVisible(options->RadioGroup1->itemIndex() >= 2);
 }
 
-void TPbook1::getcap() {
+bool TPbook1::getcap() {
   ui::Clipboard& board = ui::clipboard();
+  auto unavailable = [] {
+    ui::dialogs().message(QStringLiteral("Clipboard Unavailable."), QStringLiteral("Clipboard Error"));
+    return false;
+  };
   if (!board.hasBitmap()) {
     board.claimFormat();
-    if (!board.hasBitmap()) {
-      ui::dialogs().message(QStringLiteral("Clipboard Unavailable."), QStringLiteral("Clipboard Error"));
-      return;
-    }
+    if (!board.hasBitmap()) return unavailable();
   }
   ptbox1->refresh();
   ui::processMessages();
-  board.setBitmap(picture());
+  // A clipboard that refuses the picture is reported too: "Cut" must not
+  // clear a picture that was never copied.
+  if (!board.setBitmap(picture())) return unavailable();
+  return true;
 }

@@ -118,8 +118,8 @@ void TPbook1::pbpastebut1Click() { doapaste(); }
 void TPbook1::ToolButton7Click() { getcap(); }
 
 void TPbook1::Cut1Click() {
-  getcap();
-  clearit();
+  // Only a picture that reached the clipboard is cleared.
+  if (getcap()) clearit();
 }
 
 void TPbook1::pbpastrefrombut1Click() { pfromfile(); }

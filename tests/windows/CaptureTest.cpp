@@ -341,3 +341,32 @@ TEST(CutEntireImage, CopiesThePictureThenClearsItToTheFillColour) {
   EXPECT_TRUE(studio.clipboard().bitmap().samePixels(before));
   EXPECT_EQ(testing_support::countColor(main.picture(), gdi::clYellow), 400 * 400);
 }
+
+TEST(CutEntireImage, AnUnavailableClipboardLeavesThePictureAsItWas) {
+  Studio studio;
+  TPbook1& main = studio.main();
+  const gdi::Bitmap before = noisePicture(studio);
+  state().BackColor = gdi::clYellow;
+  studio.clipboard().setAvailable(false);
+  studio.dialogs().answerMessage("Clipboard Unavailable.", ui::MsgResult::Ok);
+  main.Cut1->trigger();
+  ASSERT_EQ(studio.dialogs().messages().size(), 1u);
+  EXPECT_TRUE(main.picture().samePixels(before));
+}
+
+TEST(CaptureBox, FromAnEmptyClipboardTheClipEndsThereAndInClpmap1) {
+  Studio studio;
+  TPbook1& main = studio.main();
+  const gdi::Bitmap before = noisePicture(studio);
+  studio.clipboard().clear();
+  const int writes = studio.clipboard().writes();
+  main.pbcapbxbut1->click();
+  testing_support::drag(main.ptbox1, {200, 150}, {260, 190});
+  const gdi::Bitmap expected = region(before, {201, 151, 260, 190});
+  // The format is claimed first, then the clip itself is written once.
+  EXPECT_FALSE(studio.clipboard().claimed());
+  EXPECT_EQ(studio.clipboard().writes(), writes + 1);
+  EXPECT_TRUE(studio.clipboard().bitmap().samePixels(expected));
+  EXPECT_TRUE(main.clpmap1->bitmap().samePixels(expected));
+  EXPECT_FALSE(main.clpmap1->isVisible());
+}
