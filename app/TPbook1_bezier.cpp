@@ -13,6 +13,7 @@
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/ShapeControl.h"
 #include "tools/engine/PenSetup.h"
+#include "tools/engine/RubberBand.h"
 #include "tools/windows/TForm3.h"
 
 namespace {
@@ -24,6 +25,23 @@ TForm3& drawingState() { return *app::windows().Form3; }
 void drawChord(gdi::Canvas& c, const gdi::Rect& r) {
   c.moveTo(r.left, r.top);
   c.lineTo(r.right, r.bottom);
+}
+
+// Where a curve drawn with a one-pixel pen may change the picture: its
+// segments, each on its own, so a move repaints a thin band, not the box.
+std::vector<gdi::Rect> curveAreas(const tools::BezierPoints& curve) {
+  std::vector<gdi::Rect> areas;
+  gdi::Point from = curve.start;
+  for (const gdi::Point& p : tools::bezierPath(curve)) {
+    const std::vector<gdi::Rect> segment = tools::lineAreas(from, p, 1);
+    areas.insert(areas.end(), segment.begin(), segment.end());
+    from = p;
+  }
+  return areas;
+}
+
+std::vector<gdi::Rect> chordAreas(const gdi::Rect& r) {
+  return tools::lineAreas({r.left, r.top}, {r.right, r.bottom}, 1);
 }
 
 tools::BezierPoints currentCurve(const TPbook1& w) {
@@ -47,24 +65,23 @@ void TPbook1::pvebez(ui::ShiftState Shift, int X, int Y) {
     // A drag on the picture away from the handles changes nothing: a chord
     // band there would be left over the curve.
     if (!buttonUp && !AnyHandleDrag) return;
-    if (BezOnPicture) tools::drawBezier(c, BezShown);
+    if (BezOnPicture) trackedDraw(curveAreas(BezShown), [&] { tools::drawBezier(c, BezShown); });
     const gdi::Point p{X, Y};
     if (HandleDrag[0]) BezStart = p;
     if (HandleDrag[1]) BezEnd = p;
     if (HandleDrag[2]) BezCtl1 = p;
     if (HandleDrag[3]) BezCtl2 = p;
-    tools::drawBezier(c, currentCurve(*this));
     BezShown = currentCurve(*this);
+    trackedDraw(curveAreas(BezShown), [&] { tools::drawBezier(c, BezShown); });
     BezOnPicture = true;
   } else {
     if (buttonUp) return;
     RubberRect = {DownPoint.x, DownPoint.y, X, Y};
-    if (!FirstRubber) drawChord(c, LastRubberRect);
-    drawChord(c, RubberRect);
+    if (!FirstRubber) trackedDraw(chordAreas(LastRubberRect), [&] { drawChord(c, LastRubberRect); });
+    trackedDraw(chordAreas(RubberRect), [&] { drawChord(c, RubberRect); });
     LastRubberRect = RubberRect;
   }
   FirstRubber = false;
-  ptbox1->refresh();
 }
 
 void TPbook1::pUpbez(ui::MouseButton Button, int X, int Y) {
@@ -83,7 +100,7 @@ void TPbook1::pUpbez(ui::MouseButton Button, int X, int Y) {
     const gdi::Point up{X, Y};
     if (tools::isTinyChord(DownPoint, up)) {
       // No curve; the little chord shown while dragging goes too.
-      if (!FirstRubber) drawChord(c, LastRubberRect);
+      if (!FirstRubber) trackedDraw(chordAreas(LastRubberRect), [&] { drawChord(c, LastRubberRect); });
       FirstRubber = true;
       StrokeOn = false;
     } else {
@@ -101,7 +118,7 @@ void TPbook1::pUpbez(ui::MouseButton Button, int X, int Y) {
       BezEditing = true;
       BezShown = currentCurve(*this);
       // The chord goes; the curve shows at the next move.
-      if (!FirstRubber) drawChord(c, LastRubberRect);
+      if (!FirstRubber) trackedDraw(chordAreas(LastRubberRect), [&] { drawChord(c, LastRubberRect); });
       FirstRubber = true;
       BoxesShowing = true;
     }
@@ -121,7 +138,7 @@ void TPbook1::pUpbez(ui::MouseButton Button, int X, int Y) {
     set_t(12);
     for (ui::ShapeControl* h : handles) h->hide();
     // The not-xor curve goes first, so a wide or light pen leaves no trace of it.
-    if (BezOnPicture) tools::drawBezier(c, BezShown);
+    if (BezOnPicture) trackedDraw(curveAreas(BezShown), [&] { tools::drawBezier(c, BezShown); });
     BezOnPicture = false;
     BoxesShowing = false;
     c.pen.mode = gdi::PenMode::Copy;
@@ -144,7 +161,6 @@ void TPbook1::pUpbez(ui::MouseButton Button, int X, int Y) {
   zm1->unsetCursor();
   HandleDrag = {};
   AnyHandleDrag = false;
-  ptbox1->refresh();
 }
 
 void TPbook1::s1MouseDown() {
@@ -172,7 +188,8 @@ void TPbook1::remove_boxes() {
   for (ui::ShapeControl* h : {s1, s2, s3, s4}) h->hide();
   // Only a curve on the picture is drawn away: straight after the chord it
   // shows at the first move only.
-  if (BezOnPicture) tools::drawBezier(picture().canvas(), BezShown);
+  if (BezOnPicture)
+    trackedDraw(curveAreas(BezShown), [&] { tools::drawBezier(picture().canvas(), BezShown); });
   BezOnPicture = false;
   BezEditing = false;
   HandleDrag = {};
@@ -180,7 +197,7 @@ void TPbook1::remove_boxes() {
   StrokeOn = false;
   FirstRubber = true;
   set_itback();
-  ptbox1->refresh();
+  repaintCanvas();
 }
 
 void TPbook1::polyvertex(ui::MouseButton Button, int X, int Y) {
@@ -209,5 +226,4 @@ void TPbook1::polyvertex(ui::MouseButton Button, int X, int Y) {
     PolyActive = false;
     StrokeOn = false;
   }
-  ptbox1->refresh();
 }

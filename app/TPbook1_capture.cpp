@@ -24,6 +24,7 @@
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/UserDialogs.h"
+#include "tools/engine/RubberBand.h"
 #include "tools/windows/TForm3.h"
 
 namespace {
@@ -39,6 +40,11 @@ void setOutlinePen(gdi::Canvas& c, int width) {
   c.pen.width = width;
   c.pen.color = gdi::clBlack;
   c.pen.mode = gdi::PenMode::NotXor;
+}
+
+// Where a one-pixel rectangle band changes the picture: its four sides.
+std::vector<gdi::Rect> boxAreas(const gdi::Rect& r) {
+  return tools::figureOutlineAreas(tools::BandFigure::Rectangle, r, 1);
 }
 
 }  // namespace
@@ -62,11 +68,10 @@ void TPbook1::capboxMouseMove(int X, int Y) {
   c.pen.color = gdi::clBlack;
   c.brush.setStyle(gdi::BrushStyle::Clear);
   RubberRect = {DownPoint.x, DownPoint.y, X, Y};
-  if (!FirstRubber) c.rectangle(LastRubberRect);
-  c.rectangle(RubberRect);
+  if (!FirstRubber) trackedDraw(boxAreas(LastRubberRect), [&] { c.rectangle(LastRubberRect); });
+  trackedDraw(boxAreas(RubberRect), [&] { c.rectangle(RubberRect); });
   LastRubberRect = RubberRect;
   FirstRubber = false;
-  ptbox1->refresh();
 }
 
 void TPbook1::capboxMouseUp(int X, int Y) {
@@ -81,7 +86,7 @@ void TPbook1::capboxMouseUp(int X, int Y) {
     c.pen.width = 1;
     c.pen.color = gdi::clBlack;
     c.brush.setStyle(gdi::BrushStyle::Clear);
-    c.rectangle(releaseBand_);
+    trackedDraw(boxAreas(releaseBand_), [&] { c.rectangle(releaseBand_); });
   }
 
   const gdi::Rect box = clips::captureBox(DownPoint, {X, Y});
@@ -106,7 +111,6 @@ void TPbook1::capboxMouseUp(int X, int Y) {
   PolyActive = false;
   StrokeOn = false;
   MouseIsDown = false;
-  ptbox1->refresh();
 }
 
 // ----- outline capture -------------------------------------------------------------
@@ -136,16 +140,15 @@ void TPbook1::polycopyUp(ui::MouseButton Button, int X, int Y) {
   gdi::Canvas& c = picture().canvas();
   setOutlinePen(c, OutlineWidth);
   const tools::PolyEdge edge = tools::addPolyVertex(PolyPoints, PolyCount, {X, Y});
-  c.moveTo(edge.from.x, edge.from.y);
-  c.lineTo(edge.to.x, edge.to.y);
+  trackedDraw(tools::lineAreas(edge.from, edge.to, OutlineWidth), [&] {
+    c.moveTo(edge.from.x, edge.from.y);
+    c.lineTo(edge.to.x, edge.to.y);
+  });
   OutlineShown.push_back(edge);
   Timer1->start(1000);
   Timer1->stop();
 
-  if (Button != ui::MouseButton::Right) {
-    ptbox1->refresh();
-    return;
-  }
+  if (Button != ui::MouseButton::Right) return;
   tools::closePolygon(PolyPoints, PolyCount);
   // The not-xor outline comes off the picture before it is cut.
   takeOutlineOff();
@@ -164,12 +167,14 @@ void TPbook1::takeOutlineOff() {
   const gdi::Pen pen = c.pen;
   setOutlinePen(c, OutlineWidth);
   for (const tools::PolyEdge& e : OutlineShown) {
-    c.moveTo(e.from.x, e.from.y);
-    c.lineTo(e.to.x, e.to.y);
+    trackedDraw(tools::lineAreas(e.from, e.to, OutlineWidth), [&] {
+      c.moveTo(e.from.x, e.from.y);
+      c.lineTo(e.to.x, e.to.y);
+    });
   }
   c.pen = pen;
   OutlineShown.clear();
-  ptbox1->refresh();
+  repaintCanvas();
 }
 
 // ----- cutting the clip ---------------------------------------------------------------
