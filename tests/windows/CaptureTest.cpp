@@ -314,6 +314,29 @@ TEST(SpecialCapture, HandsTheClipToTheOptionsThenPastesTheNextShape) {
   EXPECT_EQ(state().CurTool, 0);
 }
 
+TEST(SpecialCapture, OutlineAndCircleHandOverAsTheRectangleDoes) {
+  Studio studio;
+  TPbook1& main = studio.main();
+  redPicture(studio);
+  auto* options = app::windows().options1;
+  options->RadioGroup1->setItemIndex(0);
+  pick("BitBtn8");  // "Special Outline an Area"
+  ASSERT_EQ(state().CurTool, 109);
+  lasso(main.ptbox1, {{100, 20}, {180, 100}, {100, 180}, {20, 100}});
+  EXPECT_TRUE(main.MorphPending);
+  EXPECT_TRUE(main.morfimage1->bitmap().samePixels(main.clpmap1->bitmap()));
+  EXPECT_TRUE(options->isVisible());
+  EXPECT_FALSE(options->Panel5->isVisible());  // choices below 2 have no steps
+
+  pick("BitBtn34");  // "Special Outline Circlular Area"
+  ASSERT_EQ(state().CurTool, 25);
+  testing_support::drag(main.ptbox1, {200, 200}, {260, 240});
+  EXPECT_FALSE(main.MorphPending);
+  EXPECT_TRUE(main.pastepanel1->isVisible());
+  EXPECT_EQ(state().CurTool, 0);
+  EXPECT_EQ(main.PageControl1->currentWidget(), main.TabSheet1);
+}
+
 TEST(CopyEntireImage, PutsThePictureOnTheClipboard) {
   Studio studio;
   TPbook1& main = studio.main();
