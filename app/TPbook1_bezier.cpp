@@ -65,6 +65,9 @@ void TPbook1::pvebez(ui::ShiftState Shift, int X, int Y) {
     // A drag on the picture away from the handles changes nothing: a chord
     // band there would be left over the curve.
     if (!buttonUp && !AnyHandleDrag) return;
+    // Passing over the picture without a handle: the curve already shows.
+    if (!AnyHandleDrag && BezOnPicture) return;
+    set_t(12);  // the not-xor pen, whatever was drawn with since
     if (BezOnPicture) trackedDraw(curveAreas(BezShown), [&] { tools::drawBezier(c, BezShown); });
     const gdi::Point p{X, Y};
     if (HandleDrag[0]) BezStart = p;
