@@ -18,6 +18,10 @@
 //   TPbook1_zoom.cpp      the zoom view, its panel and capture frame, zoomed editing
 //   TPbook1_resize.cpp    the picture resize
 //   TPbook1_pending.cpp   routines whose work comes with later parts of the studio
+//   TPbook1_paste.cpp     the floating clip: paste, redraw, drag, OK, template capture
+//   TPbook1_pastepanel.cpp  the paste panel's controls and the "Drag From Main" image
+//   TPbook1_rotate.cpp    "Rotate Clip" and the picture's rotation set-up
+//   TPbook1_clipeffects.cpp  the paste panel's effect buttons
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
@@ -25,6 +29,8 @@
 #include <optional>
 #include <vector>
 
+#include "clips/engine/FloatingClip.h"
+#include "clips/engine/Progress.h"
 #include "controls/TZoomImage.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Geometry.h"
@@ -43,6 +49,7 @@ class QPushButton;
 class QScrollArea;
 class QStatusBar;
 class QTabWidget;
+class QVBoxLayout;
 class QTimer;
 class QToolBar;
 class QToolButton;
@@ -55,6 +62,7 @@ namespace ui {
 class ImageControl;
 class RichEdit;
 class ShapeControl;
+class SpinButton;
 class SpinEdit;
 }  // namespace ui
 
@@ -274,6 +282,92 @@ class TPbook1 : public QMainWindow {
   bool ClipDragging = false;
   gdi::Point DragLast;
   bool TemplateCapture = false;
+  // ===== the clip paste (TPbook1_paste.cpp, TPbook1_pastepanel.cpp,
+  // TPbook1_rotate.cpp, TPbook1_clipeffects.cpp) ===============================
+  // Paste panel controls.
+  QToolButton* SpeedButton3 = nullptr;   // "OK"
+  QToolButton* SpeedButton4 = nullptr;   // "1/2"
+  QToolButton* SpeedButton5 = nullptr;   // "x2"
+  QToolButton* SpeedButton1 = nullptr;   // "Normal"
+  ui::SpinButton* pastezoomedit1 = nullptr;  // size of the clip, both sides
+  ui::SpinButton* pwedit1 = nullptr;         // width of the clip
+  ui::SpinButton* phedit1 = nullptr;         // height of the clip
+  QToolButton* paste1left = nullptr;
+  QToolButton* paste1right = nullptr;
+  QToolButton* paste1up = nullptr;
+  QToolButton* paste1dn = nullptr;
+  ui::SpinButton* LRedit1 = nullptr;  // left / right by 10
+  ui::SpinButton* UDedit1 = nullptr;  // up / down by 10
+  QCheckBox* dragbox1 = nullptr;      // keep earlier copies while moving with the buttons
+  ui::SpinEdit* pasterotedit1 = nullptr;  // degrees for "Rotate Clip"
+  QToolButton* SpeedButton18 = nullptr;   // "Rotate Clip"
+  QToolButton* flpmirbut = nullptr;       // "Mirror Clip Image"
+  QToolButton* SpeedButton6 = nullptr;    // "Dark Imprint Clip on Surface"
+  QToolButton* SpeedButton7 = nullptr;    // "Light Imprint Clip on Surface"
+  QToolButton* BitBtn19 = nullptr;        // "Emboss"
+  QToolButton* BitBtn14 = nullptr;        // "Drop Shadow"
+  // "Drag From Main": dragged onto the Animation Manager's drop site.
+  ui::ImageControl* dragimage1 = nullptr;
+
+  // Where the picture differs from the backdrop while a clip floats.
+  clips::FloatingClip floatingClip;
+
+  // The picture point at the top left of the visible part of the picture;
+  // the clip offset (clpmap1's place in the scroll box) counts from it, so a
+  // floating clip stays over the same picture pixels while the picture
+  // scrolls.
+  gdi::Point PasteAnchor() const;
+  gdi::Point clipOffset() const;
+  // Moves clpmap1 and mask1 to the offset.
+  void setClipOffset(gdi::Point offset);
+  // Where and how big the clip is drawn now: PasteAnchor + offset.
+  clips::ClipPlacement clipPlacement() const;
+
+  // Loads the clip (from the clipboard unless a morph is pending) and floats
+  // it over the picture; false when there is no clip to paste.
+  bool paste_it();
+  void put_paste();
+  void updateclipsize();
+  void sizepaste();
+  // The canvas handlers send the mouse here while MaskMode is on.
+  void mask1MDown(int X, int Y);
+  void mask1MMove(int X, int Y);
+  void mask1MUp();
+  void clipreplace(gdi::TColor color);  // 217: the clicked colour replaced by the clipboard
+  void SpeedButton3Click();  // "OK"
+  void SpeedButton4Click();  // "1/2"
+  void SpeedButton5Click();  // "x2"
+  void SpeedButton1Click();  // "Normal"
+  void pastezoomedit1UpClick();
+  void pastezoomedit1DownClick();
+  void pwedit1UpClick();
+  void pwedit1DownClick();
+  void phedit1UpClick();
+  void phedit1DownClick();
+  void paste1leftClick();
+  void paste1rightClick();
+  void paste1upClick();
+  void paste1dnClick();
+  void LRedit1UpClick();
+  void LRedit1DownClick();
+  void UDedit1UpClick();
+  void UDedit1DownClick();
+  void SpeedButton18Click();  // "Rotate Clip"
+  void dragimage1DragDrop(QWidget* source);
+  // The panel's clip effects.
+  void SpeedButton6Click();  // dark imprint
+  void SpeedButton7Click();  // light imprint
+  void BitBtn19Click();      // emboss
+  void shadowit();           // drop shadow (BitBtn14)
+  void flpmirbutClick();     // mirror
+
+  // "Rotate Image": a floating clip stays as drawn and the picture becomes
+  // the undo copy, which the rotation reads.
+  void prepareRotation();
+
+  // The progress bar bg1 at 1 and shown; one step of it.
+  void showProgress();
+  clips::ProgressStep progressStep();
 
   // ===== start-up, pages, window =============================================
   void FormCreate();
@@ -427,14 +521,6 @@ class TPbook1 : public QMainWindow {
   // The undo copy image2 takes the picture.
   void takeUndoCopy();
 
-  // ===== routes to the paste part ================================================
-  // The canvas handlers call these by tool code; their bodies (empty until
-  // that part is built) are in TPbook1_canvas_routes.cpp.
-  void mask1MDown(int X, int Y);  // a pasted clip dragged while MaskMode is on
-  void mask1MMove(int X, int Y);
-  void mask1MUp();
-  void clipreplace(gdi::TColor color);  // 217: the clicked colour replaced by the clipboard
-
   // ===== the curve tool and the polygon vertices (TPbook1_bezier.cpp) ===========
   // The curve tool (12): a chord dragged out, then its four handles moved by
   // click, move, click; a right click draws it with the real pen.
@@ -490,12 +576,11 @@ class TPbook1 : public QMainWindow {
   // Top-left of the last captured area plus one pixel on each axis.
   gdi::Point CaptureOrigin;
   // A morph is pending: the next capture's clip is the shape morfimage1's
-  // picture is poured into.
+  // picture is poured into, and a paste takes the clip already in clpmap1
+  // instead of the clipboard's.
   bool MorphPending = false;
 
-  // Seams the paste and morph windows fill in.
-  // Shows the clip in clpmap1 as a floating paste; false without a clip.
-  bool paste_it();
+  // Seams the morph windows fill in.
   // Pours `content` into the shape of `shape` (its non-white pixels);
   // false leaves `shape` unchanged.
   bool morphInto(const gdi::Bitmap& content, gdi::Bitmap& shape);
@@ -570,6 +655,9 @@ class TPbook1 : public QMainWindow {
   void buildUndoPage();
   void buildZoomPage();
   void buildDragPages();
+  void buildPastePanel();
+  void buildDragImage(QVBoxLayout* page);
+  void moveClipBy(int dx, int dy);
   void buildGettingStartedPage();
   void buildFurtherPages();
   void wireCommands();

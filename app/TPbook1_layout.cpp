@@ -452,6 +452,7 @@ void TPbook1::buildSidePanel() {
   pastepanel1 = new QFrame(CoolBar1);
   pastepanel1->setObjectName("pastepanel1");
   new QVBoxLayout(pastepanel1);
+  buildPastePanel();
   pastepanel1->hide();
   column->addWidget(pastepanel1);
 
@@ -604,8 +605,8 @@ void TPbook1::buildDragPages() {
     layout->addWidget(heading(TabSheet4, QStringLiteral("Divide an Image ")));
     layout->addWidget(label(TabSheet4, QStringLiteral("Create an image map by dividing an image and ")));
     layout->addWidget(label(TabSheet4, QStringLiteral("dumping the small sections to disk as bitmaps.")));
-    // The divider's controls and the drag image come with the web page export.
-    layout->addStretch(1);
+    buildDragImage(layout);
+    // The divider's controls come with the web page export.
   }
 
   TabSheet5 = page(PageControl1, "TabSheet5", QStringLiteral("Drag To"), QStringLiteral("Prepare to load into main"));

@@ -20,10 +20,6 @@ void TPbook1::openactivity(int /*activity*/) {
 }
 
 // ----- clips ----------------------------------------------------------------------
-void TPbook1::doapaste() {}         // start a paste of the clipboard's bitmap (pastepanel1)
-bool TPbook1::paste_it() { return false; }  // the clip in clpmap1 floated over the picture
-void TPbook1::pastecap() {}         // start a template paste ("Capture from Template File")
-void TPbook1::endcappingpaste() {}  // capture the area under the template as the new clip
 void TPbook1::morfpaste() {}        // the clip into the morph window Tshapeform
 // Pours the content's non-white pixels into the shape's span.
 bool TPbook1::morphInto(const gdi::Bitmap& /*content*/, gdi::Bitmap& /*shape*/) { return false; }

@@ -1,0 +1,215 @@
+// The paste panel on the side bar: size, move, rotate and effect buttons for
+// the floating clip, "OK" to end the paste; and the "Drag From Main" image.
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/TPbook1.h"
+#include "clips/engine/ClipSize.h"
+#include "platform/ui/ImageControl.h"
+#include "platform/ui/SpinButton.h"
+#include "platform/ui/SpinEdit.h"
+
+namespace {
+
+QToolButton* panelButton(QWidget* parent, const char* name, const QString& caption,
+                         const QString& hint) {
+  auto* b = new QToolButton(parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setText(caption);
+  b->setToolTip(hint);
+  b->setAutoRaise(false);
+  b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  return b;
+}
+
+ui::SpinButton* spinButton(QWidget* parent, const char* name, const QString& hint,
+                           Qt::Orientation orientation = Qt::Vertical) {
+  auto* s = new ui::SpinButton(orientation, parent);
+  s->setObjectName(QString::fromLatin1(name));
+  s->setToolTip(hint);
+  return s;
+}
+
+QLabel* small(QWidget* parent, const QString& text) {
+  auto* l = new QLabel(text, parent);
+  l->setAlignment(Qt::AlignCenter);
+  return l;
+}
+
+}  // namespace
+
+void TPbook1::buildPastePanel() {
+  auto* grid = new QGridLayout;
+  grid->setContentsMargins(3, 3, 3, 3);
+  grid->setHorizontalSpacing(2);
+  grid->setVerticalSpacing(2);
+  QWidget* p = pastepanel1;
+  int row = 0;
+
+  SpeedButton3 = panelButton(p, "SpeedButton3", QStringLiteral("OK"), QStringLiteral("Done Pasteing"));
+  grid->addWidget(SpeedButton3, row++, 0, 1, 3);
+
+  SpeedButton4 = panelButton(p, "SpeedButton4", QStringLiteral("1/2"), QStringLiteral("Half Size"));
+  SpeedButton5 = panelButton(p, "SpeedButton5", QStringLiteral("x2"), QStringLiteral("Twice Size"));
+  SpeedButton1 = panelButton(p, "SpeedButton1", QStringLiteral("Normal"),
+                             QStringLiteral("Original size and shape"));
+  grid->addWidget(SpeedButton4, row, 0);
+  grid->addWidget(SpeedButton5, row, 1);
+  grid->addWidget(SpeedButton1, row++, 2);
+
+  pastezoomedit1 = spinButton(p, "pastezoomedit1", QStringLiteral("Change Size of Clip"));
+  pwedit1 = spinButton(p, "pwedit1", QStringLiteral("Change Width of Clip"));
+  phedit1 = spinButton(p, "phedit1", QStringLiteral("Change Height of Clip"));
+  grid->addWidget(small(p, QStringLiteral("Size")), row, 0);
+  grid->addWidget(small(p, QStringLiteral("W")), row, 1);
+  grid->addWidget(small(p, QStringLiteral("H")), row++, 2);
+  grid->addWidget(pastezoomedit1, row, 0, Qt::AlignHCenter);
+  grid->addWidget(pwedit1, row, 1, Qt::AlignHCenter);
+  grid->addWidget(phedit1, row++, 2, Qt::AlignHCenter);
+
+  paste1up = panelButton(p, "paste1up", QStringLiteral("^"), QStringLiteral("Move Clip Up 1"));
+  paste1left = panelButton(p, "paste1left", QStringLiteral("<"), QStringLiteral("Move Clip Left 1"));
+  paste1right = panelButton(p, "paste1right", QStringLiteral(">"), QStringLiteral("Move Clip Right 1"));
+  paste1dn = panelButton(p, "paste1dn", QStringLiteral("v"), QStringLiteral("Move Clip Down 1"));
+  for (QToolButton* b : {paste1up, paste1left, paste1right, paste1dn}) b->setAutoRepeat(true);
+  grid->addWidget(paste1up, row++, 1);
+  grid->addWidget(paste1left, row, 0);
+  grid->addWidget(paste1right, row++, 2);
+  grid->addWidget(paste1dn, row++, 1);
+
+  LRedit1 = spinButton(p, "LRedit1", QStringLiteral("Move Clip Left / Right 10"), Qt::Horizontal);
+  UDedit1 = spinButton(p, "UDedit1", QStringLiteral("Move Clip Up / Down 10"));
+  grid->addWidget(small(p, QStringLiteral("10")), row, 0);
+  grid->addWidget(LRedit1, row, 1, Qt::AlignHCenter);
+  grid->addWidget(UDedit1, row++, 2, Qt::AlignHCenter);
+
+  dragbox1 = new QCheckBox(QStringLiteral("Drag"), p);
+  dragbox1->setObjectName("dragbox1");
+  dragbox1->setToolTip(QStringLiteral("Don't erase Previous while dragging"));
+  grid->addWidget(dragbox1, row++, 0, 1, 3);
+
+  pasterotedit1 = new ui::SpinEdit(p);
+  pasterotedit1->setObjectName("pasterotedit1");
+  pasterotedit1->setToolTip(QStringLiteral("Degree of Rotation "));
+  pasterotedit1->setMinValue(0);
+  pasterotedit1->setMaxValue(360);
+  pasterotedit1->setValue(15);
+  SpeedButton18 = panelButton(p, "SpeedButton18", QStringLiteral("Rotate"), QStringLiteral("Rotate Clip"));
+  flpmirbut = panelButton(p, "flpmirbut", QStringLiteral("Mirror"), QStringLiteral("Mirror Clip Image"));
+  grid->addWidget(pasterotedit1, row++, 0, 1, 3);
+  grid->addWidget(SpeedButton18, row++, 0, 1, 3);
+  grid->addWidget(flpmirbut, row++, 0, 1, 3);
+
+  SpeedButton6 = panelButton(p, "SpeedButton6", QStringLiteral("Dark"),
+                             QStringLiteral("Dark Imprint Clip on Surface"));
+  SpeedButton7 = panelButton(p, "SpeedButton7", QStringLiteral("Light"),
+                             QStringLiteral("Light Imprint Clip on Surface"));
+  BitBtn19 = panelButton(p, "BitBtn19", QStringLiteral("Emboss"), QStringLiteral("Emboss"));
+  BitBtn14 = panelButton(p, "BitBtn14", QStringLiteral("Shadow"), QStringLiteral("Drop Shadow"));
+  grid->addWidget(SpeedButton6, row, 0, 1, 2);
+  grid->addWidget(SpeedButton7, row++, 2);
+  grid->addWidget(BitBtn19, row, 0, 1, 2);
+  grid->addWidget(BitBtn14, row++, 2);
+
+  if (auto* column = qobject_cast<QVBoxLayout*>(pastepanel1->layout()))
+    column->addLayout(grid);
+  else
+    pastepanel1->setLayout(grid);
+
+  connect(SpeedButton3, &QToolButton::clicked, this, &TPbook1::SpeedButton3Click);
+  connect(SpeedButton4, &QToolButton::clicked, this, &TPbook1::SpeedButton4Click);
+  connect(SpeedButton5, &QToolButton::clicked, this, &TPbook1::SpeedButton5Click);
+  connect(SpeedButton1, &QToolButton::clicked, this, &TPbook1::SpeedButton1Click);
+  connect(pastezoomedit1, &ui::SpinButton::upClick, this, &TPbook1::pastezoomedit1UpClick);
+  connect(pastezoomedit1, &ui::SpinButton::downClick, this, &TPbook1::pastezoomedit1DownClick);
+  connect(pwedit1, &ui::SpinButton::upClick, this, &TPbook1::pwedit1UpClick);
+  connect(pwedit1, &ui::SpinButton::downClick, this, &TPbook1::pwedit1DownClick);
+  connect(phedit1, &ui::SpinButton::upClick, this, &TPbook1::phedit1UpClick);
+  connect(phedit1, &ui::SpinButton::downClick, this, &TPbook1::phedit1DownClick);
+  connect(paste1left, &QToolButton::clicked, this, &TPbook1::paste1leftClick);
+  connect(paste1right, &QToolButton::clicked, this, &TPbook1::paste1rightClick);
+  connect(paste1up, &QToolButton::clicked, this, &TPbook1::paste1upClick);
+  connect(paste1dn, &QToolButton::clicked, this, &TPbook1::paste1dnClick);
+  connect(LRedit1, &ui::SpinButton::upClick, this, &TPbook1::LRedit1UpClick);
+  connect(LRedit1, &ui::SpinButton::downClick, this, &TPbook1::LRedit1DownClick);
+  connect(UDedit1, &ui::SpinButton::upClick, this, &TPbook1::UDedit1UpClick);
+  connect(UDedit1, &ui::SpinButton::downClick, this, &TPbook1::UDedit1DownClick);
+  connect(SpeedButton18, &QToolButton::clicked, this, &TPbook1::SpeedButton18Click);
+  connect(flpmirbut, &QToolButton::clicked, this, &TPbook1::flpmirbutClick);
+  connect(SpeedButton6, &QToolButton::clicked, this, &TPbook1::SpeedButton6Click);
+  connect(SpeedButton7, &QToolButton::clicked, this, &TPbook1::SpeedButton7Click);
+  connect(BitBtn19, &QToolButton::clicked, this, &TPbook1::BitBtn19Click);
+  connect(BitBtn14, &QToolButton::clicked, this, &TPbook1::shadowit);
+}
+
+void TPbook1::buildDragImage(QVBoxLayout* page) {
+  dragimage1 = new ui::ImageControl(TabSheet4);
+  dragimage1->setObjectName("dragimage1");
+  dragimage1->setToolTip(QStringLiteral("Drag Image From Here to Animation Manager Save Drop Site"));
+  dragimage1->setStretch(true);
+  dragimage1->setMinimumSize(160, 120);
+  dragimage1->setDragSource(true);
+  dragimage1->setDropTarget(true);
+  connect(dragimage1, &ui::ImageControl::dropped, this, &TPbook1::dragimage1DragDrop);
+  page->addWidget(dragimage1, 1);
+}
+
+void TPbook1::dragimage1DragDrop(QWidget* source) {
+  if (auto* image = qobject_cast<ui::ImageControl*>(source); image && image != dragimage1)
+    dragimage1->setBitmap(image->bitmap());
+}
+
+// ----- size ------------------------------------------------------------------------
+
+void TPbook1::SpeedButton4Click() {
+  ClipSized = true;
+  clips::SizeDeltas d{SizeDelta, WidthDelta, HeightDelta};
+  clips::shrinkByQuarter({clpmap1->bitmap().width(), clpmap1->bitmap().height()}, d);
+  WidthDelta = d.width;
+  HeightDelta = d.height;
+  updateclipsize();
+}
+
+void TPbook1::SpeedButton5Click() {
+  ClipSized = true;
+  clips::SizeDeltas d{SizeDelta, WidthDelta, HeightDelta};
+  clips::growByQuarter({clpmap1->bitmap().width(), clpmap1->bitmap().height()}, d);
+  WidthDelta = d.width;
+  HeightDelta = d.height;
+  updateclipsize();
+}
+
+void TPbook1::SpeedButton1Click() {
+  SizeDelta = WidthDelta = HeightDelta = 0;
+  ClipSized = false;
+  put_paste();
+}
+
+void TPbook1::pastezoomedit1UpClick() { ++SizeDelta; updateclipsize(); }
+void TPbook1::pastezoomedit1DownClick() { --SizeDelta; updateclipsize(); }
+void TPbook1::pwedit1UpClick() { ++WidthDelta; updateclipsize(); }
+void TPbook1::pwedit1DownClick() { --WidthDelta; updateclipsize(); }
+void TPbook1::phedit1UpClick() { ++HeightDelta; updateclipsize(); }
+void TPbook1::phedit1DownClick() { --HeightDelta; updateclipsize(); }
+
+// ----- moves -----------------------------------------------------------------------
+
+void TPbook1::moveClipBy(int dx, int dy) {
+  const gdi::Point offset = clipOffset();
+  setClipOffset({offset.x + dx, offset.y + dy});
+  put_paste();
+}
+
+void TPbook1::paste1leftClick() { moveClipBy(-1, 0); }
+void TPbook1::paste1rightClick() { moveClipBy(1, 0); }
+void TPbook1::paste1upClick() { moveClipBy(0, -1); }
+void TPbook1::paste1dnClick() { moveClipBy(0, 1); }
+void TPbook1::LRedit1UpClick() { moveClipBy(-10, 0); }
+void TPbook1::LRedit1DownClick() { moveClipBy(10, 0); }
+void TPbook1::UDedit1UpClick() { moveClipBy(0, -10); }
+void TPbook1::UDedit1DownClick() { moveClipBy(0, 10); }

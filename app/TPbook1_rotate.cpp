@@ -1,0 +1,44 @@
+// "Rotate Clip": the clip is turned in its white square, always starting
+// from the clipboard's bitmap so repeated turns do not pile up, and the
+// clipboard keeps the unrotated clip.
+#include <QProgressBar>
+
+#include "app/TPbook1.h"
+#include "app/Tclpform1.h"
+#include "app/Windows.h"
+#include "tools/windows/TForm3.h"
+#include "clips/engine/RotateSquare.h"
+#include "platform/ui/ImageControl.h"
+#include "platform/ui/Services.h"
+#include "platform/ui/SpinEdit.h"
+
+void TPbook1::SpeedButton18Click() {
+  gdi::Bitmap& picture = ptbox1->bitmap();
+  floatingClip.restoreAll(picture, image2->bitmap());
+  ui::Clipboard& clipboard = ui::clipboard();
+  gdi::Bitmap unrotated = clipboard.hasBitmap() ? clipboard.bitmap() : gdi::Bitmap();
+  if (unrotated.empty()) {
+    ptbox1->refresh();
+    app::showClipboardMessage();
+    return;
+  }
+  showProgress();
+  gdi::Bitmap turned = clips::rotateClip(unrotated, pasterotedit1->value(), progressStep());
+  clpmap1->resize(turned.width(), turned.height());
+  clpmap1->setBitmap(turned);
+  ptbox1->refresh();
+  bg1->hide();
+  clipboard.setBitmap(turned);
+  paste_it();
+  clipboard.setBitmap(unrotated);
+}
+
+void TPbook1::prepareRotation() {
+  // A floating clip stays as drawn, as "OK" would leave it: the panel's
+  // buttons would otherwise redraw it over the unrotated backdrop.
+  app::windows().Form3->MaskMode = false;
+  pastepanel1->hide();
+  TemplateCapture = false;
+  // The picture as shown is what turns, and what Undo gives back.
+  image2->setBitmap(ptbox1->bitmap());
+}
