@@ -151,7 +151,6 @@ bool TPbook1::initpages() {
   if (zm1->height() != 0) spinedit4->setValue(zm1->height() / 2);
   image2->show();
   zmbk->hide();
-  ScrollBox1->widget()->resize(ptbox1->size());  // scroll range of the picture
   ScrollBox3->widget()->resize(zm1->size());
   ScrollBox2->widget()->resize(image2->size());
   ptbox1->refresh();

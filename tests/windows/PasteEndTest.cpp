@@ -1,0 +1,82 @@
+// How a paste ends: a tool choice leaves the clip where it is, a sized
+// template captures what it showed, and a 256-colour clip takes the
+// picture's palette.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFrame>
+
+#include "PasteSupport.h"
+#include "support/PixelGrid.h"
+
+using namespace paste_test;
+using testing_support::countColor;
+using testing_support::Studio;
+
+TEST(PasteEnd, ChoosingAToolLeavesTheClipAndSendsTheMouseToTheTool) {
+  Studio studio;
+  TPbook1& m = studio.main();
+  const gdi::Bitmap before = coordinatePicture(200, 200);
+  setPicture(m, before);
+  paste(studio, solidClip(20, 20, gdi::clRed));
+  m.LRedit1->clickDown();  // drawn at (11, 1)
+  auto* pen = studio.find<QToolButton>("BitBtn2");
+  ASSERT_NE(pen, nullptr);
+  pen->click();
+  QApplication::processEvents();
+  EXPECT_FALSE(maskMode());
+  EXPECT_FALSE(m.pastepanel1->isVisible());
+  EXPECT_EQ(m.clpmap1->pos(), QPoint(0, 0));
+  EXPECT_EQ(countColor(m.picture(), gdi::clRed), 400);
+  EXPECT_EQ(m.picture().pixel(11, 1), gdi::clRed);
+  // A press on the clip is now the tool's, not a drag.
+  press(m, 20, 10);
+  moveTo(m, 60, 10);
+  release(m, 60, 10);
+  EXPECT_FALSE(m.ClipDragging);
+  EXPECT_EQ(m.picture().pixel(11, 1), gdi::clRed);
+}
+
+TEST(PasteEnd, ASizedTemplateCapturesTheAreaItShowed) {
+  Studio studio;
+  TPbook1& m = studio.main();
+  const gdi::Bitmap picture = coordinatePicture(300, 300);
+  setPicture(m, picture);
+  studio.clipboard().setBitmap(solidClip(40, 40, gdi::clBlack));
+  m.pastecap();
+  m.SpeedButton5->click();  // drawn 50 x 50 at (1, 1)
+  m.SpeedButton3->click();  // "OK"
+  const gdi::Bitmap captured = studio.clipboard().bitmap();
+  ASSERT_EQ(captured.width(), 50);
+  ASSERT_EQ(captured.height(), 50);
+  EXPECT_EQ(captured.pixel(0, 0), picture.pixel(1, 1));
+  EXPECT_EQ(captured.pixel(49, 49), picture.pixel(50, 50));
+  EXPECT_EQ(m.image2->bitmap(), picture);  // the template is gone from the backdrop
+}
+
+TEST(PasteEnd, AClipWithAnotherPaletteTakesThePicturesColours) {
+  Studio studio;
+  TPbook1& m = studio.main();
+  gdi::Palette greys(256);
+  for (int i = 0; i < 256; ++i) greys[i] = gdi::RGB(i, i, i);
+  gdi::Bitmap picture(100, 100);
+  picture.setPixelFormat(gdi::PixelFormat::Bits8);
+  picture.setPalette(greys);
+  setPicture(m, picture);
+
+  gdi::Palette reds = greys;
+  reds[1] = gdi::RGB(200, 10, 10);
+  gdi::Bitmap clip(10, 10);
+  clip.setPixelFormat(gdi::PixelFormat::Bits8);
+  clip.setPalette(reds);
+  clip.fill(gdi::RGB(200, 10, 10));
+  paste(studio, clip);
+  // The clip's red became the nearest grey of the picture's palette, in the
+  // clip itself and not only where it was written into the picture.
+  EXPECT_EQ(m.clpmap1->bitmap().palette(), greys);
+  const gdi::TColor drawn = m.picture().pixel(5, 5);
+  EXPECT_NE(drawn, gdi::RGB(200, 10, 10));
+  EXPECT_EQ(gdi::GetRValue(drawn), gdi::GetGValue(drawn));
+  EXPECT_EQ(gdi::GetGValue(drawn), gdi::GetBValue(drawn));
+  EXPECT_NE(m.clpmap1->bitmap().pixel(5, 5), gdi::RGB(200, 10, 10));
+}
