@@ -95,3 +95,17 @@ TEST(PasteDrag, ASizedClipIsHitOverItsDrawnSize) {
   EXPECT_EQ(countColor(m.picture(), gdi::clRed), 30 * 30);
   EXPECT_EQ(m.picture().pixel(21, 1), gdi::clRed);
 }
+
+TEST(PasteDrag, TheDragImageTakesWhatIsDroppedOnItAndCanBeDraggedAway) {
+  Studio studio;
+  TPbook1& m = studio.main();
+  ASSERT_NE(m.dragimage1, nullptr);
+  EXPECT_TRUE(m.dragimage1->dragSource());
+  EXPECT_EQ(m.dragimage1->toolTip(), "Drag Image From Here to Animation Manager Save Drop Site");
+  const gdi::Bitmap undo = coordinatePicture(30, 20);
+  m.image2->setBitmap(undo);
+  emit m.dragimage1->dropped(m.image2, 5, 5);
+  EXPECT_EQ(m.dragimage1->bitmap(), undo);
+  emit m.dragimage1->dropped(m.dragimage1, 5, 5);  // onto itself: nothing changes
+  EXPECT_EQ(m.dragimage1->bitmap(), undo);
+}
