@@ -109,3 +109,28 @@ TEST(PasteDrag, TheDragImageTakesWhatIsDroppedOnItAndCanBeDraggedAway) {
   emit m.dragimage1->dropped(m.dragimage1, 5, 5);  // onto itself: nothing changes
   EXPECT_EQ(m.dragimage1->bitmap(), undo);
 }
+
+// On a big picture a drag must not copy the whole backdrop at every move:
+// after the first move only the old and the new place of the clip are
+// touched. A pixel changed far away from the clip shows which.
+TEST(PasteDrag, AfterTheFirstMoveADragTouchesOnlyTheOldAndNewPlaces) {
+  Studio studio;
+  TPbook1& m = studio.main();
+  const gdi::Bitmap before = coordinatePicture(1000, 1000);
+  setPicture(m, before);
+  paste(studio, solidClip(40, 40, gdi::clRed));
+  press(m, 20, 20);
+  moveTo(m, 30, 20);  // the first move puts the whole backdrop back
+  m.picture().setPixel(900, 900, gdi::clBlue);
+  moveTo(m, 230, 320);
+  moveTo(m, 430, 520);
+  release(m, 430, 520);
+  EXPECT_EQ(m.picture().pixel(900, 900), gdi::clBlue);
+  gdi::Bitmap expected = before;
+  expected.setPixel(900, 900, gdi::clBlue);
+  const gdi::Point at = m.clipPlacement().pos;
+  EXPECT_EQ(at, (gdi::Point{411, 501}));
+  for (int y = at.y; y < at.y + 40; ++y)
+    for (int x = at.x; x < at.x + 40; ++x) expected.setPixel(x, y, gdi::clRed);
+  EXPECT_EQ(m.picture(), expected);
+}
