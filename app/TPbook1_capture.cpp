@@ -182,6 +182,16 @@ void TPbook1::takeOutlineOff() {
 namespace {
 
 // The clip into clpmap1 (sized to it) and its origin.
+// A captured outline is finished: the vertex list closes on its first point
+// and the next press starts a new outline.
+void endOutlineStroke(TPbook1& w) {
+  w.PolyPoints.repeatFirstFrom(w.PolyCount);
+  w.PolyCount = 1;
+  w.PolyActive = false;
+  w.StrokeOn = false;
+  w.MouseIsDown = false;
+}
+
 void takeClip(TPbook1& w, clips::Capture& cap) {
   w.CaptureOrigin = cap.origin;
   w.clpmap1->setBitmap(std::move(cap.clip));
@@ -196,11 +206,7 @@ void TPbook1::repcolor(int count) {
   // An outline without width or height captures nothing and leaves the
   // outline state as it is.
   if (!cap.captured()) return;
-  PolyPoints.repeatFirstFrom(PolyCount);
-  PolyCount = 1;
-  PolyActive = false;
-  StrokeOn = false;
-  MouseIsDown = false;
+  endOutlineStroke(*this);
   const gdi::Point area{cap.area.left, cap.area.top};
   takeClip(*this, cap);
   clpmap1->hide();
@@ -218,11 +224,7 @@ void TPbook1::recrepcolor(int count) {
   clips::Capture cap =
       clips::captureBoxInside(picture(), PolyPoints.all(), count, zoomViewSize(), OutlineWidth);
   if (!cap.captured()) return;
-  PolyPoints.repeatFirstFrom(PolyCount);
-  PolyCount = 1;
-  PolyActive = false;
-  StrokeOn = false;
-  MouseIsDown = false;
+  endOutlineStroke(*this);
   takeClip(*this, cap);
   clpmap1->hide();
   minirepcolor();

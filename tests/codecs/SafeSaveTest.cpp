@@ -5,6 +5,7 @@
 
 #include <csignal>
 
+#include "support/FileSizeLimit.h"
 #include "CodecTestSupport.h"
 #include "platform/codecs/Jpeg.h"
 #include "platform/codecs/PictureError.h"
@@ -14,6 +15,8 @@ using namespace codecs;
 using codec_test::fileBytes;
 using codec_test::TempDir;
 using codec_test::writeBytes;
+
+using testing_support::FileSizeLimit;
 
 namespace {
 
@@ -30,26 +33,6 @@ void expectIoErrorNaming(const std::function<void()>& f, const std::string& name
   }
 }
 
-// Lets a file grow to at most `bytes` bytes while alive, as a nearly full
-// disk would; writes past it fail instead of raising SIGXFSZ.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit old_{};
-  void (*oldHandler_)(int) = nullptr;
-};
 
 }  // namespace
 

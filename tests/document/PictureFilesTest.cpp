@@ -8,6 +8,7 @@
 
 #include <csignal>
 
+#include "support/FileSizeLimit.h"
 #include "DocumentTestSupport.h"
 #include "document/engine/PictureFiles.h"
 #include "platform/codecs/Bmp.h"
@@ -18,6 +19,8 @@
 using namespace document;
 using document_test::TempDir;
 namespace fs = std::filesystem;
+
+using testing_support::FileSizeLimit;
 
 namespace {
 
@@ -31,25 +34,6 @@ void expectIoErrorNaming(const std::function<void()>& f, const std::string& name
   }
 }
 
-// Files may grow to at most `bytes` while alive, as on a nearly full disk.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit old_{};
-  void (*oldHandler_)(int) = nullptr;
-};
 
 }  // namespace
 

@@ -14,6 +14,7 @@
 
 #include <csignal>
 
+#include "support/FileSizeLimit.h"
 #include "DocumentWindows.h"
 #include "app/Tclpform1.h"
 #include "document/engine/PictureFiles.h"
@@ -28,6 +29,8 @@
 #include "platform/ui/SpinEdit.h"
 
 using namespace document_windows_test;
+
+using testing_support::FileSizeLimit;
 
 namespace {
 
@@ -53,25 +56,6 @@ class DocumentCommands : public DocumentWindows {
   }
 };
 
-// Lets files grow to at most `bytes` while alive, as on a nearly full disk.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit old_{};
-  void (*oldHandler_)(int) = nullptr;
-};
 
 }  // namespace
 
