@@ -8,6 +8,7 @@
 //   DragRestoringEverything        the whole backdrop at every move
 #include <benchmark/benchmark.h>
 
+#include "bench/support/BenchPictures.h"
 #include "clips/engine/ClipMask.h"
 #include "clips/engine/FloatingClip.h"
 
@@ -17,19 +18,7 @@ constexpr int kPicture = 4000;
 constexpr int kClip = 400;
 constexpr int kMoves = 100;
 
-gdi::Bitmap noise(int w, int h, std::uint32_t s) {
-  gdi::Bitmap b(w, h);
-  for (int y = 0; y < h; ++y) {
-    std::uint32_t* row = b.row(y);
-    for (int x = 0; x < w; ++x) {
-      s ^= s << 13;
-      s ^= s >> 17;
-      s ^= s << 5;
-      row[x] = s & 0xFFFFFF;
-    }
-  }
-  return b;
-}
+using bench_support::noise;
 
 struct Scene {
   gdi::Bitmap backdrop = noise(kPicture, kPicture, 1);

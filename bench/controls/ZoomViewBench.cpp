@@ -5,6 +5,7 @@
 
 #include <QImage>
 
+#include "bench/support/BenchPictures.h"
 #include "controls/TZoomImage.h"
 
 namespace {
@@ -12,23 +13,7 @@ namespace {
 constexpr int kSide = 4000;
 
 // Smooth ramps with noise on top: shrinking has something to combine.
-gdi::Bitmap picture() {
-  gdi::Bitmap b(kSide, kSide);
-  std::uint32_t s = 12345;
-  for (int y = 0; y < kSide; ++y) {
-    std::uint32_t* row = b.row(y);
-    for (int x = 0; x < kSide; ++x) {
-      s ^= s << 13;
-      s ^= s >> 17;
-      s ^= s << 5;
-      const std::uint32_t r = std::uint32_t(x * 200 / kSide) + (s & 31);
-      const std::uint32_t g = std::uint32_t(y * 200 / kSide) + (s >> 8 & 31);
-      const std::uint32_t bl = std::uint32_t((x + y) * 100 / kSide) + (s >> 16 & 31);
-      row[x] = r | g << 8 | bl << 16;
-    }
-  }
-  return b;
-}
+gdi::Bitmap picture() { return bench_support::noisyRamps(kSide, 32); }
 
 TZoomImage& view(int zoom) {
   static TZoomImage* zm = [] {

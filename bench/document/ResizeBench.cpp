@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "bench/support/BenchPictures.h"
 #include "document/engine/Resize.h"
 #include "document/engine/ResizeTempFile.h"
 
@@ -19,21 +20,9 @@ constexpr int kSide = 4000;
 namespace fs = std::filesystem;
 
 // Smooth ramps with mild noise: roughly what a photograph asks of JPEG.
+// QM_RESIZE_BMP=<file> also writes it out, to time other tools on the same picture.
 gdi::Bitmap picture() {
-  gdi::Bitmap b(kSide, kSide);
-  std::uint32_t s = 12345;
-  for (int y = 0; y < kSide; ++y) {
-    std::uint32_t* row = b.row(y);
-    for (int x = 0; x < kSide; ++x) {
-      s ^= s << 13;
-      s ^= s >> 17;
-      s ^= s << 5;
-      const std::uint32_t r = std::uint32_t(x * 200 / kSide) + (s & 15);
-      const std::uint32_t g = std::uint32_t(y * 200 / kSide) + (s >> 8 & 15);
-      const std::uint32_t bl = std::uint32_t((x + y) * 100 / kSide) + (s >> 16 & 15);
-      row[x] = r | g << 8 | bl << 16;
-    }
-  }
+  gdi::Bitmap b = bench_support::noisyRamps(kSide, 16);
   if (const char* dump = std::getenv("QM_RESIZE_BMP")) {
     QImage(reinterpret_cast<const uchar*>(b.bits()), kSide, kSide, kSide * 4,
            QImage::Format_RGBX8888)

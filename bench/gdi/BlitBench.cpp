@@ -2,26 +2,14 @@
 // a generic ternary operation and the stretch modes.
 #include <benchmark/benchmark.h>
 
+#include "bench/support/BenchPictures.h"
 #include "platform/gdi/Blit.h"
 
 using namespace gdi;
 
 namespace {
 
-Bitmap noise(int w, int h, std::uint32_t seed) {
-  Bitmap b(w, h);
-  std::uint32_t s = seed;
-  for (int y = 0; y < h; ++y) {
-    std::uint32_t* row = b.row(y);
-    for (int x = 0; x < w; ++x) {
-      s ^= s << 13;
-      s ^= s >> 17;
-      s ^= s << 5;
-      row[x] = s & 0xFFFFFFu;
-    }
-  }
-  return b;
-}
+using bench_support::noise;
 
 constexpr int kSide = 4000;
 

@@ -61,36 +61,25 @@ void BM_FreehandStrokeWidth20(benchmark::State& state) {
 }
 BENCHMARK(BM_FreehandStrokeWidth20)->Unit(benchmark::kMillisecond);
 
-void BM_RubberRectangleDrag(benchmark::State& state) {
+// A 200-move rubber-band drag: each move erases the last band and draws the next.
+void rubberDrag(benchmark::State& state, tools::BandFigure figure) {
   gdi::Canvas& c = picture().canvas();
   const std::vector<gdi::Point> pts = dragPoints();
   for (auto _ : state) {
     tools::setBandPen(c, false, gdi::clWhite);
     bool first = true;
     gdi::Rect last;
-    for (const gdi::Point& p : pts)
-      tools::moveBand(c, tools::BandFigure::Rectangle, {100, 100, p.x, p.y}, first, last);
-    tools::drawBandFigure(c, tools::BandFigure::Rectangle, last);
+    for (const gdi::Point& p : pts) tools::moveBand(c, figure, {100, 100, p.x, p.y}, first, last);
+    tools::drawBandFigure(c, figure, last);
     picture().takeDirty();
   }
   perEvent(state);
 }
+
+void BM_RubberRectangleDrag(benchmark::State& state) { rubberDrag(state, tools::BandFigure::Rectangle); }
 BENCHMARK(BM_RubberRectangleDrag)->Unit(benchmark::kMillisecond);
 
-void BM_RubberEllipseDrag(benchmark::State& state) {
-  gdi::Canvas& c = picture().canvas();
-  const std::vector<gdi::Point> pts = dragPoints();
-  for (auto _ : state) {
-    tools::setBandPen(c, false, gdi::clWhite);
-    bool first = true;
-    gdi::Rect last;
-    for (const gdi::Point& p : pts)
-      tools::moveBand(c, tools::BandFigure::Ellipse, {100, 100, p.x, p.y}, first, last);
-    tools::drawBandFigure(c, tools::BandFigure::Ellipse, last);
-    picture().takeDirty();
-  }
-  perEvent(state);
-}
+void BM_RubberEllipseDrag(benchmark::State& state) { rubberDrag(state, tools::BandFigure::Ellipse); }
 BENCHMARK(BM_RubberEllipseDrag)->Unit(benchmark::kMillisecond);
 
 void BM_SprayBurstWidth30(benchmark::State& state) {
