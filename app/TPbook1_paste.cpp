@@ -127,7 +127,7 @@ bool TPbook1::paste_it() {
   floatingClip.draw(picture, clip, mask1->bitmap(), clips::ClipPlacement::at(anchor));
   floatingClip.frame(picture, gdi::Rect::fromSize(anchor.x, anchor.y, clip.width(), clip.height()));
   toolPalette().MaskMode = true;
-  Modified = true;
+  markModified();
   clpmap1->hide();
   ptbox1->refresh();
   return true;
@@ -140,6 +140,7 @@ void TPbook1::put_paste() {
   gdi::Bitmap& picture = ptbox1->bitmap();
   if (!dragbox1->isChecked()) floatingClip.restoreAll(picture, image2->bitmap());
   floatingClip.draw(picture, clpmap1->bitmap(), mask1->bitmap(), clipPlacement());
+  markModified();
   ptbox1->refresh();
 }
 
@@ -201,6 +202,7 @@ void TPbook1::mask1MMove(int X, int Y) {
     setClipOffset({offset.x + d.x, offset.y + d.y});
     floatingClip.move(ptbox1->bitmap(), image2->bitmap(), clpmap1->bitmap(), mask1->bitmap(),
                       clipPlacement());
+    markModified();
     ptbox1->refresh();
   }
   coord1->setText(QStringLiteral("%1:%2").arg(X).arg(Y));
@@ -267,5 +269,6 @@ void TPbook1::clipreplace(gdi::TColor color) {
       clips::replaceColorWithClip(ptbox1->bitmap(), clpmap1->bitmap(), color, progressStep());
   bg1->hide();
   ptbox1->bitmap() = std::move(work);
+  markModified();
   ptbox1->refresh();
 }

@@ -19,6 +19,8 @@ void Tpicform1::loadpic() {
     messform().showReason(QStringLiteral("Not Enough Resources"));
     return;
   }
+  // A zoomed edit of the old picture must not be merged into the new one.
+  main->endZoomedEditing();
   main->picture() = Image1->bitmap();
   main->ptbox1->refresh();
   main->PagesReady = true;
