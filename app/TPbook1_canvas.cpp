@@ -73,6 +73,7 @@ gdi::Canvas& TPbook1::canvas() { return picture().canvas(); }
 void TPbook1::ptbox1MouseDown(ui::MouseButton Button, ui::ShiftState, int X, int Y) {
   TForm3& f = toolPalette();
   const int tool = f.CurTool;
+  DragCancelled = false;
   if (tool != tools::kSpray) Timer1Timer();
   if (f.MaskMode) {
     ptbox1->setCursor(Qt::PointingHandCursor);
@@ -244,6 +245,10 @@ void TPbook1::pveCo(int X, int Y) {
 // ===== mouse up ==================================================================
 
 void TPbook1::ptbox1MouseUp(ui::MouseButton Button, ui::ShiftState, int X, int Y) {
+  if (DragCancelled) {  // Escape ended the drag: its release draws nothing
+    DragCancelled = false;
+    return;
+  }
   TForm3& f = toolPalette();
   const int tool = f.CurTool;
   // Whether this drag has a band on the picture: the set-up below resets the

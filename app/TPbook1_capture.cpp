@@ -96,21 +96,26 @@ void TPbook1::capboxMouseUp(int X, int Y) {
   PolyCount = 5;
   recrepcolor(5);
 
-  if (s.CurTool == 23) {
-    // "Cut": the area is left in the background colour. The box is the
-    // captured one, so a click clears the 10 x 10 area it captured.
-    c.pen.mode = gdi::PenMode::Copy;
-    c.pen.color = s.BackColor;
-    c.brush.setColor(s.BackColor);
-    c.pen.width = 1;
-    c.brush.setStyle(gdi::BrushStyle::Solid);
-    c.pen.style = gdi::PenStyle::InsideFrame;
-    c.rectangle(box);
-  }
+  // "Cut": the area is left in the background colour. The box is the
+  // captured one, so a click clears the 10 x 10 area it captured.
+  if (s.CurTool == 23) clearBox(box);
+  CapturedBox = box;
   PolyCount = 1;
   PolyActive = false;
   StrokeOn = false;
   MouseIsDown = false;
+}
+
+void TPbook1::clearBox(const gdi::Rect& box) {
+  const TForm3& s = drawingState();
+  gdi::Canvas& c = picture().canvas();
+  c.pen.mode = gdi::PenMode::Copy;
+  c.pen.color = s.BackColor;
+  c.brush.setColor(s.BackColor);
+  c.pen.width = 1;
+  c.brush.setStyle(gdi::BrushStyle::Solid);
+  c.pen.style = gdi::PenStyle::InsideFrame;
+  c.rectangle(box);
 }
 
 // ----- outline capture -------------------------------------------------------------
