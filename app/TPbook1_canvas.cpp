@@ -75,6 +75,7 @@ void TPbook1::ptbox1MouseDown(ui::MouseButton Button, ui::ShiftState, int X, int
   const int tool = f.CurTool;
   // Some tools paint at the press (fills, spray, the colour replacers).
   if (!f.MaskMode && tools::paintsPicture(tool)) markModified();
+  DragCancelled = false;
   if (tool != tools::kSpray) Timer1Timer();
   if (f.MaskMode) {
     ptbox1->setCursor(Qt::PointingHandCursor);
@@ -246,6 +247,10 @@ void TPbook1::pveCo(int X, int Y) {
 // ===== mouse up ==================================================================
 
 void TPbook1::ptbox1MouseUp(ui::MouseButton Button, ui::ShiftState, int X, int Y) {
+  if (DragCancelled) {  // Escape ended the drag: its release draws nothing
+    DragCancelled = false;
+    return;
+  }
   TForm3& f = toolPalette();
   const int tool = f.CurTool;
   if (!f.MaskMode && tools::paintsPicture(tool)) markModified();

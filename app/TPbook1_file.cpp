@@ -2,6 +2,7 @@
 // save, and moving pictures between files and the clipboard.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -40,15 +41,18 @@ bool reportingFailure(Write&& write) {
   }
 }
 
-// Reads a file into the browser; a file that cannot be read at all is
-// reported (with its name) and answers false like one that is no picture.
+// Reads a file into the browser. A file that cannot be read at all is
+// reported (with its name) at once; one that gives no picture is reported
+// with its cause by the loader's message window.
 bool readIntoBrowser(Tpicform1& browser, const QString& path) {
   try {
-    return browser.openthefile(path);
+    if (browser.openthefile(path)) return true;
   } catch (const codecs::PictureError& e) {
     ui::dialogs().error(QString::fromStdString(e.what()));
     return false;
   }
+  browser.reportReadFailure();
+  return false;
 }
 
 bool askOverwrite(const QString& path) {
@@ -210,8 +214,11 @@ int TPbook1::jpegQuality() const {
 void TPbook1::savebutClick() {
   const QString name = document::quickSaveName(caption());
   const std::optional<gdi::Bitmap> merged = zoomedEditMerged();
-  // A bare name: the file goes to the process's current folder.
-  if (!reportingFailure([&] { document::writeBmp(document::toPath(name), merged ? *merged : picture()); }))
+  // A bare name: the file goes to the current folder, the folder of the file
+  // last chosen in an open or save dialog. A failure names the whole path.
+  const QString path = QDir::current().absoluteFilePath(name);
+  if (!reportingFailure(
+          [&] { document::writeBmp(document::toPath(path), merged ? *merged : picture()); }))
     return;
   Modified = false;
   ui::dialogs().message(QStringLiteral("Saved as ") + name, QStringLiteral("Saved"));
