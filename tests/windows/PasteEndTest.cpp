@@ -159,3 +159,19 @@ TEST(PasteEnd, AQuickSaveAfterAPasteHoldsNoFrame) {
   const gdi::Bitmap saved = testing_support::readWithImageMagick(studio.tempPath("TEMP.bmp"));
   EXPECT_TRUE(saved == withClips(backdrop, {16, 12}, gdi::clRed, {at}));
 }
+
+TEST(PasteEnd, ATemplateEndedByAToolChoiceLeavesTheNextPasteOrdinary) {
+  Studio studio;
+  TPbook1& m = studio.main();
+  setPicture(m, coordinatePicture(200, 200));
+  studio.clipboard().setBitmap(solidClip(40, 40, gdi::clBlack));
+  m.pastecap();
+  studio.find<QToolButton>("BitBtn2")->click();  // a tool ends the template paste
+  QApplication::processEvents();
+  // The next paste is an ordinary one: its OK sets the clip down and captures
+  // nothing onto the clipboard.
+  paste(studio, solidClip(20, 20, gdi::clRed));
+  m.SpeedButton3->click();
+  EXPECT_EQ(studio.clipboard().bitmap().width(), 20);
+  EXPECT_EQ(countColor(m.picture(), gdi::clRed), 400);
+}

@@ -24,6 +24,9 @@ void TForm3::do_tool() {
   // A floating clip stays where it is drawn, without its frame (before the
   // zoom below takes the picture).
   main->leavePaste();
+  // A template paste ended this way captures nothing; its flag must not make
+  // the next ordinary paste's OK capture instead.
+  main->TemplateCapture = false;
   main->SprayMixing = false;
   gdi::Bitmap& picture = main->ptbox1->bitmap();
   picture.canvas().pen.mode = gdi::PenMode::Copy;
