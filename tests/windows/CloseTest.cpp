@@ -7,6 +7,7 @@
 
 #include "platform/codecs/Bmp.h"
 #include "platform/codecs/Jpeg.h"
+#include "support/JpegReadBack.h"
 #include "support/windows/StudioFixture.h"
 
 using testing_support::Studio;
@@ -77,6 +78,7 @@ TEST(SaveAs, JpgExtensionWritesJpeg) {
   studio.dialogs().answerSave(path);
   studio.main().ToolButton13->click();
   const codecs::JpegPicture jpeg = codecs::readJpegFile(path.toStdString());
+  EXPECT_TRUE(testing_support::fileDecodesCleanly(path.toStdString()));
   EXPECT_EQ(jpeg.bitmap.width(), 400);
   EXPECT_TRUE(jpeg.info.progressive);
   EXPECT_EQ(studio.main().windowTitle(), path);
