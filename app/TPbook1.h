@@ -414,10 +414,11 @@ class TPbook1 : public QMainWindow {
   void Image1DragDrop(QWidget* source);
 
   // ===== the document ==========================================================
-  // The close check: false when the user chose Cancel.
+  // The close check: false when the picture must stay (Cancel, or a save
+  // that was cancelled or failed).
   bool checktosave();
-  // Save as, through the save dialog.
-  void domysave();
+  // Save as, through the save dialog: true when the file was written.
+  bool domysave();
   // Writes the picture as a progressive JPEG at the JPEG options' quality.
   // Throws codecs::PictureError naming the file when it cannot be written.
   void saveJPG(const QString& fileName);

@@ -67,8 +67,9 @@ bool TPbook1::checktosave() {
     case ui::MsgResult::Cancel:
       return false;
     case ui::MsgResult::Yes:
-      domysave();  // whatever its outcome
-      return true;
+      // Only a written file lets the caller drop the picture: a cancelled
+      // save dialog or a failed write keeps it, as Cancel does.
+      return domysave();
     default:
       return true;
   }
@@ -87,6 +88,8 @@ void TPbook1::opeImfile() {
 }
 
 void TPbook1::opdlg() {
+  // Asked before the open dialog, as every other way of replacing the picture does.
+  if (Modified && !checktosave()) return;
   const std::optional<QString> chosen = ui::dialogs().openFile(OpenPictureDialog1);
   if (!chosen || chosen->isEmpty()) return;
   const QString path = *chosen;
@@ -145,11 +148,12 @@ void TPbook1::applyPaletteToNewPicture() {}
 
 // ----- saving -------------------------------------------------------------------
 
-void TPbook1::domysave() {
-  if (const std::optional<QString> path = saveAsSequence(picture())) {
-    Modified = false;
-    setCaption(*path);
-  }
+bool TPbook1::domysave() {
+  const std::optional<QString> path = saveAsSequence(picture());
+  if (!path) return false;
+  Modified = false;
+  setCaption(*path);
+  return true;
 }
 
 std::optional<QString> TPbook1::saveAsSequence(const gdi::Bitmap& bitmap) {

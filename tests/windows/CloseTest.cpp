@@ -48,14 +48,6 @@ TEST(Close, YesSavesThenCloses) {
   EXPECT_FALSE(studio.main().Modified);
 }
 
-TEST(Close, YesClosesEvenWhenTheSaveIsCancelled) {
-  Studio studio;
-  studio.main().Modified = true;
-  studio.dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::Yes);
-  studio.dialogs().cancelSave();
-  EXPECT_TRUE(studio.main().close());
-}
-
 TEST(Close, TheQuestionNamesTheFileWithoutItsFolder) {
   Studio studio;
   studio.main().setWindowTitle("/home/someone/pictures/shot.jpg");
