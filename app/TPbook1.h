@@ -684,6 +684,10 @@ class TPbook1 : public QMainWindow {
   void wireCanvas();
   gdi::Canvas& canvas();
   void replaceColourSquare(int X, int Y);
+  // A piece of a freehand stroke from the pen position, with the stroke's pen.
+  void freehandTo(int X, int Y);
+  // Marks the picture as drawn on without touching a pixel.
+  void markCanvasChanged(gdi::Point penAt);
   void eraseBand(int tool, const gdi::Rect& band);
   std::vector<gdi::Rect> bandAreas(int tool, const gdi::Rect& band);
   // Runs `draw`, whose changes lie in `areas`; earlier changes keep their
