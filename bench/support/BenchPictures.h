@@ -28,7 +28,8 @@ inline gdi::Bitmap noise(int w, int h, std::uint32_t seed) {
 // Smooth colour ramps with noise of up to `noise` levels on top (a power of
 // two): roughly what a photograph is to a scaler or to JPEG. Another seed
 // gives other noise.
-inline gdi::Bitmap noisyRamps(int width, int height, std::uint32_t noise, std::uint32_t seed = 12345) {
+inline gdi::Bitmap noisyRamps(int width, int height, std::uint32_t noise,
+                              std::uint32_t seed = 12345) {
   gdi::Bitmap b(width, height);
   const std::uint32_t mask = noise - 1;
   std::uint32_t s = seed;

@@ -88,7 +88,8 @@ gdi::Bitmap photoLikePicture(int width, int height, int noise, std::uint32_t see
   return b;
 }
 
-::testing::AssertionResult decodesCleanly(std::span<const std::uint8_t> bytes, gdi::Bitmap* picture) {
+::testing::AssertionResult decodesCleanly(std::span<const std::uint8_t> bytes,
+                                          gdi::Bitmap* picture) {
   try {
     codecs::JpegPicture p = codecs::decodeJpeg(bytes);
     if (p.warnings != 0)
@@ -102,7 +103,8 @@ gdi::Bitmap photoLikePicture(int width, int height, int noise, std::uint32_t see
   }
 }
 
-::testing::AssertionResult fileDecodesCleanly(const std::filesystem::path& file, gdi::Bitmap* picture) {
+::testing::AssertionResult fileDecodesCleanly(const std::filesystem::path& file,
+                                              gdi::Bitmap* picture) {
   std::vector<std::uint8_t> bytes;
   try {
     bytes = codecs::readFileBytes(file);
@@ -114,7 +116,8 @@ gdi::Bitmap photoLikePicture(int width, int height, int noise, std::uint32_t see
 
 ::testing::AssertionResult djpegReads(const std::filesystem::path& file, gdi::Size expected) {
   QProcess djpeg;
-  djpeg.start(QStringLiteral("djpeg"), {QStringLiteral("-pnm"), QString::fromStdString(file.string())});
+  djpeg.start(QStringLiteral("djpeg"),
+              {QStringLiteral("-pnm"), QString::fromStdString(file.string())});
   if (!djpeg.waitForStarted())
     return ::testing::AssertionFailure() << "djpeg cannot be started (package libjpeg-turbo-progs)";
   djpeg.waitForFinished(60000);

@@ -72,7 +72,8 @@ TEST_F(MarkChanged, PutBackLeavesEveryPixelWhateverThePenAndThePicture) {
       setPicture(start);
       widePen(width);
       main().put_back();
-      EXPECT_TRUE(picture() == start) << (start.hasPalette() ? "palette" : "true colour") << ", pen " << width;
+      EXPECT_TRUE(picture() == start)
+          << (start.hasPalette() ? "palette" : "true colour") << ", pen " << width;
       // The pen stays as put_back leaves it for the next rubber band.
       EXPECT_EQ(picture().canvas().pen.mode, gdi::PenMode::NotXor);
     }
