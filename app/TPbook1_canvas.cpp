@@ -73,6 +73,9 @@ gdi::Canvas& TPbook1::canvas() { return picture().canvas(); }
 void TPbook1::ptbox1MouseDown(ui::MouseButton Button, ui::ShiftState, int X, int Y) {
   TForm3& f = toolPalette();
   const int tool = f.CurTool;
+  // Some tools paint at the press (fills, spray, the colour replacers).
+  if (!f.MaskMode && tools::paintsPicture(tool)) markModified();
+  DragCancelled = false;
   if (tool != tools::kSpray) Timer1Timer();
   if (f.MaskMode) {
     ptbox1->setCursor(Qt::PointingHandCursor);
@@ -254,8 +257,13 @@ void TPbook1::pveCo(int X, int Y) {
 // ===== mouse up ==================================================================
 
 void TPbook1::ptbox1MouseUp(ui::MouseButton Button, ui::ShiftState, int X, int Y) {
+  if (DragCancelled) {  // Escape ended the drag: its release draws nothing
+    DragCancelled = false;
+    return;
+  }
   TForm3& f = toolPalette();
   const int tool = f.CurTool;
+  if (!f.MaskMode && tools::paintsPicture(tool)) markModified();
   // Whether this drag has a band on the picture: the set-up below resets the
   // flag, and a band is taken away only where it was drawn (a release away
   // from the last mouse position, or one without a press, leaves no trace).
@@ -443,6 +451,7 @@ void TPbook1::Timer1Timer() {
 }
 
 void TPbook1::clearit() {
+  markModified();
   TForm3& f = toolPalette();
   tools::clearit(picture(), image2->bitmap(), f, {FirstRubber, PolyActive});
   image2->refresh();

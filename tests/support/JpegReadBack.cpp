@@ -1,13 +1,12 @@
 #include "support/JpegReadBack.h"
 
-#include <QProcess>
-#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <exception>
 
 #include "platform/codecs/FileBytes.h"
 #include "platform/codecs/Jpeg.h"
+#include "support/ExternalTool.h"
 
 namespace testing_support {
 namespace {
@@ -115,18 +114,13 @@ gdi::Bitmap photoLikePicture(int width, int height, int noise, std::uint32_t see
 }
 
 ::testing::AssertionResult djpegReads(const std::filesystem::path& file, gdi::Size expected) {
-  QProcess djpeg;
-  djpeg.start(QStringLiteral("djpeg"),
-              {QStringLiteral("-pnm"), QString::fromStdString(file.string())});
-  if (!djpeg.waitForStarted())
-    return ::testing::AssertionFailure() << "djpeg cannot be started (package libjpeg-turbo-progs)";
-  djpeg.waitForFinished(60000);
-  const QByteArray out = djpeg.readAllStandardOutput();
-  const QByteArray err = djpeg.readAllStandardError();
-  if (djpeg.exitStatus() != QProcess::NormalExit || djpeg.exitCode() != 0 || !err.isEmpty())
-    return ::testing::AssertionFailure() << "djpeg exit status " << djpeg.exitCode() << " on "
-                                         << file.string() << ": " << err.trimmed().toStdString();
-  const gdi::Size size = pnmSize(out);
+  const ToolRun djpeg = runTool(QStringLiteral("djpeg"),
+                                {QStringLiteral("-pnm"), QString::fromStdString(file.string())});
+  if (!djpeg.ok() || !djpeg.errors.isEmpty())
+    return ::testing::AssertionFailure() << "djpeg exit status " << djpeg.exitCode << " on "
+                                         << file.string() << ": "
+                                         << djpeg.errors.trimmed().toStdString();
+  const gdi::Size size = pnmSize(djpeg.output);
   if (size != expected)
     return ::testing::AssertionFailure() << "djpeg gives " << size.cx << " x " << size.cy
                                          << ", expected " << expected.cx << " x " << expected.cy;
