@@ -422,10 +422,11 @@ class TPbook1 : public QMainWindow {
   void Image1DragDrop(QWidget* source);
 
   // ===== the document ==========================================================
-  // The close check: false when the user chose Cancel.
+  // The close check: false when the picture must stay (Cancel, or a save
+  // that was cancelled or failed).
   bool checktosave();
-  // Save as, through the save dialog.
-  void domysave();
+  // Save as, through the save dialog: true when the file was written.
+  bool domysave();
   // Writes the picture as a progressive JPEG at the JPEG options' quality.
   // Throws codecs::PictureError naming the file when it cannot be written.
   void saveJPG(const QString& fileName);
@@ -717,6 +718,10 @@ class TPbook1 : public QMainWindow {
   void wireCanvas();
   gdi::Canvas& canvas();
   void replaceColourSquare(int X, int Y);
+  // A piece of a freehand stroke from the pen position, with the stroke's pen.
+  void freehandTo(int X, int Y);
+  // Marks the picture as drawn on without touching a pixel.
+  void markCanvasChanged(gdi::Point penAt);
   void eraseBand(int tool, const gdi::Rect& band);
   std::vector<gdi::Rect> bandAreas(int tool, const gdi::Rect& band);
   // Runs `draw`, whose changes lie in `areas`; earlier changes keep their

@@ -71,8 +71,9 @@ bool TPbook1::checktosave() {
     case ui::MsgResult::Cancel:
       return false;
     case ui::MsgResult::Yes:
-      domysave();  // whatever its outcome
-      return true;
+      // Only a written file lets the caller drop the picture: a cancelled
+      // save dialog or a failed write keeps it, as Cancel does.
+      return domysave();
     default:
       return true;
   }
@@ -91,6 +92,8 @@ void TPbook1::opeImfile() {
 }
 
 void TPbook1::opdlg() {
+  // Asked before the open dialog, as every other way of replacing the picture does.
+  if (Modified && !checktosave()) return;
   const std::optional<QString> chosen = ui::dialogs().openFile(OpenPictureDialog1);
   if (!chosen || chosen->isEmpty()) return;
   const QString path = *chosen;
@@ -151,12 +154,13 @@ void TPbook1::applyPaletteToNewPicture() {}
 
 // ----- saving -------------------------------------------------------------------
 
-void TPbook1::domysave() {
+bool TPbook1::domysave() {
   const std::optional<gdi::Bitmap> merged = zoomedEditMerged();
-  if (const std::optional<QString> path = saveAsSequence(merged ? *merged : picture())) {
-    Modified = false;
-    setCaption(*path);
-  }
+  const std::optional<QString> path = saveAsSequence(merged ? *merged : picture());
+  if (!path) return false;
+  Modified = false;
+  setCaption(*path);
+  return true;
 }
 
 std::optional<QString> TPbook1::saveAsSequence(const gdi::Bitmap& bitmap) {

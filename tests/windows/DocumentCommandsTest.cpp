@@ -17,6 +17,7 @@
 #include "support/ExifJpeg.h"
 #include "support/ExternalTool.h"
 #include "support/FileSizeLimit.h"
+#include "support/JpegReadBack.h"
 #include "support/ReadOnlyMount.h"
 #include "DocumentWindows.h"
 #include "IndependentReader.h"
@@ -212,7 +213,7 @@ TEST_F(DocumentCommands, LoadImageAsksFirstThenLoadsThroughTheBrowser) {
 // ----- save ----------------------------------------------------------------------------
 
 TEST_F(DocumentCommands, SaveAsJpgUsesTheQualityOfTheOptionsWindow) {
-  picture() = quadrants(64, 64);
+  picture() = testing_support::photoLikePicture(800, 600);
   app::windows().jpop1->TrackBar1->setValue(35);
   const QString file = path("pic.jpg");
   dialogs().answerSave(file);
@@ -220,6 +221,8 @@ TEST_F(DocumentCommands, SaveAsJpgUsesTheQualityOfTheOptionsWindow) {
   main().ToolButton13->click();
   const std::vector<std::uint8_t> written = codecs::readFileBytes(document::toPath(file));
   EXPECT_EQ(written, codecs::encodeJpeg(picture(), {.quality = 35, .progressive = true}));
+  EXPECT_TRUE(testing_support::fileDecodesCleanly(document::toPath(file)));
+  EXPECT_TRUE(testing_support::djpegReads(document::toPath(file), {800, 600}));
   EXPECT_FALSE(main().Modified);
   EXPECT_EQ(main().windowTitle(), file);
 }
@@ -388,19 +391,21 @@ TEST_F(DocumentCommands, PasteFromFilePutsThePictureOnTheClipboard) {
 }
 
 TEST_F(DocumentCommands, PasteToFileWritesTheClipboardsBitmap) {
-  clipboard().setBitmap(quadrants(24, 16));
+  const gdi::Bitmap clip = testing_support::photoLikePicture(640, 480);
+  clipboard().setBitmap(clip);
   main().Modified = true;
   const QString file = path("clip.jpg");
   dialogs().answerSave(file);
   main().pbpastetobut1Click();
   EXPECT_EQ(dialogs().questions()[0].file.fileName, "*.BMP;*.JPG");
   const codecs::JpegPicture jpeg = codecs::readJpegFile(document::toPath(file));
-  EXPECT_EQ(jpeg.bitmap.width(), 24);
+  EXPECT_EQ(jpeg.bitmap.width(), 640);
   EXPECT_TRUE(jpeg.info.progressive);
+  EXPECT_TRUE(testing_support::fileDecodesCleanly(document::toPath(file)));
   // The clip keeps the JPEG library's default quality.
   EXPECT_EQ(codecs::readFileBytes(document::toPath(file)),
-            codecs::encodeJpeg(quadrants(24, 16), {.quality = std::nullopt, .progressive = true}));
-  EXPECT_TRUE(main().clpmap1->bitmap() == quadrants(24, 16));
+            codecs::encodeJpeg(clip, {.quality = std::nullopt, .progressive = true}));
+  EXPECT_TRUE(main().clpmap1->bitmap() == clip);
   // The file holds the clip, not the picture: the window keeps its name, so
   // the close check and a quick save still mean the picture.
   EXPECT_EQ(main().windowTitle(), "TEMP.BMP");
