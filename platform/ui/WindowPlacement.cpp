@@ -76,6 +76,28 @@ QRect frameRect(const QWidget& window) {
   return {window.pos(), window.size().grownBy(m)};
 }
 
+namespace {
+
+// A frame's place in the middle of `area`, or beside a window that stays on
+// top (a tool palette) when the middle would put it underneath and there is
+// room beside.
+QRect centredClearOf(const QWidget& window, QRect frame, const QRect& area) {
+  frame.moveCenter(area.center());
+  for (QWidget* other : QApplication::topLevelWidgets()) {
+    if (other == &window || !other->isVisible() || !other->windowFlags().testFlag(Qt::WindowStaysOnTopHint) ||
+        !isFramedWindow(*other))
+      continue;
+    const QRect onTop = frameRect(*other);
+    if (!frame.intersects(onTop)) continue;
+    const QPoint beside = besideFrame(onTop, frame.size(), area, 0);
+    const QRect moved(QPoint(beside.x(), frame.top()), frame.size());
+    if (!moved.intersects(onTop) && area.contains(moved)) frame = moved;
+  }
+  return frame;
+}
+
+}  // namespace
+
 void keepOnScreen(QWidget& window) {
   const QRect area = environment().availableArea();
   const QMargins m = frameMargins(window);
@@ -83,7 +105,7 @@ void keepOnScreen(QWidget& window) {
   // Qt centres a dialog on its parent before showing it without marking it
   // as placed; any other window not placed by the program is centred here.
   if (!window.testAttribute(Qt::WA_Moved) && !qobject_cast<QDialog*>(&window))
-    frame.moveCenter(area.center());
+    frame = centredClearOf(window, frame, area);
   const QRect fitted = fitInside(frame, area);
   if (fitted.size() != frame.size()) window.resize(fitted.size().shrunkBy(m));
   if (fitted.topLeft() != window.pos()) window.move(fitted.topLeft());

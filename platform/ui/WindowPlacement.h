@@ -31,7 +31,8 @@ QRect frameRect(const QWidget& window);
 // Moves `window`, and shrinks it when it is larger, so that its frame lies
 // inside the available area. A window the program never placed (and that Qt
 // did not centre as a dialog) is centred in the area instead of being left to
-// the window manager.
+// the window manager, beside a window that stays on top rather than under it
+// where there is room.
 void keepOnScreen(QWidget& window);
 
 // From now on every window of the application is kept on screen

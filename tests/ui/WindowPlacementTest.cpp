@@ -89,6 +89,18 @@ TEST(WindowPlacement, EveryWindowShownLiesInsideTheAvailableArea) {
   EXPECT_LE(std::abs(ui::frameRect(loose).center().x() - kArea.center().x()), 1);
   EXPECT_LE(std::abs(ui::frameRect(loose).center().y() - kArea.center().y()), 1);
 
+  // Never placed, with a palette that stays on top in the middle: beside it.
+  QWidget palette(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
+  palette.resize(132, 540);
+  palette.move(kArea.center().x() - 66, 40);
+  palette.show();
+  QWidget browser;
+  browser.resize(500, 400);
+  browser.show();
+  EXPECT_TRUE(kArea.contains(ui::frameRect(browser)));
+  EXPECT_FALSE(ui::frameRect(browser).intersects(ui::frameRect(palette)));
+  palette.hide();
+
   // Larger than the area: made to fit.
   QWidget huge;
   huge.resize(2000, 1500);
