@@ -43,6 +43,15 @@ struct CurveStudio {
   }
 };
 
+// After a handle was put down: moves no longer drag it, and a right click
+// commits `curve` in black.
+void expectCommittedWhereLeft(CurveStudio& s, const tools::BezierPoints& curve) {
+  testing_support::moveTo(s.main.ptbox1, {300, 300}, Qt::NoButton);
+  EXPECT_EQ(s.main.BezCtl1, curve.ctl1);
+  testing_support::click(s.main.ptbox1, {300, 300}, Qt::RightButton);
+  EXPECT_TRUE(s.main.picture().samePixels(committed(curve, gdi::clBlack, 1)));
+}
+
 }  // namespace
 
 TEST(BezierTool, ChordDragShowsTheHandlesAndLeavesThePictureClean) {
@@ -103,12 +112,7 @@ TEST(BezierTool, HandleFollowsTheMouseBetweenTwoClicks) {
   EXPECT_EQ(s.main.BezCtl1, (gdi::Point{100, 20}));
   EXPECT_EQ(s.main.s3->pos(), QPoint(92, 12));
   EXPECT_FALSE(s.main.AnyHandleDrag);
-  // Moves no longer drag it.
-  testing_support::moveTo(s.main.ptbox1, {300, 300}, Qt::NoButton);
-  EXPECT_EQ(s.main.BezCtl1, (gdi::Point{100, 20}));
-  testing_support::click(s.main.ptbox1, {300, 300}, Qt::RightButton);
-  const tools::BezierPoints curve{{20, 100}, {100, 20}, {140, 140}, {200, 160}};
-  EXPECT_TRUE(s.main.picture().samePixels(committed(curve, gdi::clBlack, 1)));
+  expectCommittedWhereLeft(s, {{20, 100}, {100, 20}, {140, 140}, {200, 160}});
 }
 
 namespace {
@@ -139,13 +143,8 @@ TEST(BezierTool, AHandleDraggedWithTheButtonHeldFollowsThePointer) {
   EXPECT_EQ(s.main.BezCtl1, (gdi::Point{100, 20}));
   EXPECT_EQ(h->pos(), QPoint(92, 12));
   EXPECT_FALSE(s.main.AnyHandleDrag);
-  // Moves no longer drag it; the curve commits where it was left, as after
-  // click, move, click.
-  testing_support::moveTo(s.main.ptbox1, {300, 300}, Qt::NoButton);
-  EXPECT_EQ(s.main.BezCtl1, (gdi::Point{100, 20}));
-  testing_support::click(s.main.ptbox1, {300, 300}, Qt::RightButton);
-  const tools::BezierPoints curve{{20, 100}, {100, 20}, {140, 140}, {200, 160}};
-  EXPECT_TRUE(s.main.picture().samePixels(committed(curve, gdi::clBlack, 1)));
+  // The same curve as after click, move, click.
+  expectCommittedWhereLeft(s, {{20, 100}, {100, 20}, {140, 140}, {200, 160}});
 }
 
 TEST(BezierTool, AHandlePressedWithoutADragWaitsForTheClickOnThePicture) {

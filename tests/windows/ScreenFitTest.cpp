@@ -19,15 +19,9 @@
 #include "tools/windows/TForm3.h"
 
 using testing_support::Studio;
-using testing_support::StudioOptions;
+using testing_support::onScreen;
 
 namespace {
-
-StudioOptions screen(int w, int h) {
-  StudioOptions o;
-  o.screen = QSize(w, h);
-  return o;
-}
 
 void settle() {
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
@@ -85,7 +79,7 @@ void expectSidePanelInSight(TPbook1& m) {
 }  // namespace
 
 TEST(ScreenFit, ThePaletteStartsBesideTheMainWindowsFrame) {
-  Studio studio(screen(1280, 1024));
+  Studio studio(onScreen(1280, 1024));
   settle();
   TForm3& palette = *app::windows().Form3;
   const QRect main = ui::frameRect(studio.main());
@@ -98,7 +92,7 @@ TEST(ScreenFit, ThePaletteStartsBesideTheMainWindowsFrame) {
 }
 
 TEST(ScreenFit, WithoutRoomBesideThePaletteStaysOnTheScreen) {
-  Studio studio(screen(780, 600));
+  Studio studio(onScreen(780, 600));
   settle();
   const QRect tools = ui::frameRect(*app::windows().Form3);
   EXPECT_TRUE(QRect(0, 0, 780, 600).contains(tools));
@@ -108,7 +102,7 @@ TEST(ScreenFit, WithoutRoomBesideThePaletteStaysOnTheScreen) {
 
 TEST(ScreenFit, TheSidePanelIsInSightAtStartAndInNarrowWindows) {
   {
-    Studio studio(screen(1024, 768));
+    Studio studio(onScreen(1024, 768));
     expectSidePanelInSight(studio.main());
     // "Narrow Window".
     studio.main().SpeedButton9->click();
@@ -119,13 +113,12 @@ TEST(ScreenFit, TheSidePanelIsInSightAtStartAndInNarrowWindows) {
     EXPECT_EQ(studio.main().width(), std::max(300, studio.main().minimumWidth()));
     expectSidePanelInSight(studio.main());
   }
-  Studio low(screen(800, 480));
+  Studio low(onScreen(800, 480));
   expectSidePanelInSight(low.main());
 }
 
 TEST(ScreenFit, EveryWindowShownLiesInsideTheAvailableArea) {
-  StudioOptions options = screen(1024, 768);
-  Studio studio(options);
+  Studio studio(onScreen(1024, 768));
   studio.ui().environment().setAvailableArea(QRect(0, 30, 1024, 700));
   const QRect area = ui::environment().availableArea();
   for (QWidget* w : app::windows().all()) {
