@@ -4,12 +4,14 @@
 #include "app/TPbook1.h"
 #include "app/Windows.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/WindowPlacement.h"
 
 namespace app {
 
 void startStudio(const StartOptions& options) {
   if (options.applyLook)
     if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance())) applyLook(*application);
+  ui::keepWindowsOnScreen();
   createWindows();
   if (options.show) windows().Pbook1->show();
 }
