@@ -21,7 +21,10 @@ void stopStudio() { destroyWindows(); }
 int runStudio(int argc, char** argv) {
   ui::Application application(argc, argv);
   QApplication::setApplicationName("Quillmoor");
-  QApplication::setApplicationDisplayName("Quillmoor");
+  // An empty display name keeps the platform from appending " — Quillmoor" to
+  // every caption: the windows' captions are their own, and the narrow tool
+  // palette's "Tools" was cut to make room for the suffix.
+  QApplication::setApplicationDisplayName(QStringLiteral(""));
   // Satellite windows may stay open; closing the main window ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
   startStudio();
