@@ -9,21 +9,15 @@
 // djpeg -bmp minus djpeg writing PPM: the difference is the tool's BMP code.
 #include <benchmark/benchmark.h>
 
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/support/BenchTools.h"
 #include "platform/codecs/Bmp.h"
 #include "platform/codecs/Jpeg.h"
-
-extern char** environ;
 
 namespace {
 
@@ -88,36 +82,17 @@ const Files& files() {
   return f;
 }
 
-// Runs a tool to completion; false when it could not run or failed.
-bool run(const std::vector<std::string>& args) {
-  std::vector<char*> argv;
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-double childCpuSeconds() {
-  rusage u{};
-  getrusage(RUSAGE_CHILDREN, &u);
-  return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-         double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
 // A tool's time is the processor time of its process (user + system), so the
 // figures compare with our benchmarks' CPU column even on a busy machine.
 void tool(benchmark::State& state, const std::vector<std::string>& args) {
-  if (!run(args)) {
+  if (!bench_support::runTool(args)) {
     state.SkipWithError("tool not available");
     return;
   }
   for (auto _ : state) {
-    const double before = childCpuSeconds();
-    run(args);
-    state.SetIterationTime(childCpuSeconds() - before);
+    const double before = bench_support::childCpuSeconds();
+    bench_support::runTool(args);
+    state.SetIterationTime(bench_support::childCpuSeconds() - before);
   }
 }
 

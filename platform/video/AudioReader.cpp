@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 #include <utility>
 
 extern "C" {
@@ -10,6 +11,7 @@ extern "C" {
 }
 
 #include "platform/video/MediaInput.h"
+#include "platform/video/StreamDecoder.h"
 #include "platform/video/TimestampMath.h"
 
 namespace video {
@@ -27,15 +29,13 @@ struct AudioReader::Impl {
   ff::MediaInput input;
   AVStream* stream = nullptr;
   int streamIndex = -1;
-  ff::CodecContextPtr decoder;
-  ff::PacketPtr packet = ff::makePacket();
+  std::optional<ff::StreamDecoder> decoder;
   ff::FramePtr frame = ff::makeFrame();
   ff::SwrPtr swr;
   AVChannelLayout swrLayout{};
   int swrFormat = -1, swrRate = 0;
   AudioStreamInfo info;
   std::int64_t startTs = 0;
-  bool inputEnded = false, drained = false;
   // Converted samples not yet handed out, and the sample number of the first.
   std::vector<std::int16_t> pending;
   std::int64_t pendingStart = 0;
@@ -53,7 +53,8 @@ struct AudioReader::Impl {
     if (par->sample_rate <= 0 || par->sample_rate > 768000 || par->ch_layout.nb_channels <= 0)
       throw VideoError(VideoErrorKind::NoAudio,
                        "\"" + input.name() + "\" has an audio stream without a usable format");
-    decoder = ff::openDecoder(stream, 0, VideoErrorKind::NoAudio, input.name());
+    decoder.emplace(input.format(), streamIndex,
+                    ff::openDecoder(stream, 0, VideoErrorKind::NoAudio, input.name()));
     info.sampleRate = par->sample_rate;
     info.channels = std::min(par->ch_layout.nb_channels, 2);
     startTs = stream->start_time != AV_NOPTS_VALUE ? stream->start_time : 0;
@@ -91,29 +92,10 @@ struct AudioReader::Impl {
     swrRate = f->sample_rate;
   }
 
-  bool receive() {
-    for (;;) {
-      const int r = avcodec_receive_frame(decoder.get(), frame.get());
-      if (r == 0) return true;
-      if (r == AVERROR_EOF || drained) return false;
-      if (inputEnded) {
-        avcodec_send_packet(decoder.get(), nullptr);
-        drained = true;
-        continue;
-      }
-      if (av_read_frame(input.format(), packet.get()) < 0) {
-        inputEnded = true;
-        continue;
-      }
-      if (packet->stream_index == streamIndex) (void)avcodec_send_packet(decoder.get(), packet.get());
-      av_packet_unref(packet.get());
-    }
-  }
-
   // Decodes one more piece of sound onto `pending`; false at the end.
   bool decodeMore() {
     for (;;) {
-      if (!receive()) return false;
+      if (!decoder->receive(frame.get())) return false;
       if (frame->nb_samples <= 0 || frame->sample_rate <= 0 || frame->ch_layout.nb_channels <= 0)
         continue;
       try {
@@ -157,9 +139,8 @@ struct AudioReader::Impl {
     if (av_seek_frame(input.format(), streamIndex, ts, AVSEEK_FLAG_BACKWARD) < 0 &&
         av_seek_frame(input.format(), streamIndex, startTs, AVSEEK_FLAG_BACKWARD) < 0)
       throw VideoError(VideoErrorKind::Damaged, "\"" + input.name() + "\": the sound cannot be sought");
-    avcodec_flush_buffers(decoder.get());
+    decoder->flush();
     if (swr) swr_init(swr.get());
-    inputEnded = drained = false;
     pending.clear();
     pendingStart = sample;  // in case the decoder gives no timestamps
     positioned = false;

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <climits>
 #include <limits>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "platform/video/FrameConverter.h"
 #include "platform/video/MediaInput.h"
+#include "platform/video/StreamDecoder.h"
 #include "platform/video/TimestampMath.h"
 
 namespace video {
@@ -26,8 +28,7 @@ struct VideoReader::Impl {
   ff::MediaInput input;
   AVStream* stream = nullptr;
   int streamIndex = -1;
-  ff::CodecContextPtr decoder;
-  ff::PacketPtr packet = ff::makePacket();
+  std::optional<ff::StreamDecoder> decoder;
   ff::FramePtr decoded = ff::makeFrame();
   // The last picture taken from the decoder that is not past the last request.
   ff::FramePtr held = ff::makeFrame();
@@ -39,8 +40,6 @@ struct VideoReader::Impl {
   bool aheadValid = false;
   // Frame the decoder was last positioned for (at opening: the first).
   std::int64_t seekTarget = 0;
-  bool inputEnded = false;
-  bool drained = false;
   // First frame known to be missing at the end of a truncated file.
   std::int64_t knownEnd = kUnknown;
 
@@ -80,7 +79,9 @@ struct VideoReader::Impl {
       throw VideoError(VideoErrorKind::TooLarge, "The frames of \"" + name() + "\" are too large");
     // Slice threads only: frame threads would delay every picture by the
     // thread count, which makes exact seeking and single steps slower.
-    decoder = ff::openDecoder(stream, FF_THREAD_SLICE, VideoErrorKind::NoVideo, name());
+    decoder.emplace(input.format(), streamIndex,
+                    ff::openDecoder(stream, FF_THREAD_SLICE, VideoErrorKind::NoVideo, name()));
+    decoder->setPacketHook([this](AVPacket* p) { stampFromIndex(p); });
 
     AVRational fps = av_guess_frame_rate(input.format(), stream, nullptr);
     if (fps.num <= 0 || fps.den <= 0) fps = {25, 1};
@@ -150,9 +151,7 @@ struct VideoReader::Impl {
   }
 
   void resetDecoder(std::int64_t target) {
-    avcodec_flush_buffers(decoder.get());
-    inputEnded = false;
-    drained = false;
+    decoder->flush();
     av_frame_unref(held.get());
     av_frame_unref(ahead.get());
     heldValid = false;
@@ -181,30 +180,9 @@ struct VideoReader::Impl {
 
   // Takes the next picture from the decoder into `decoded`; false at the end.
   bool receive() {
-    for (;;) {
-      const int r = avcodec_receive_frame(decoder.get(), decoded.get());
-      if (r == 0) {
-        ++decodes;
-        return true;
-      }
-      if (r == AVERROR_EOF || drained) return false;
-      // Other errors are pictures that could not be decoded: feed on.
-      if (inputEnded) {
-        avcodec_send_packet(decoder.get(), nullptr);
-        drained = true;
-        continue;
-      }
-      if (av_read_frame(input.format(), packet.get()) < 0) {
-        inputEnded = true;
-        continue;
-      }
-      // A damaged packet is skipped; the frames around it still decode.
-      if (packet->stream_index == streamIndex) {
-        stampFromIndex(packet.get());
-        (void)avcodec_send_packet(decoder.get(), packet.get());
-      }
-      av_packet_unref(packet.get());
-    }
+    if (!decoder->receive(decoded.get())) return false;
+    ++decodes;
+    return true;
   }
 
   void hold(AVFrame* f, std::int64_t index) {

@@ -21,6 +21,15 @@ gdi::Bitmap keyedPicture(int n, int w, int h) {
   return b;
 }
 
+// A 64 x 48 video of keyed pictures, for a player that is not auto-sized.
+QString keyedVideo(PlayerFixture& f) {
+  TestVideo v;
+  v.width = 64;
+  v.height = 48;
+  f.player->setAutoSize(false);
+  return f.video("k.avi", v, [](int n) { return keyedPicture(n, 64, 48); });
+}
+
 }  // namespace
 
 TEST(TDCAVIPlay, StartsClosedWithTheDesignDefaults) {
@@ -147,12 +156,8 @@ TEST(TDCAVIPlay, ATruncatedFileShowsItsLastGoodFrameBeyondTheCut) {
 TEST(TDCAVIPlay, TransparentDrawingShowsWhatIsBehindWhereverTheKeyColourIs) {
   PlayerFixture f;
   TDCAVIPlay& p = *f.player;
-  TestVideo v;
-  v.width = 64;
-  v.height = 48;
-  p.setAutoSize(false);
+  p.setFileName(keyedVideo(f));
   p.setGeometry(20, 10, 100, 80);
-  p.setFileName(f.video("k.avi", v, [](int n) { return keyedPicture(n, 64, 48); }));
   p.Seek(3);
   const gdi::Bitmap shown = p.renderToBitmap();
   ASSERT_EQ(shown.width(), 100);
@@ -170,15 +175,11 @@ TEST(TDCAVIPlay, TransparentDrawingShowsWhatIsBehindWhereverTheKeyColourIs) {
 TEST(TDCAVIPlay, OpaqueDrawingFillsTheRestWithColourAndStretchCoversAll) {
   PlayerFixture f;
   TDCAVIPlay& p = *f.player;
-  TestVideo v;
-  v.width = 64;
-  v.height = 48;
-  p.setAutoSize(false);
+  p.setFileName(keyedVideo(f));
   p.resize(100, 80);
   p.setTransparent(false);
   p.setCenter(false);
   p.setColor(gdi::clYellow);
-  p.setFileName(f.video("k.avi", v, [](int n) { return keyedPicture(n, 64, 48); }));
   gdi::Bitmap shown = p.renderToBitmap();
   const gdi::Bitmap frame = keyedPicture(0, 64, 48);
   EXPECT_EQ(shown.pixel(0, 47), kKey);  // opaque: the key colour is drawn
