@@ -54,7 +54,7 @@ struct AudioReader::Impl {
       throw VideoError(VideoErrorKind::NoAudio,
                        "\"" + input.name() + "\" has an audio stream without a usable format");
     decoder.emplace(input.format(), streamIndex,
-                    ff::openDecoder(stream, 0, VideoErrorKind::NoAudio, input.name()));
+                    ff::openDecoder(stream, 0, 0, VideoErrorKind::NoAudio, input.name()));
     info.sampleRate = par->sample_rate;
     info.channels = std::min(par->ch_layout.nb_channels, 2);
     startTs = stream->start_time != AV_NOPTS_VALUE ? stream->start_time : 0;

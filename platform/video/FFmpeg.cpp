@@ -7,7 +7,6 @@ extern "C" {
 #include <libavutil/log.h>
 }
 
-#include "platform/gdi/Bitmap.h"
 
 namespace video::ff {
 
@@ -31,8 +30,8 @@ std::string errorText(int code) {
 
 void silenceLog() { av_log_set_level(AV_LOG_QUIET); }
 
-CodecContextPtr openDecoder(const AVStream* stream, int threadTypes, VideoErrorKind missing,
-                            const std::string& name) {
+CodecContextPtr openDecoder(const AVStream* stream, int threadTypes, std::int64_t maxPixels,
+                            VideoErrorKind missing, const std::string& name) {
   const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
   if (!codec)
     throw VideoError(missing, "\"" + name + "\" uses a compression this program cannot decode");
@@ -43,8 +42,7 @@ CodecContextPtr openDecoder(const AVStream* stream, int threadTypes, VideoErrorK
   ctx->pkt_timebase = stream->time_base;
   ctx->thread_count = threadTypes ? 0 : 1;
   ctx->thread_type = threadTypes;
-  // A damaged header must not make the decoder allocate more than a bitmap may hold.
-  ctx->max_pixels = gdi::Bitmap::kMaxPixels;
+  if (maxPixels > 0) ctx->max_pixels = maxPixels;
   if (avcodec_open2(ctx.get(), codec, nullptr) < 0)
     throw VideoError(missing, "\"" + name + "\" cannot be decoded");
   return ctx;

@@ -9,6 +9,7 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -50,8 +51,9 @@ void silenceLog();
 
 // A decoder for the stream's parameters, opened with FFmpeg's choice of
 // thread count for the given thread types (FF_THREAD_SLICE, FF_THREAD_FRAME;
-// 0 = one thread). Throws VideoError(`missing`) when there is none.
-CodecContextPtr openDecoder(const AVStream* stream, int threadTypes, VideoErrorKind missing,
-                            const std::string& name);
+// 0 = one thread), refusing pictures of more than `maxPixels` (0: no limit
+// of our own). Throws VideoError(`missing`) when there is none.
+CodecContextPtr openDecoder(const AVStream* stream, int threadTypes, std::int64_t maxPixels,
+                            VideoErrorKind missing, const std::string& name);
 
 }  // namespace video::ff

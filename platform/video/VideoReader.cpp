@@ -79,8 +79,12 @@ struct VideoReader::Impl {
       throw VideoError(VideoErrorKind::TooLarge, "The frames of \"" + name() + "\" are too large");
     // Slice threads only: frame threads would delay every picture by the
     // thread count, which makes exact seeking and single steps slower.
+    // Pictures are scaled to the stream's frame size anyway; a damaged packet
+    // must not make the decoder allocate far more than that.
+    const std::int64_t maxPixels = std::min<std::int64_t>(
+        gdi::Bitmap::kMaxPixels, std::max<std::int64_t>(std::int64_t(par->width) * par->height * 4, 1 << 22));
     decoder.emplace(input.format(), streamIndex,
-                    ff::openDecoder(stream, FF_THREAD_SLICE, VideoErrorKind::NoVideo, name()));
+                    ff::openDecoder(stream, FF_THREAD_SLICE, maxPixels, VideoErrorKind::NoVideo, name()));
     decoder->setPacketHook([this](AVPacket* p) { stampFromIndex(p); });
 
     AVRational fps = av_guess_frame_rate(input.format(), stream, nullptr);

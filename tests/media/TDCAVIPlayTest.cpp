@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "PlayerTestSupport.h"
+#include "platform/ui/QtBitmap.h"
 
 using media_test::frameOf;
 using media_test::TestVideo;
@@ -19,6 +20,11 @@ gdi::Bitmap keyedPicture(int n, int w, int h) {
   for (int y = 4; y < 12; ++y)
     for (int x = w - 12; x < w - 4; ++x) b.setPixel(x, y, kKey);
   return b;
+}
+
+// What the screen shows of the player: the parent painted with its children.
+gdi::Bitmap onScreen(PlayerFixture& f) {
+  return ui::toBitmap(f.parent.grab(f.player->geometry()).toImage());
 }
 
 // A 64 x 48 video of keyed pictures, for a player that is not auto-sized.
@@ -170,6 +176,10 @@ TEST(TDCAVIPlay, TransparentDrawingShowsWhatIsBehindWhereverTheKeyColourIs) {
       const gdi::TColor expected = (c == -1 || c == kKey) ? PlayerFixture::kBehind : c;
       ASSERT_EQ(shown.pixel(x, y), expected) << x << "," << y;
     }
+  // The control paints exactly what it renders, stretched too.
+  EXPECT_TRUE(onScreen(f).samePixels(shown));
+  p.setStretch(true);
+  EXPECT_TRUE(onScreen(f).samePixels(p.renderToBitmap()));
 }
 
 TEST(TDCAVIPlay, OpaqueDrawingFillsTheRestWithColourAndStretchCoversAll) {
@@ -187,6 +197,7 @@ TEST(TDCAVIPlay, OpaqueDrawingFillsTheRestWithColourAndStretchCoversAll) {
   EXPECT_EQ(shown.pixel(64, 0), gdi::clYellow);
   EXPECT_EQ(shown.pixel(0, 48), gdi::clYellow);
   EXPECT_EQ(shown.pixel(99, 79), gdi::clYellow);
+  EXPECT_TRUE(onScreen(f).samePixels(shown));
   p.setStretch(true);
   shown = p.renderToBitmap();
   EXPECT_EQ(frameOf(shown), 0);
