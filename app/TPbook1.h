@@ -13,6 +13,7 @@
 //   TPbook1_drop.cpp      files dropped from the desktop, images dropped on "Drag To"
 //   TPbook1_file.cpp      close check and save as
 //   TPbook1_canvas.cpp    the canvas tools on ptbox1
+//   TPbook1_keys.cpp      Escape, the arrow keys and Delete on the picture
 //   TPbook1_bezier.cpp    the curve tool, its handles and the polygon vertices
 //   TPbook1_capture.cpp   captures, colour replacement inside an outline, the clip hand-over
 //   TPbook1_zoom.cpp      the zoom view, its panel and capture frame, zoomed editing
@@ -243,6 +244,9 @@ class TPbook1 : public QMainWindow {
 
   // ===== state ================================================================
   bool Modified = false;     // the picture changed since the last save
+  // Every change of the picture's pixels or size: the close check asks
+  // about it, also after a save.
+  void markModified() { Modified = true; }
   bool PagesReady = false;   // initpages works only once start-up ran
   bool ZoomOn = false;            // the zoom panel is in use
   bool ZoomApplied = false;       // the picture holds the enlarged rectangle
@@ -335,6 +339,9 @@ class TPbook1 : public QMainWindow {
   void mask1MUp();
   void clipreplace(gdi::TColor color);  // 217: the clicked colour replaced by the clipboard
   void SpeedButton3Click();  // "OK"
+  // Ends a paste as "OK" and a tool choice do: the clip stays where it is
+  // drawn, the panel goes, and so does the frame that showed the clip.
+  void leavePaste();
   void SpeedButton4Click();  // "1/2"
   void SpeedButton5Click();  // "x2"
   void SpeedButton1Click();  // "Normal"
@@ -361,8 +368,9 @@ class TPbook1 : public QMainWindow {
   void shadowit();           // drop shadow (BitBtn14)
   void flpmirbutClick();     // mirror
 
-  // "Rotate Image": a floating clip stays as drawn and the picture becomes
-  // the undo copy, which the rotation reads.
+  // "Rotate Image": zoomed editing ends, a floating clip stays as drawn, the
+  // picture becomes the undo copy, which the rotation reads, and counts as
+  // changed.
   void prepareRotation();
 
   // The progress bar bg1 at 1 and shown; one step of it.
@@ -414,10 +422,11 @@ class TPbook1 : public QMainWindow {
   void Image1DragDrop(QWidget* source);
 
   // ===== the document ==========================================================
-  // The close check: false when the user chose Cancel.
+  // The close check: false when the picture must stay (Cancel, or a save
+  // that was cancelled or failed).
   bool checktosave();
-  // Save as, through the save dialog.
-  void domysave();
+  // Save as, through the save dialog: true when the file was written.
+  bool domysave();
   // Writes the picture as a progressive JPEG at the JPEG options' quality.
   // Throws codecs::PictureError naming the file when it cannot be written.
   void saveJPG(const QString& fileName);
@@ -521,6 +530,22 @@ class TPbook1 : public QMainWindow {
   // The undo copy image2 takes the picture.
   void takeUndoCopy();
 
+  // ===== keys on the picture (TPbook1_keys.cpp) =================================
+  // A key pressed while the picture has the focus; false when it is not ours.
+  bool ptbox1KeyDown(int key, Qt::KeyboardModifiers modifiers);
+  // Escape during a rubber-band drag: the band goes, no figure is drawn, and
+  // the drag's release does nothing. False when no such drag is under way.
+  bool cancelDrag();
+  bool DragCancelled = false;
+  // Delete after a capture box: the box becomes the background colour, as
+  // "Cut" leaves it, without touching the clipboard.
+  bool clearCapturedBox();
+  // The box the capture box tool last captured (empty once another tool is
+  // chosen or the picture replaced).
+  gdi::Rect CapturedBox;
+  // The box filled with the background colour.
+  void clearBox(const gdi::Rect& box);
+
   // ===== the curve tool and the polygon vertices (TPbook1_bezier.cpp) ===========
   // The curve tool (12): a chord dragged out, then its four handles moved by
   // click, move, click; a right click draws it with the real pen.
@@ -553,13 +578,15 @@ class TPbook1 : public QMainWindow {
   // replacement inside it.
   void repcolor(int count);
   // The clip of the inside of a capture box (vertices 1..count).
-  void recrepcolor(int count);
-  // Inside the clip, ForeColor becomes BackColor (white is refused).
-  void docoreplace();
+  // True when a clip was cut and reached the clipboard.
+  bool recrepcolor(int count);
+  // Inside the clip, ForeColor becomes BackColor; false when refused
+  // (white, with a message).
+  bool docoreplace();
   // Hands a finished clip over: morph shaping when one is pending, the
   // clipboard and the paste buttons, and the next step of the special
-  // captures (25, 109, 229).
-  void minirepcolor();
+  // captures (25, 109, 229). False when the clipboard would not take it.
+  bool minirepcolor();
   // The whole picture onto the clipboard ("Copy Entire Image", "Cut");
   // false, after telling the user, when the clipboard would not take it.
   bool getcap();
@@ -599,6 +626,14 @@ class TPbook1 : public QMainWindow {
   // Zoomed editing ends: the picture, shrunk, goes back into zmbk at the
   // rectangle and zmbk becomes the picture. Only while the zoom is applied.
   void mergeZoomedEdit();
+  // The full picture with the zoomed edit shrunk into its place, as "Normal
+  // Size" would leave it, while the picture itself stays enlarged; nothing
+  // when the zoom is not applied. What saves write while zoomed.
+  std::optional<gdi::Bitmap> zoomedEditMerged() const;
+  // Zoomed editing ends as "Normal Size" ends it, before a command resizes,
+  // rotates or replaces the picture: the edit is not lost, and the stored
+  // full picture is not mixed with the new one.
+  void endZoomedEditing();
   // The capture frame around a SpinEdit2 x SpinEdit3 box on the zoom view,
   // at spbox1/spbox2 when `fromSpins`, else centred; written back to them.
   void zposbox(bool fromSpins);
@@ -608,8 +643,6 @@ class TPbook1 : public QMainWindow {
   // shrink by 2, 4 or 8 through the JPEG decoder's scaling when the dialog's
   // method allows it, else (or for what remains) a stretch.
   void resize_it();
-  // The quality JPEG files are written with (the JPEG options' track bar).
-  void setJpegQuality(int quality);
 
   // ===== routines whose work comes with later parts (TPbook1_pending.cpp) =====
   void opeImfile();           // load through the image browser
@@ -673,6 +706,8 @@ class TPbook1 : public QMainWindow {
   // notice or BMP by extension. The path chosen when written; a failed write
   // is reported and answers none.
   std::optional<QString> saveAsSequence(const gdi::Bitmap& bitmap);
+  // The same from the overwrite question on, for a path already chosen.
+  std::optional<QString> writeChosenPath(const QString& path, const gdi::Bitmap& bitmap);
   void writeJPG(const QString& fileName, const gdi::Bitmap& bitmap, std::optional<int> quality);
   // The palette's line width and fill colour for a new picture.
   void applyPaletteToNewPicture();
@@ -683,6 +718,10 @@ class TPbook1 : public QMainWindow {
   void wireCanvas();
   gdi::Canvas& canvas();
   void replaceColourSquare(int X, int Y);
+  // A piece of a freehand stroke from the pen position, with the stroke's pen.
+  void freehandTo(int X, int Y);
+  // Marks the picture as drawn on without touching a pixel.
+  void markCanvasChanged(gdi::Point penAt);
   void eraseBand(int tool, const gdi::Rect& band);
   std::vector<gdi::Rect> bandAreas(int tool, const gdi::Rect& band);
   // Runs `draw`, whose changes lie in `areas`; earlier changes keep their

@@ -150,6 +150,7 @@ void TPbook1::pUpbez(ui::MouseButton Button, int X, int Y) {
     c.pen.color = s.ForeColor;
     c.brush.setColor(s.BackColor);
     tools::drawBezier(c, currentCurve(*this));
+    markModified();
     FirstRubber = true;
     BezEditing = false;
     HandleDrag = {};

@@ -94,23 +94,31 @@ void TPbook1::capboxMouseUp(int X, int Y) {
   for (int i = 1; i <= 5; ++i) PolyPoints[i] = corners[std::size_t(i - 1)];
   PolyPoints.repeatFirstFrom(5);
   PolyCount = 5;
-  recrepcolor(5);
+  const bool handedOver = recrepcolor(5);
 
-  if (s.CurTool == 23) {
-    // "Cut": the area is left in the background colour. The box is the
-    // captured one, so a click clears the 10 x 10 area it captured.
-    c.pen.mode = gdi::PenMode::Copy;
-    c.pen.color = s.BackColor;
-    c.brush.setColor(s.BackColor);
-    c.pen.width = 1;
-    c.brush.setStyle(gdi::BrushStyle::Solid);
-    c.pen.style = gdi::PenStyle::InsideFrame;
-    c.rectangle(box);
-  }
+  // "Cut": the area is left in the background colour. The box is the
+  // captured one, so a click clears the 10 x 10 area it captured. Only a
+  // clip the clipboard took is cleared: otherwise the cut content would be
+  // nowhere.
+  if (s.CurTool == 23 && handedOver) clearBox(box);
+  CapturedBox = box;
   PolyCount = 1;
   PolyActive = false;
   StrokeOn = false;
   MouseIsDown = false;
+}
+
+void TPbook1::clearBox(const gdi::Rect& box) {
+  markModified();
+  const TForm3& s = drawingState();
+  gdi::Canvas& c = picture().canvas();
+  c.pen.mode = gdi::PenMode::Copy;
+  c.pen.color = s.BackColor;
+  c.brush.setColor(s.BackColor);
+  c.pen.width = 1;
+  c.brush.setStyle(gdi::BrushStyle::Solid);
+  c.pen.style = gdi::PenStyle::InsideFrame;
+  c.rectangle(box);
 }
 
 // ----- outline capture -------------------------------------------------------------
@@ -212,22 +220,24 @@ void TPbook1::repcolor(int count) {
   clpmap1->hide();
   if (drawingState().CurTool == 19) {
     // Only the inside of the outline lands back: the clip's white is skipped.
-    docoreplace();
-    clips::drawClipOver(picture(), clpmap1->bitmap(), area);
+    if (docoreplace()) {
+      clips::drawClipOver(picture(), clpmap1->bitmap(), area);
+      markModified();
+    }
     ptbox1->refresh();
     return;
   }
   minirepcolor();
 }
 
-void TPbook1::recrepcolor(int count) {
+bool TPbook1::recrepcolor(int count) {
   clips::Capture cap =
       clips::captureBoxInside(picture(), PolyPoints.all(), count, zoomViewSize(), OutlineWidth);
-  if (!cap.captured()) return;
+  if (!cap.captured()) return false;
   endOutlineStroke(*this);
   takeClip(*this, cap);
   clpmap1->hide();
-  minirepcolor();
+  return minirepcolor();
 }
 
 void TPbook1::capcircle(int X1, int Y1, int X2, int Y2) {
@@ -241,18 +251,20 @@ void TPbook1::capcircle(int X1, int Y1, int X2, int Y2) {
   minirepcolor();
 }
 
-void TPbook1::docoreplace() {
+bool TPbook1::docoreplace() {
   const TForm3& s = drawingState();
   if (clips::replaceClipColor(clpmap1->bitmap(), s.ForeColor, s.BackColor) ==
       clips::ClipReplace::RefusedWhite) {
     ui::dialogs().message(QStringLiteral("Cannot replace with white using this tool."),
                           QStringLiteral("error"));
+    return false;
   }
+  return true;
 }
 
 // ----- handing the clip over -----------------------------------------------------------
 
-void TPbook1::minirepcolor() {
+bool TPbook1::minirepcolor() {
   gdi::Bitmap& clip = clpmap1->bitmap();
   if (MorphPending) {
     if (!morfimage1->bitmap().empty()) {
@@ -276,7 +288,8 @@ void TPbook1::minirepcolor() {
 
   ui::Clipboard& board = ui::clipboard();
   if (!board.hasBitmap()) board.claimFormat();
-  if (board.hasBitmap() && board.setBitmap(clip)) {
+  const bool handedOver = board.hasBitmap() && board.setBitmap(clip);
+  if (handedOver) {
     pbpastebut1->setEnabled(true);
     pbpastetobut1->setEnabled(true);
   } else {
@@ -298,6 +311,7 @@ void TPbook1::minirepcolor() {
   }
   PageControl1->setCurrentWidget(TabSheet1);
   update();
+  return handedOver;
 }
 
 void TPbook1::openAreaOptions() {

@@ -2,13 +2,13 @@
 // and image controls of the program dropped on the "Drag To" page.
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QTabWidget>
 #include <QUrl>
 
 #include "app/TPbook1.h"
 #include "app/Windows.h"
+#include "document/engine/DocumentNames.h"
 #include "document/windows/Tpicform1.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/ImageControl.h"
@@ -50,8 +50,7 @@ void TPbook1::dropEvent(QDropEvent* event) {
 }
 
 void TPbook1::dropFile(const QString& path) {
-  const QString ext = QFileInfo(path).suffix().toUpper();
-  if (ext != QLatin1String("JPG") && ext != QLatin1String("BMP")) return;
+  if (!document::isJpegName(path) && document::upperExtension(path) != QLatin1String(".BMP")) return;
   // Cancel keeps the unsaved picture instead of replacing it.
   if (!checktosave()) return;
   Tpicform1* browser = app::windows().picform1;
@@ -63,6 +62,7 @@ void TPbook1::Image1DragDrop(QWidget* source) {
   if (!image || image->bitmap().empty()) return;
   if (image != Image1) Image1->setBitmap(image->bitmap());
   if (Modified && !checktosave()) return;
+  endZoomedEditing();
   picture() = Image1->bitmap();
   ptbox1->refresh();
   PageControl1->setCurrentWidget(TabSheet1);

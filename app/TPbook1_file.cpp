@@ -2,6 +2,7 @@
 // save, and moving pictures between files and the clipboard.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -40,15 +41,18 @@ bool reportingFailure(Write&& write) {
   }
 }
 
-// Reads a file into the browser; a file that cannot be read at all is
-// reported (with its name) and answers false like one that is no picture.
+// Reads a file into the browser. A file that cannot be read at all is
+// reported (with its name) at once; one that gives no picture is reported
+// with its cause by the loader's message window.
 bool readIntoBrowser(Tpicform1& browser, const QString& path) {
   try {
-    return browser.openthefile(path);
+    if (browser.openthefile(path)) return true;
   } catch (const codecs::PictureError& e) {
     ui::dialogs().error(QString::fromStdString(e.what()));
     return false;
   }
+  browser.reportReadFailure();
+  return false;
 }
 
 bool askOverwrite(const QString& path) {
@@ -67,8 +71,9 @@ bool TPbook1::checktosave() {
     case ui::MsgResult::Cancel:
       return false;
     case ui::MsgResult::Yes:
-      domysave();  // whatever its outcome
-      return true;
+      // Only a written file lets the caller drop the picture: a cancelled
+      // save dialog or a failed write keeps it, as Cancel does.
+      return domysave();
     default:
       return true;
   }
@@ -87,6 +92,8 @@ void TPbook1::opeImfile() {
 }
 
 void TPbook1::opdlg() {
+  // Asked before the open dialog, as every other way of replacing the picture does.
+  if (Modified && !checktosave()) return;
   const std::optional<QString> chosen = ui::dialogs().openFile(OpenPictureDialog1);
   if (!chosen || chosen->isEmpty()) return;
   const QString path = *chosen;
@@ -101,17 +108,19 @@ void TPbook1::opdlg() {
       break;
   }
   if (!browser) return;
-  if (document::upperExtension(path) == QLatin1String(".JPG")) browser->Scale->setCurrentIndex(0);
+  if (document::isJpegName(path)) browser->Scale->setCurrentIndex(0);
   if (readIntoBrowser(*browser, path)) browser->loadpic();
 }
 
 void TPbook1::opeImNew() {
   if (Modified && !checktosave()) return;
   if (ui::clipboard().hasBitmap()) pbpastebut1->setEnabled(true);
-  ZoomApplied = false;
-  zm1->hide();
+  // A cancelled dialog leaves zoomed editing as it was: the full picture is
+  // still in zmbk.
   TBtnRightDlg* size = app::windows().BtnRightDlg;
   if (!size || !size->execute()) return;
+  endZoomedEditing();
+  zm1->hide();
 
   const int w = std::clamp(size->SpinEdit1->value(), TBtnRightDlg::kMinSide, TBtnRightDlg::kMaxSide);
   const int h = std::clamp(size->SpinEdit2->value(), TBtnRightDlg::kMinSide, TBtnRightDlg::kMaxSide);
@@ -145,11 +154,13 @@ void TPbook1::applyPaletteToNewPicture() {}
 
 // ----- saving -------------------------------------------------------------------
 
-void TPbook1::domysave() {
-  if (const std::optional<QString> path = saveAsSequence(picture())) {
-    Modified = false;
-    setCaption(*path);
-  }
+bool TPbook1::domysave() {
+  const std::optional<gdi::Bitmap> merged = zoomedEditMerged();
+  const std::optional<QString> path = saveAsSequence(merged ? *merged : picture());
+  if (!path) return false;
+  Modified = false;
+  setCaption(*path);
+  return true;
 }
 
 std::optional<QString> TPbook1::saveAsSequence(const gdi::Bitmap& bitmap) {
@@ -157,7 +168,10 @@ std::optional<QString> TPbook1::saveAsSequence(const gdi::Bitmap& bitmap) {
   options.fileName = caption();
   const std::optional<QString> chosen = ui::dialogs().saveFile(options);
   if (!chosen || chosen->isEmpty()) return std::nullopt;
-  const QString path = *chosen;
+  return writeChosenPath(*chosen, bitmap);
+}
+
+std::optional<QString> TPbook1::writeChosenPath(const QString& path, const gdi::Bitmap& bitmap) {
   if (!askOverwrite(path)) return std::nullopt;
   bool written = false;
   switch (document::saveKindFor(path)) {
@@ -186,7 +200,10 @@ void TPbook1::writeJPG(const QString& fileName, const gdi::Bitmap& bitmap, std::
   document::writeJpeg(document::toPath(fileName), bitmap, quality);
 }
 
-void TPbook1::saveJPG(const QString& fileName) { writeJPG(fileName, picture(), jpegQuality()); }
+void TPbook1::saveJPG(const QString& fileName) {
+  const std::optional<gdi::Bitmap> merged = zoomedEditMerged();
+  writeJPG(fileName, merged ? *merged : picture(), jpegQuality());
+}
 
 // The clip keeps the JPEG library's own default quality.
 void TPbook1::saveclipJPG(const QString& fileName) {
@@ -200,8 +217,13 @@ int TPbook1::jpegQuality() const {
 
 void TPbook1::savebutClick() {
   const QString name = document::quickSaveName(caption());
-  // A bare name: the file goes to the process's current folder.
-  if (!reportingFailure([&] { document::writeBmp(document::toPath(name), picture()); })) return;
+  const std::optional<gdi::Bitmap> merged = zoomedEditMerged();
+  // A bare name: the file goes to the current folder, the folder of the file
+  // last chosen in an open or save dialog. A failure names the whole path.
+  const QString path = QDir::current().absoluteFilePath(name);
+  if (!reportingFailure(
+          [&] { document::writeBmp(document::toPath(path), merged ? *merged : picture()); }))
+    return;
   Modified = false;
   ui::dialogs().message(QStringLiteral("Saved as ") + name, QStringLiteral("Saved"));
 }
@@ -241,11 +263,11 @@ void TPbook1::pbpastetobut1Click() {
   if (!chosen || chosen->isEmpty()) return;
   const QString path = *chosen;
   if (!askOverwrite(path)) return;
-  const bool written = reportingFailure([&] {
-    if (document::upperExtension(path) == QLatin1String(".JPG"))
+  // The file holds the clip, not the picture: the window keeps its name.
+  reportingFailure([&] {
+    if (document::saveKindFor(path) == document::SaveKind::Jpeg)
       saveclipJPG(path);
     else
       document::writeBmp(document::toPath(path), clpmap1->bitmap());
   });
-  if (written) setCaption(path);
 }

@@ -1,7 +1,6 @@
 // The picture resize: the resize dialog's size applied to the picture, a
 // shrink by 2, 4 or 8 through the JPEG decoder's scaling (read back through
 // the image browser, as loading does) and a stretch for whatever is left.
-#include <QAbstractSlider>
 #include <QComboBox>
 #include <new>
 #include <utility>
@@ -11,7 +10,6 @@
 #include "app/Windows.h"
 #include "document/engine/Resize.h"
 #include "document/windows/TResizeForm.h"
-#include "document/windows/Tjpop1.h"
 #include "document/windows/Tpicform1.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/RadioGroup.h"
@@ -73,19 +71,15 @@ document::ScaledJpegLoader browserLoader() {
 
 }  // namespace
 
-void TPbook1::setJpegQuality(int quality) {
-  if (Tjpop1* options = app::windows().jpop1)
-    if (auto* bar = options->findChild<QAbstractSlider*>(QStringLiteral("TrackBar1"))) bar->setValue(quality);
-}
-
 void TPbook1::resize_it() {
   TResizeForm* form = app::windows().ResizeForm;
   if (!form) return;
   // 1. Sides under 10 become 10.
   for (ui::SpinEdit* side : {form->SpinEdit1, form->SpinEdit2})
     if (side->value() < document::kMinResizeSide) side->setValue(document::kMinResizeSide);
-  // Every resize leaves JPEG files at full quality, the scratch file first.
-  setJpegQuality(100);
+  // The whole picture is resized, with a zoomed edit back in its place. (The
+  // scratch file has its own quality: the user's JPEG quality stays.)
+  endZoomedEditing();
 
   document::ResizeOptions options;
   options.allowFastPath = form->RadioGroup2->itemIndex() == 0;
@@ -102,6 +96,7 @@ void TPbook1::resize_it() {
     return;
   }
   form->resized = result.stretched;
+  markModified();
   ptbox1->refresh();
   initpages();
 }

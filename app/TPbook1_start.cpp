@@ -80,6 +80,7 @@ void TPbook1::dostart() {
 bool TPbook1::initpages() {
   if (!PagesReady) return false;
   gdi::Bitmap& pic = picture();
+  CapturedBox = {};  // a box of another picture
   const QSize screen = ui::environment().screenSize();
 
   // 1.
@@ -93,17 +94,23 @@ bool TPbook1::initpages() {
   if (w < 380) w = 300;
   resize(w, h);
 
+  // While zoomed editing, zmbk and the zoom view hold the full picture and
+  // the rectangle "Normal Size" puts the edit back into: they stay as they
+  // are, and zooming again waits for "Normal Size".
+  const bool zoomKept = ZoomApplied;
+
   // 3.
-  zmbuton->setEnabled(true);
+  if (!zoomKept) zmbuton->setEnabled(true);
 
   // 4. The companions take the picture's size and place.
-  for (QWidget* c : {static_cast<QWidget*>(clpmap1), static_cast<QWidget*>(zm1),
-                     static_cast<QWidget*>(image2), static_cast<QWidget*>(zmbk)})
-    c->resize(ptbox1->size());
-  zm1->setXCenter(ptbox1->width() / 2);
-  zm1->setYCenter(ptbox1->height() / 2);
-  for (QWidget* c : {static_cast<QWidget*>(zm1), static_cast<QWidget*>(image2), static_cast<QWidget*>(zmbk)})
-    c->move(ptbox1->pos());
+  clpmap1->resize(ptbox1->size());
+  image2->setGeometry(ptbox1->geometry());
+  if (!zoomKept) {
+    zm1->setGeometry(ptbox1->geometry());
+    zmbk->setGeometry(ptbox1->geometry());
+    zm1->setXCenter(ptbox1->width() / 2);
+    zm1->setYCenter(ptbox1->height() / 2);
+  }
 
   // 5./6. Copies of the picture for the clip, the undo copy and the zoom
   // backup. All are made before any is handed over, so a failure leaves every
@@ -117,8 +124,10 @@ bool TPbook1::initpages() {
     if (companionCopyHook()) companionCopyHook()();
     clipCopy = pic;
     undoCopy = pic;
-    zoomBackup = pic;
-    zm1->setBitmap(pic);  // the zoom view copies the picture in itself
+    if (!zoomKept) {
+      zoomBackup = pic;
+      zm1->setBitmap(pic);  // the zoom view copies the picture in itself
+    }
   } catch (const gdi::ResourceError&) {
     return notEnoughResources();
   } catch (const std::bad_alloc&) {
@@ -126,7 +135,10 @@ bool TPbook1::initpages() {
   }
   clpmap1->setBitmap(std::move(clipCopy));
   image2->setBitmap(std::move(undoCopy));
-  zmbk->setBitmap(std::move(zoomBackup));
+  if (!zoomKept) zmbk->setBitmap(std::move(zoomBackup));
+  // A new picture, size or rotation starts with nothing to redo: the redo
+  // copy belongs to the picture before.
+  redo->setBitmap(gdi::Bitmap());
   for (QWidget* b : {static_cast<QWidget*>(undoptb1), static_cast<QWidget*>(redoptb1),
                      static_cast<QWidget*>(pbrotbut1), static_cast<QWidget*>(pblassoobut1),
                      static_cast<QWidget*>(pbcapbxbut1), static_cast<QWidget*>(pbpastebut1),
@@ -137,8 +149,10 @@ bool TPbook1::initpages() {
   // 7. A palette picture hands its palette to every companion.
   if (pic.hasPalette()) {
     const gdi::Palette p = pic.palette();
-    sharePalette(zm1->Bitmap(), p);
-    sharePalette(zmbk->bitmap(), p);
+    if (!zoomKept) {
+      sharePalette(zm1->Bitmap(), p);
+      sharePalette(zmbk->bitmap(), p);
+    }
     sharePalette(clpmap1->bitmap(), p);
     sharePalette(image2->bitmap(), p);
     sharePalette(pic, p);
@@ -146,9 +160,11 @@ bool TPbook1::initpages() {
 
   // 8.
   zm1->show();
-  zm1->setZoomValue(zm1spin->value());
-  if (zm1->width() != 0) spinedit1->setValue(zm1->width() / 2);
-  if (zm1->height() != 0) spinedit4->setValue(zm1->height() / 2);
+  if (!zoomKept) {
+    zm1->setZoomValue(zm1spin->value());
+    if (zm1->width() != 0) spinedit1->setValue(zm1->width() / 2);
+    if (zm1->height() != 0) spinedit4->setValue(zm1->height() / 2);
+  }
   image2->show();
   zmbk->hide();
   ScrollBox3->widget()->resize(zm1->size());

@@ -20,6 +20,7 @@ void TPbook1::undoptb1Click() {
   document::UndoButtons buttons = buttonsOf(undoptb1, redoptb1);
   document::undo(picture(), image2->bitmap(), redo->bitmap(), buttons);
   redoptb1->setEnabled(buttons.redo);
+  if (!image2->bitmap().empty()) markModified();
   pictureReplaced();
 }
 
@@ -29,6 +30,8 @@ void TPbook1::redoptb1Click() {
   document::redo(picture(), redo->bitmap(), buttons);
   redoptb1->setEnabled(buttons.redo);
   undoptb1->setEnabled(buttons.undo);
+  // An empty redo copy (nothing undone since the picture came) changes nothing.
+  if (!redo->bitmap().empty()) markModified();
   pictureReplaced();
 }
 
@@ -43,9 +46,7 @@ void TPbook1::Copy1Click() {
   if (!document::putBitmapOnClipboard(image2->bitmap())) app::showClipboardMessage();
 }
 
-// Saving the undo copy names the window after the file written, but the
-// picture itself is still unsaved: the modified flag stays, so closing still
-// asks about the picture's changes.
-void TPbook1::Save1Click() {
-  if (const std::optional<QString> path = saveAsSequence(image2->bitmap())) setCaption(*path);
-}
+// The file holds the undo copy, not the picture: the window keeps its name
+// and the modified flag, so the close check and a quick save still mean the
+// picture.
+void TPbook1::Save1Click() { saveAsSequence(image2->bitmap()); }

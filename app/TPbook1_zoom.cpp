@@ -19,7 +19,6 @@
 #include "app/TPbook1.h"
 #include "app/Tclpform1.h"
 #include "app/Windows.h"
-#include "platform/codecs/Bmp.h"
 #include "platform/gdi/Rop.h"
 #include "platform/ui/BusyCursor.h"
 #include "platform/ui/ImageControl.h"
@@ -35,6 +34,16 @@ namespace {
 constexpr int kZoomStateTool = 31;
 // Thickness of the capture frame's edge buttons.
 constexpr int kFrameEdge = 4;
+
+// Shrinks the zoomed edit into `full` at the view's rectangle `r`.
+void shrinkZoomedEdit(gdi::Bitmap& full, const gdi::Bitmap& edit, const gdi::Rect& r) {
+  // Dropping rows and columns keeps colours; a picture smaller than the
+  // rectangle (nothing is dropped then) is copied the same either way.
+  gdi::Canvas& canvas = full.canvas();
+  canvas.stretchMode = (edit.width() < r.width() || edit.height() < r.height()) ? gdi::StretchMode::BlackOnWhite
+                                                                                : gdi::StretchMode::ColorOnColor;
+  canvas.stretchBlt(r.left, r.top, r.width(), r.height(), edit, 0, 0, edit.width(), edit.height(), gdi::SRCCOPY);
+}
 
 void setPaletteTool(int tool) {
   if (TForm3* palette = app::windows().Form3) palette->CurTool = tool;
@@ -129,9 +138,7 @@ void TPbook1::apply_zoom() {
                     gdi::SRCCOPY);
   ZoomApplied = true;
   PageControl1->setCurrentWidget(TabSheet1);
-  // A null line: the canvas counts as drawn on.
-  canvas.moveTo(-1, -1);
-  canvas.lineTo(-1, -1);
+  markCanvasChanged({-1, -1});
   ptbox1->refresh();
   zmpanel1->hide();
   zmbuton->setEnabled(false);
@@ -141,17 +148,22 @@ void TPbook1::mergeZoomedEdit() {
   if (!ZoomApplied) return;
   gdi::Bitmap& pic = picture();
   gdi::Bitmap& full = zmbk->bitmap();
-  const gdi::Rect r = zm1->visibleRect();
-  // Dropping rows and columns keeps colours; a picture smaller than the
-  // rectangle (nothing is dropped then) is copied the same either way.
-  gdi::Canvas& canvas = full.canvas();
-  canvas.stretchMode = (pic.width() < r.width() || pic.height() < r.height()) ? gdi::StretchMode::BlackOnWhite
-                                                                              : gdi::StretchMode::ColorOnColor;
-  canvas.stretchBlt(r.left, r.top, r.width(), r.height(), pic, 0, 0, pic.width(), pic.height(), gdi::SRCCOPY);
+  shrinkZoomedEdit(full, pic, zm1->visibleRect());
   ZoomSourceStored = false;
   pic = full;
   ptbox1->refresh();
   ZoomApplied = false;
+}
+
+std::optional<gdi::Bitmap> TPbook1::zoomedEditMerged() const {
+  if (!ZoomApplied) return std::nullopt;
+  gdi::Bitmap full = zmbk->bitmap();
+  shrinkZoomedEdit(full, ptbox1->bitmap(), zm1->visibleRect());
+  return full;
+}
+
+void TPbook1::endZoomedEditing() {
+  if (ZoomOn || ZoomApplied) zmbutoffClick();
 }
 
 // ----- Normal Size ----------------------------------------------------------------
@@ -226,9 +238,10 @@ void TPbook1::Copy2Click() {
   app::showClipboardMessage();
 }
 
+// Written as save as writes: asked before overwriting, JPEG for a JPEG
+// name. The window keeps its name: the file is the view's, not the picture.
 void TPbook1::Save2Click() {
   const std::optional<QString> chosen = ui::dialogs().saveFile(SavePictureDialog1);
   if (!chosen || chosen->isEmpty()) return;
-  // A bitmap file whatever the name says.
-  codecs::writeBmpFile(chosen->toStdString(), zm1->Bitmap());
+  writeChosenPath(*chosen, zm1->Bitmap());
 }

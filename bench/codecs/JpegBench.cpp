@@ -82,19 +82,7 @@ const Files& files() {
   return f;
 }
 
-// A tool's time is the processor time of its process (user + system), so the
-// figures compare with our benchmarks' CPU column even on a busy machine.
-void tool(benchmark::State& state, const std::vector<std::string>& args) {
-  if (!bench_support::runTool(args)) {
-    state.SkipWithError("tool not available");
-    return;
-  }
-  for (auto _ : state) {
-    const double before = bench_support::childCpuSeconds();
-    bench_support::runTool(args);
-    state.SetIterationTime(bench_support::childCpuSeconds() - before);
-  }
-}
+using bench_support::timeTool;
 
 const std::string kOut = (fs::temp_directory_path() / "qm-codec-bench" / "out").string();
 
@@ -108,7 +96,7 @@ void BM_Jpeg_Decode_Full_Ours(benchmark::State& state) {
   }
 }
 void BM_Jpeg_Decode_Full_Djpeg(benchmark::State& state) {
-  tool(state, {"djpeg", "-outfile", "/dev/null", files().jpg.string()});
+  timeTool(state, {"djpeg", "-outfile", "/dev/null", files().jpg.string()});
 }
 
 void BM_Jpeg_Decode_Eighth_Ours(benchmark::State& state) {
@@ -121,7 +109,7 @@ void BM_Jpeg_Decode_Eighth_Ours(benchmark::State& state) {
   }
 }
 void BM_Jpeg_Decode_Eighth_Djpeg(benchmark::State& state) {
-  tool(state, {"djpeg", "-scale", "1/8", "-outfile", "/dev/null", files().jpg.string()});
+  timeTool(state, {"djpeg", "-scale", "1/8", "-outfile", "/dev/null", files().jpg.string()});
 }
 
 // --- JPEG encoding -----------------------------------------------------------------
@@ -145,7 +133,7 @@ void BM_Jpeg_Encode_Q90_Progressive_Ours_InMemory(benchmark::State& state) {
   }
 }
 void BM_Jpeg_Encode_Q90_Progressive_Cjpeg(benchmark::State& state) {
-  tool(state, {"cjpeg", "-quality", "90", "-progressive", "-outfile", kOut + ".jpg",
+  timeTool(state, {"cjpeg", "-quality", "90", "-progressive", "-outfile", kOut + ".jpg",
                files().ppm.string()});
 }
 
@@ -164,19 +152,19 @@ void BM_Bmp_WriteFile_Ours(benchmark::State& state) {
 }
 // cjpeg on .bmp and on .ppm input (fastest settings, so the reading shows).
 void BM_Bmp_Read_Cjpeg_FromBmp(benchmark::State& state) {
-  tool(state, {"cjpeg", "-quality", "10", "-dct", "fast", "-outfile", "/dev/null",
+  timeTool(state, {"cjpeg", "-quality", "10", "-dct", "fast", "-outfile", "/dev/null",
                files().bmp.string()});
 }
 void BM_Bmp_Read_Cjpeg_FromPpm(benchmark::State& state) {
-  tool(state, {"cjpeg", "-quality", "10", "-dct", "fast", "-outfile", "/dev/null",
+  timeTool(state, {"cjpeg", "-quality", "10", "-dct", "fast", "-outfile", "/dev/null",
                files().ppm.string()});
 }
 // djpeg writing .bmp and .ppm files.
 void BM_Bmp_Write_Djpeg_ToBmp(benchmark::State& state) {
-  tool(state, {"djpeg", "-bmp", "-dct", "fast", "-outfile", kOut + ".bmp", files().jpg.string()});
+  timeTool(state, {"djpeg", "-bmp", "-dct", "fast", "-outfile", kOut + ".bmp", files().jpg.string()});
 }
 void BM_Bmp_Write_Djpeg_ToPpm(benchmark::State& state) {
-  tool(state, {"djpeg", "-dct", "fast", "-outfile", kOut + ".ppm", files().jpg.string()});
+  timeTool(state, {"djpeg", "-dct", "fast", "-outfile", kOut + ".ppm", files().jpg.string()});
 }
 
 }  // namespace

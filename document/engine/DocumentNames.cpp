@@ -18,9 +18,13 @@ QString upperExtension(const QString& path) {
   return path.mid(dot).toUpper();
 }
 
-QString shownNameFor(const QString& path) {
+bool isJpegName(const QString& path) {
   const QString ext = upperExtension(path);
-  if (ext == QLatin1String(".BMP") || ext == QLatin1String(".JPG")) return path;
+  return ext == QLatin1String(".JPG") || ext == QLatin1String(".JPEG") || ext == QLatin1String(".JPE");
+}
+
+QString shownNameFor(const QString& path) {
+  if (upperExtension(path) == QLatin1String(".BMP") || isJpegName(path)) return path;
   // The first dot of the file name, not of the whole path: a dot in a folder
   // name must not cut the caption short inside that folder.
   const qsizetype nameStart = lastSeparator(path) + 1;
@@ -35,9 +39,8 @@ QString quickSaveName(const QString& caption) {
 }
 
 SaveKind saveKindFor(const QString& path) {
-  const QString ext = upperExtension(path);
-  if (ext == QLatin1String(".JPG")) return SaveKind::Jpeg;
-  if (ext == QLatin1String(".GIF")) return SaveKind::Gif;
+  if (isJpegName(path)) return SaveKind::Jpeg;
+  if (upperExtension(path) == QLatin1String(".GIF")) return SaveKind::Gif;
   return SaveKind::Bmp;
 }
 
@@ -46,7 +49,8 @@ QString gifReplacementPath(const QString& path) { return path + QStringLiteral("
 OpenKind openKindFor(const QString& path) {
   const QString ext = upperExtension(path);
   if (ext == QLatin1String(".GIF")) return OpenKind::Gif;
-  for (const char* known : {".JPG", ".BMP", ".EMF", ".ICO", ".WMF"})
+  if (isJpegName(path)) return OpenKind::Picture;
+  for (const char* known : {".BMP", ".EMF", ".ICO", ".WMF"})
     if (ext == QLatin1String(known)) return OpenKind::Picture;
   return OpenKind::Ignored;
 }

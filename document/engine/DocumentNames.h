@@ -17,8 +17,12 @@ QString fileNamePart(const QString& path);
 // has no dot. Dots in folder names do not count.
 QString upperExtension(const QString& path);
 
-// The caption a file is shown under once loaded: BMP and JPEG files keep
-// their path; anything else (icons, metafiles) becomes a bitmap named after
+// A JPEG file by its name: ".JPG", or ".JPEG" and ".JPE", which the open
+// dialog's JPEG filter offers too, in any case.
+bool isJpegName(const QString& path);
+
+// The caption a file is shown under once loaded: BMP and JPEG files (by
+// isJpegName) keep their path; anything else (icons, metafiles) becomes a bitmap named after
 // the file up to its first dot, plus ".bmp" ("/p/logo.ico" gives "/p/logo.bmp").
 QString shownNameFor(const QString& path);
 
@@ -30,7 +34,7 @@ QString quickSaveName(const QString& caption);
 
 // What a save writes for a chosen path.
 enum class SaveKind {
-  Jpeg,  // ".JPG": a progressive JPEG file
+  Jpeg,  // a JPEG name (isJpegName): a progressive JPEG file
   Gif,   // ".GIF": refused; offered as path + ".bmp" instead
   Bmp,   // anything else: BMP data under the name as chosen
 };
@@ -41,7 +45,7 @@ QString gifReplacementPath(const QString& path);
 
 // What the file dialog's open does with a chosen file.
 enum class OpenKind {
-  Picture,  // .JPG, .BMP, .EMF, .ICO, .WMF: read and made the picture
+  Picture,  // a JPEG name, .BMP, .EMF, .ICO, .WMF: read and made the picture
   Gif,      // refused with the GIF notice
   Ignored,  // anything else: nothing happens
 };

@@ -44,7 +44,7 @@ int resizeFactor(gdi::Size from, gdi::Size to) {
   if (to.cx <= 0 || to.cy <= 0) return 0;
   const double rx = double(from.cx) / to.cx, ry = double(from.cy) / to.cy;
   // nearbyint rounds halves to even in the default rounding mode.
-  return int(std::nearbyint(std::max(rx, ry)));
+  return int(std::nearbyint(std::min(rx, ry)));
 }
 
 std::optional<codecs::JpegScale> jpegScaleForFactor(int factor) {
@@ -56,6 +56,15 @@ std::optional<codecs::JpegScale> jpegScaleForFactor(int factor) {
   }
 }
 
+std::optional<codecs::JpegScale> fastPathScale(gdi::Size from, gdi::Size to) {
+  const int factor = resizeFactor(from, to);
+  const std::optional<codecs::JpegScale> scale = jpegScaleForFactor(factor);
+  // The decoder rounds a reduced side up.
+  const auto reduced = [factor](int side) { return (side + factor - 1) / factor; };
+  if (!scale || reduced(from.cx) < to.cx || reduced(from.cy) < to.cy) return std::nullopt;
+  return scale;
+}
+
 ResizeResult resizePicture(gdi::Bitmap& picture, int width, int height,
                            const ResizeOptions& options) {
   ResizeResult result;
@@ -65,7 +74,8 @@ ResizeResult resizePicture(gdi::Bitmap& picture, int width, int height,
   // The picture is only replaced at the end, so a failure on the way leaves
   // it as it was.
   gdi::Bitmap scaled;
-  const std::optional<codecs::JpegScale> scale = jpegScaleForFactor(result.factor);
+  const std::optional<codecs::JpegScale> scale =
+      fastPathScale({picture.width(), picture.height()}, result.size);
   if (options.allowFastPath && scale && !picture.empty() && picture.width() <= kJpegMaxSide &&
       picture.height() <= kJpegMaxSide) {
     result.tempFile = writeResizeTempJpeg(picture, options.programFolder);

@@ -11,6 +11,7 @@
 
 #include "document/engine/Resize.h"
 #include "platform/codecs/PictureError.h"
+#include "support/JpegReadBack.h"
 #include "support/PixelGrid.h"
 
 namespace fs = std::filesystem;
@@ -114,20 +115,33 @@ TEST(ResizeRules, SidesBelowTenAreRaised) {
   EXPECT_EQ(document::resizeTargetSize(-4, 10), (gdi::Size{10, 10}));
 }
 
-TEST(ResizeRules, FactorIsTheLargerRatioRoundedHalfToEven) {
+TEST(ResizeRules, FactorIsTheSmallerRatioRoundedHalfToEven) {
   using document::resizeFactor;
   EXPECT_EQ(resizeFactor({800, 600}, {400, 300}), 2);
-  EXPECT_EQ(resizeFactor({800, 600}, {400, 200}), 3);
-  EXPECT_EQ(resizeFactor({800, 600}, {300, 300}), 3);  // 2.67
+  EXPECT_EQ(resizeFactor({800, 600}, {400, 200}), 2);
+  EXPECT_EQ(resizeFactor({800, 600}, {100, 600}), 1);  // a narrower picture keeps every row
   EXPECT_EQ(resizeFactor({810, 600}, {400, 300}), 2);  // 2.025
-  EXPECT_EQ(resizeFactor({500, 100}, {200, 100}), 2);  // 2.5 to even
-  EXPECT_EQ(resizeFactor({700, 100}, {200, 100}), 4);  // 3.5 to even
+  EXPECT_EQ(resizeFactor({500, 500}, {200, 200}), 2);  // 2.5 to even
+  EXPECT_EQ(resizeFactor({700, 700}, {200, 200}), 4);  // 3.5 to even
   EXPECT_EQ(resizeFactor({100, 100}, {400, 400}), 0);  // enlarging
   EXPECT_EQ(resizeFactor({0, 0}, {10, 10}), 0);
   EXPECT_EQ(document::jpegScaleForFactor(2), codecs::JpegScale::Half);
   EXPECT_EQ(document::jpegScaleForFactor(4), codecs::JpegScale::Quarter);
   EXPECT_EQ(document::jpegScaleForFactor(8), codecs::JpegScale::Eighth);
   for (int m : {0, 1, 3, 5, 6, 16}) EXPECT_FALSE(document::jpegScaleForFactor(m)) << m;
+}
+
+TEST(ResizeRules, TheFastPathNeverDecodesFewerPixelsThanTheTargetKeeps) {
+  using document::fastPathScale;
+  EXPECT_EQ(fastPathScale({800, 600}, {400, 300}), codecs::JpegScale::Half);
+  EXPECT_EQ(fastPathScale({810, 600}, {400, 300}), codecs::JpegScale::Half);
+  EXPECT_EQ(fastPathScale({801, 601}, {401, 301}), codecs::JpegScale::Half);  // decodes 401 x 301
+  EXPECT_EQ(fastPathScale({800, 600}, {100, 75}), codecs::JpegScale::Eighth);
+  EXPECT_FALSE(fastPathScale({800, 600}, {100, 600}));
+  // Ratios that round up to a factor would decode too few pixels.
+  EXPECT_FALSE(fastPathScale({500, 500}, {260, 260}));  // 1.92 rounds to 2
+  EXPECT_FALSE(fastPathScale({700, 700}, {200, 200}));  // 3.5 rounds to 4
+  EXPECT_FALSE(fastPathScale({900, 600}, {300, 200}));  // 3
 }
 
 TEST_F(Resize, HalfTakesTheFastPathWithoutStretch) {
@@ -156,17 +170,40 @@ TEST_F(Resize, FastPathGivesWhatAProgressiveQuality100FileWould) {
   EXPECT_EQ(picture, expected);
 }
 
+// A photograph-sized, detailed picture makes a scratch file far larger than
+// the encoder's first buffer; halving must still give every block its place.
+TEST_F(Resize, HalvingADetailedPictureComesBackWhole) {
+  const gdi::Bitmap original = testing_support::photoLikePicture(800, 600);
+  gdi::Bitmap picture = original;
+  const ResizeResult r = resizePicture(picture, 400, 300, options());
+  ASSERT_TRUE(r.fastPath);
+  EXPECT_TRUE(testing_support::fileDecodesCleanly(r.tempFile.file));
+  EXPECT_TRUE(testing_support::djpegReads(r.tempFile.file, {800, 600}));
+  EXPECT_LT(meanDifference(picture, boxShrink(original, 2)), 3.0);
+}
+
 TEST_F(Resize, OtherFactorsAreStretched) {
-  for (gdi::Size to : {gdi::Size{400, 200}, gdi::Size{300, 300}}) {
-    gdi::Bitmap picture = gradient(800, 600);
+  for (gdi::Size to : {gdi::Size{300, 200}, gdi::Size{100, 600}, gdi::Size{600, 450}}) {
+    gdi::Bitmap picture = gradient(900, 600);
     const ResizeResult r = resizePicture(picture, to.cx, to.cy, options());
     EXPECT_FALSE(r.fastPath);
     EXPECT_TRUE(r.stretched);
-    EXPECT_EQ(r.factor, 3);
     EXPECT_EQ(picture.width(), to.cx);
     EXPECT_EQ(picture.height(), to.cy);
     EXPECT_FALSE(fs::exists(program.path() / "Bin"));
   }
+}
+
+TEST_F(Resize, TheFastPathTakesTheSmallerRatioThenStretchesTheRest) {
+  // 800 x 600 to 400 x 200: decoded at half (400 x 300), then 300 rows
+  // stretched to 200.
+  gdi::Bitmap picture = gradient(800, 600);
+  const ResizeResult r = resizePicture(picture, 400, 200, options());
+  EXPECT_TRUE(r.fastPath);
+  EXPECT_TRUE(r.stretched);
+  EXPECT_EQ(r.factor, 2);
+  EXPECT_EQ(picture.width(), 400);
+  EXPECT_EQ(picture.height(), 200);
 }
 
 TEST_F(Resize, FastPathResultIsStretchedToTheExactSize) {
@@ -203,7 +240,7 @@ TEST_F(Resize, StretchMethodNeverWritesTheScratchFile) {
 }
 
 TEST_F(Resize, TinySizesBecomeTenByTen) {
-  gdi::Bitmap picture = gradient(50, 40);
+  gdi::Bitmap picture = gradient(60, 50);
   const ResizeResult r = resizePicture(picture, 5, 5, options());
   EXPECT_EQ(r.size, (gdi::Size{10, 10}));
   EXPECT_EQ(picture.width(), 10);

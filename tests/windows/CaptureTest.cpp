@@ -142,6 +142,46 @@ TEST(CaptureBox, CutLeavesTheAreaInTheBackgroundColour) {
   EXPECT_EQ(main.picture().pixel(29, 30), before.pixel(29, 30));
 }
 
+TEST(CaptureBox, CutClearsNothingWhenTheClipCannotReachTheClipboard) {
+  Studio studio;
+  TPbook1& main = studio.main();
+  const gdi::Bitmap before = noisePicture(studio);
+  pick("BitBtn21");  // "Cut"
+  state().BackColor = gdi::clBlue;
+  studio.clipboard().setAvailable(false);
+  testing_support::drag(main.ptbox1, {30, 30}, {60, 50});
+  // The cut content is still in the picture, and the user is told.
+  EXPECT_TRUE(main.picture().samePixels(before));
+  EXPECT_TRUE(app::windows().clpform1->isVisible());
+  // Once the clipboard takes the clip, the same cut clears the area.
+  studio.clipboard().setAvailable(true);
+  testing_support::drag(main.ptbox1, {30, 30}, {60, 50});
+  EXPECT_TRUE(studio.clipboard().bitmap().samePixels(region(before, {31, 31, 60, 50})));
+  EXPECT_EQ(testing_support::countColor(main.picture(), gdi::clBlue), 30 * 20);
+}
+
+TEST(CaptureTools, ChoosingCutOrTheColourReplacerPolygonLeavesTheClipboardAlone) {
+  Studio studio;
+  TPbook1& main = studio.main();
+  const gdi::Bitmap before = noisePicture(studio);
+  gdi::Bitmap theirs(16, 12);
+  theirs.fill(gdi::clLime);
+  studio.clipboard().setBitmap(theirs);
+  pick("BitBtn21");  // "Cut"
+  EXPECT_TRUE(studio.clipboard().bitmap().samePixels(theirs));
+  pick("BitBtn31");  // "Color Replacer Polygon"
+  EXPECT_TRUE(studio.clipboard().bitmap().samePixels(theirs));
+  // Its replacement captures nothing, so the clipboard keeps its content.
+  state().ForeColor = before.pixel(100, 100);
+  state().BackColor = gdi::clLime;
+  lasso(main.ptbox1, {{100, 20}, {180, 100}, {100, 180}, {20, 100}});
+  EXPECT_TRUE(studio.clipboard().bitmap().samePixels(theirs));
+  // A cut replaces it.
+  pick("BitBtn21");
+  testing_support::drag(main.ptbox1, {200, 200}, {240, 230});
+  EXPECT_TRUE(studio.clipboard().bitmap().samePixels(region(before, {201, 201, 240, 230})));
+}
+
 TEST(CaptureBox, NoClipboardShowsTheMessageAndKeepsTheClip) {
   Studio studio;
   TPbook1& main = studio.main();

@@ -177,17 +177,6 @@ TEST_F(PaletteTest, BezierClearsTheHandleFlags) {
   EXPECT_FALSE(m.AnyHandleDrag);
 }
 
-TEST_F(PaletteTest, CutAndReplacerPolygonEmptyTheClipboard) {
-  for (const char* name : {"BitBtn21", "BitBtn31"}) {
-    testUi().clipboard().setBitmap(gdi::Bitmap(4, 4));
-    click(name);
-    EXPECT_FALSE(testUi().clipboard().hasBitmap()) << name;
-  }
-  testUi().clipboard().setBitmap(gdi::Bitmap(4, 4));
-  click("BitBtn20");
-  EXPECT_TRUE(testUi().clipboard().hasBitmap());
-}
-
 TEST_F(PaletteTest, SpecialOutlinesHideTheStepsUnlessTheOptionNeedsThem) {
   Toptions1& o = *app::windows().options1;
   for (const char* name : {"BitBtn34", "BitBtn8"}) {

@@ -19,6 +19,7 @@
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/SpinEdit.h"
 #include "support/windows/StudioFixture.h"
+#include "windows/PictureForms.h"
 
 using testing_support::Studio;
 using testing_support::StudioOptions;
@@ -54,14 +55,7 @@ class ResizeDialog : public ::testing::Test {
 
   // Answers the dialog with a size and a method, then OK.
   void resizeTo(int w, int h, int method = 0) {
-    studio_.dialogs().answerForm("TResizeForm", [=](QDialog& d) {
-      auto& f = static_cast<TResizeForm&>(d);
-      f.SpinEdit1->setValue(w);
-      f.SpinEdit2->setValue(h);
-      f.RadioGroup2->setItemIndex(method);
-      f.BitBtn1->click();
-      return f.result();
-    });
+    testing_support::answerResize(studio_.dialogs(), w, h, method);
     main().resizebut1->click();
   }
 
@@ -139,22 +133,25 @@ TEST_F(ResizeDialog, HalvingGoesThroughJpegWithoutAStretch) {
   EXPECT_TRUE(QFile::exists(scratchFile()));
   EXPECT_TRUE(near(pic.pixel(100, 150), kRed));
   EXPECT_TRUE(near(pic.pixel(300, 150), kBlue));
-  EXPECT_EQ(qualityBar()->value(), 100);
+  // The scratch file has its own quality: the user's choice stays.
+  EXPECT_EQ(qualityBar()->value(), 40);
   // The page set-up ran: the undo copy is the resized picture.
   EXPECT_EQ(main().image2->bitmap(), pic);
   EXPECT_EQ(main().ptbox1->size(), QSize(400, 300));
 }
 
 TEST_F(ResizeDialog, OtherFactorsAndTheStretchMethodAreStretched) {
-  // 800 x 600 to 400 x 200: the factor rounds to 3.
-  setPicture(halves(800, 600));
-  resizeTo(400, 200);
-  EXPECT_EQ(main().picture().width(), 400);
+  // 900 x 600 to 300 x 200: a factor of 3.
+  setPicture(halves(900, 600));
+  qualityBar()->setValue(55);
+  resizeTo(300, 200);
+  EXPECT_EQ(main().picture().width(), 300);
   EXPECT_EQ(main().picture().height(), 200);
   EXPECT_TRUE(form().resized);
   EXPECT_FALSE(QFile::exists(scratchFile()));
-  EXPECT_EQ(main().picture().pixel(199, 100), kRed);
-  EXPECT_EQ(main().picture().pixel(200, 100), kBlue);
+  EXPECT_EQ(main().picture().pixel(149, 100), kRed);
+  EXPECT_EQ(main().picture().pixel(150, 100), kBlue);
+  EXPECT_EQ(qualityBar()->value(), 55);
 
   // A factor of 2 with the stretch method never writes the scratch file.
   setPicture(halves(800, 600));
@@ -162,6 +159,32 @@ TEST_F(ResizeDialog, OtherFactorsAndTheStretchMethodAreStretched) {
   EXPECT_EQ(main().picture().width(), 400);
   EXPECT_TRUE(form().resized);
   EXPECT_FALSE(QFile::exists(scratchFile()));
+}
+
+TEST_F(ResizeDialog, ANarrowerPictureKeepsEveryRowOfDetail) {
+  // 800 x 600 to 100 x 600: the height stays, so no row may be lost to a
+  // decoder scaled for the width.
+  gdi::Bitmap rows(800, 600);
+  for (int y = 0; y < 600; ++y)
+    for (int x = 0; x < 800; ++x) rows.setPixel(x, y, gdi::RGB(y % 256, (y * 7) % 256, x % 256));
+  setPicture(rows);
+  resizeTo(100, 600);
+  const gdi::Bitmap& pic = main().picture();
+  ASSERT_EQ(pic.width(), 100);
+  ASSERT_EQ(pic.height(), 600);
+  EXPECT_FALSE(QFile::exists(scratchFile()));
+  for (int y = 0; y < 600; ++y)
+    ASSERT_EQ(pic.pixel(0, y) & 0x00FFFF, rows.pixel(0, y) & 0x00FFFF) << y;
+}
+
+TEST_F(ResizeDialog, TheFastPathTakesTheSmallerRatio) {
+  // 800 x 600 to 400 x 200: decoded at half, then stretched to 200 rows.
+  setPicture(halves(800, 600));
+  resizeTo(400, 200);
+  EXPECT_EQ(main().picture().width(), 400);
+  EXPECT_EQ(main().picture().height(), 200);
+  EXPECT_TRUE(form().resized);
+  EXPECT_TRUE(QFile::exists(scratchFile()));
 }
 
 TEST_F(ResizeDialog, JpegHalvingIsStretchedToTheExactSize) {

@@ -12,9 +12,11 @@
 #include "PasteSupport.h"
 #include "platform/ui/SpinEdit.h"
 #include "support/PixelGrid.h"
+#include "windows/PictureForms.h"
 
 using namespace paste_test;
 using testing_support::countColor;
+using testing_support::answerRotate;
 using testing_support::Studio;
 
 TEST(RotateClip, TurnsTheClipboardsClipInItsSquareAndKeepsItOnTheClipboard) {
@@ -52,28 +54,13 @@ TEST(RotateClip, ZeroDegreesShiftsTheClipOneColumnLeftInItsSquare) {
   EXPECT_EQ(turned.pixel(44, 10), gdi::clWhite);
 }
 
-namespace {
-
-// Answers the rotation dialog: degrees, enlarge, OK.
-void answerRotate(Studio& studio, int degrees, bool enlarge) {
-  studio.dialogs().answerForm("TRotateform", [=](QDialog& form) {
-    auto& r = static_cast<TRotateform&>(form);
-    r.rotedit1->setValue(degrees);
-    r.CheckBox1->setChecked(enlarge);
-    r.BitBtn1->click();
-    return form.result();
-  });
-}
-
-}  // namespace
-
 TEST(RotateImage, EnlargesToTheSquareAndTurnsTheUndoCopy) {
   Studio studio;
   TPbook1& m = studio.main();
   gdi::Bitmap picture(300, 200);
   picture.fill(gdi::clRed);
   setPicture(m, picture);
-  answerRotate(studio, 90, true);
+  answerRotate(studio.dialogs(), 90, true);
   m.pbrotbut1->click();
   ASSERT_EQ(m.picture().width(), 371);  // round(360.56) + 10
   ASSERT_EQ(m.picture().height(), 371);
@@ -94,7 +81,7 @@ TEST(RotateImage, ASquarePictureIsNotEnlargedAndLosesItsCorners) {
   gdi::Bitmap picture(200, 200);
   picture.fill(gdi::clRed);
   setPicture(m, picture);
-  answerRotate(studio, 45, true);
+  answerRotate(studio.dialogs(), 45, true);
   m.pbrotbut1->click();
   EXPECT_EQ(m.picture().width(), 200);
   EXPECT_EQ(m.picture().pixel(0, 0), gdi::clWhite);
@@ -120,7 +107,7 @@ TEST(RotateImage, AFloatingClipIsKeptAndTurnedWithThePicture) {
   TPbook1& m = studio.main();
   paste(studio, solidClip(20, 20, gdi::clRed));
   m.paste1right->click();
-  answerRotate(studio, 180, false);
+  answerRotate(studio.dialogs(), 180, false);
   m.pbrotbut1->click();
   EXPECT_FALSE(maskMode());
   EXPECT_FALSE(m.pastepanel1->isVisible());

@@ -1,8 +1,10 @@
 // Undo and redo on the main window, and the undo copy's pop-up menu.
+#include <QAction>
 #include <QFile>
 #include <QToolButton>
 
 #include "DocumentWindows.h"
+#include "PictureForms.h"
 #include "app/Tclpform1.h"
 #include "document/engine/UndoRedo.h"
 #include "platform/codecs/Bmp.h"
@@ -77,18 +79,46 @@ TEST_F(Undo, TheUndoCopyCanBeCopiedAndSaved) {
   main().Copy1->trigger();
   EXPECT_TRUE(clipboard().bitmap() == main().image2->bitmap());
 
-  // Saving the undo copy names the window after it but keeps the question
-  // about the picture's own changes.
+  // The file holds the undo copy, not the picture: the window keeps its
+  // name and the question about the picture's own changes.
   main().Modified = true;
   const QString file = path("undo.bmp");
   dialogs().answerSave(file);
   main().Save1->trigger();
   EXPECT_TRUE(codecs::readBmpFile(file.toStdString()) ==
               main().image2->bitmap());
-  EXPECT_EQ(main().windowTitle(), file);
+  EXPECT_EQ(main().windowTitle(), "TEMP.BMP");
   EXPECT_TRUE(main().Modified);
+  dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::Cancel);
+  EXPECT_FALSE(main().checktosave());
 
   clipboard().setAvailable(false);
   main().Copy1->trigger();
   EXPECT_TRUE(app::windows().clpform1->isVisible());
+}
+
+TEST_F(Undo, ANewOrLoadedPictureStartsWithNothingToRedo) {
+  pickTool();
+  stroke(90);
+  main().undoptb1->click();
+  dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::No);
+  testing_support::answerNewImage(dialogs(), "200", "100");
+  main().ToolButton14->click();
+  const gdi::Bitmap blank = picture();
+  ASSERT_EQ(blank.width(), 200);
+  main().redoptb1->click();
+  EXPECT_TRUE(picture() == blank);
+
+  pickTool();
+  stroke(40);
+  main().undoptb1->click();
+  dialogs().answerSave(path("before.bmp"));
+  main().ToolButton13->click();  // saved: opening asks nothing
+  const QString file = path("loaded.bmp");
+  writeBmp(file, quadrants(120, 80));
+  dialogs().answerOpen(file);
+  main().FileDialog1->trigger();
+  ASSERT_TRUE(picture() == quadrants(120, 80));
+  main().redoptb1->click();
+  EXPECT_TRUE(picture() == quadrants(120, 80));
 }

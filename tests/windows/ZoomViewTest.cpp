@@ -12,10 +12,12 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "IndependentReader.h"
 #include "app/Tclpform1.h"
 #include "platform/codecs/Bmp.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/SpinEdit.h"
+#include "support/PixelGrid.h"
 #include "support/windows/StudioFixture.h"
 #include "tools/windows/TForm3.h"
 
@@ -251,25 +253,41 @@ TEST(ZoomView, Copy2PutsTheViewOnTheClipboardOrSaysItCannot) {
   EXPECT_EQ(app::windows().clpform1->Label1->text(), "Clipboard Not Available or Empty");
 }
 
-TEST(ZoomView, Save2WritesABitmapFileWhateverTheExtension) {
+TEST(ZoomView, Save2WritesTheFormatTheExtensionNamesAndAsksBeforeOverwriting) {
   Studio studio;
   TPbook1& m = studio.main();
-  gdi::Bitmap b(12, 9);
-  b.setPixel(4, 4, kBlue);
+  const gdi::Bitmap b = testing_support::noiseBitmap(400, 300, 3);
   setPicture(m, b);
-  const QString path = studio.tempPath("view.jpg");
-  studio.dialogs().answerSave(path);
-  m.Save2->trigger();
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(file.read(2), QByteArray("BM"));
-  EXPECT_EQ(codecs::readBmpFile(path.toStdString()), b);
 
-  // Cancelled: nothing written.
+  const QString jpeg = studio.tempPath("view.jpg");
+  studio.dialogs().answerSave(jpeg);
+  m.Save2->trigger();
+  EXPECT_EQ(testing_support::identifyFile(jpeg), "JPEG 400x300");
+
+  const QString bmp = studio.tempPath("view.bmp");
+  studio.dialogs().answerSave(bmp);
+  m.Save2->trigger();
+  EXPECT_EQ(testing_support::identifyFile(bmp), "BMP3 400x300");
+  EXPECT_EQ(codecs::readBmpFile(bmp.toStdString()), b);
+
+  // An existing file is overwritten only on Yes.
+  const gdi::Bitmap old(3, 3);
+  codecs::writeBmpFile(bmp.toStdString(), old);
+  studio.dialogs().answerSave(bmp);
+  studio.dialogs().answerMessage(QStringLiteral("OK to overwrite %1").arg(bmp), ui::MsgResult::No);
+  m.Save2->trigger();
+  EXPECT_EQ(codecs::readBmpFile(bmp.toStdString()), old);
+  studio.dialogs().answerSave(bmp);
+  studio.dialogs().answerMessage(QStringLiteral("OK to overwrite %1").arg(bmp), ui::MsgResult::Yes);
+  m.Save2->trigger();
+  EXPECT_EQ(codecs::readBmpFile(bmp.toStdString()), b);
+
+  // Cancelled: nothing written. The window keeps its name throughout.
   const QString other = studio.tempPath("none.bmp");
   studio.dialogs().cancelSave();
   m.Save2->trigger();
   EXPECT_FALSE(QFile::exists(other));
+  EXPECT_EQ(m.windowTitle(), "TEMP.BMP");
 }
 
 TEST(ZoomView, EditZoomedFillsThePageAndNormalSizeGivesTheFullPictureBack) {

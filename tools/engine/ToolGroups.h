@@ -53,6 +53,16 @@ constexpr bool isOutlineCapture(int code) { return code == 19 || code == 21 || c
 constexpr bool isCircleCapture(int code) { return code == 24 || code == 25; }
 constexpr bool isPolygonTool(int code) { return code == 7 || code == 8; }
 
+// Tools whose presses and releases paint on the picture. The captures, the
+// colour sampler and the curve under edit only show outlines that come off
+// again; the cut (23), the colour replacer polygon (19), the curve (12) and
+// the replacement with the clipboard (217) change the picture when their
+// work is done.
+constexpr bool paintsPicture(int code) {
+  return isFreehand(code) || isGroupA(code) || (isGroupB(code) && !isCircleCapture(code)) ||
+         code == 18;
+}
+
 // Tool codes handled here by name.
 constexpr int kBrush = 2;
 constexpr int kPencil = 3;

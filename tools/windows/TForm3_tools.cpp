@@ -12,7 +12,6 @@
 #include "app/Toptions1.h"
 #include "app/Windows.h"
 #include "platform/ui/RadioGroup.h"
-#include "platform/ui/Services.h"
 #include "tools/engine/ToolCodes.h"
 #include "tools/windows/TForm3.h"
 #include "tools/windows/TTextMakerForm.h"
@@ -315,8 +314,9 @@ void TForm3::BitBtn_1Click() {
   drawlinwid();
 }
 
+// The clipboard keeps what it holds (another program's content, or the
+// user's own clip) until a cut replaces it.
 void TForm3::cutout() {
-  ui::clipboard().clear();
   outlineReset();
   CurTool = tools::kCut;
   do_tool();
@@ -343,7 +343,7 @@ void TForm3::chooseTool(const ToolDef& tool, QToolButton* button) {
       main->StrokeOn = false;
       break;
     case 19:
-      ui::clipboard().clear();
+      // A colour replacement puts nothing on the clipboard: it keeps its content.
       outlineReset();
       break;
     case 20:

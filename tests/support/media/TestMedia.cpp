@@ -1,8 +1,9 @@
 #include "support/media/TestMedia.h"
 
+#include "support/ExternalTool.h"
+
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -92,19 +93,12 @@ void writeTestVideo(const std::filesystem::path& path, const TestVideo& v,
   writer.finish();
 }
 
-std::string runCommand(const std::string& command) {
-  std::string out;
-  if (FILE* p = popen(command.c_str(), "r")) {
-    char buf[4096];
-    std::size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-    pclose(p);
-  }
-  return out;
-}
-
 std::string ffprobe(const std::string& options, const std::filesystem::path& path) {
-  return runCommand("ffprobe -v error " + options + " '" + path.string() + "' 2>&1");
+  QStringList arguments{QStringLiteral("-v"), QStringLiteral("error")};
+  arguments += QString::fromStdString(options).split(' ', Qt::SkipEmptyParts);
+  arguments << QString::fromStdString(path.string());
+  const testing_support::ToolRun run = testing_support::runTool(QStringLiteral("ffprobe"), arguments);
+  return (run.output + run.errors).toStdString();
 }
 
 }  // namespace media_test

@@ -42,9 +42,8 @@ std::int16_t soundMark(int n);
 void writeTestVideo(const std::filesystem::path& path, const TestVideo& video,
                     const std::function<gdi::Bitmap(int n)>& picture = {});
 
-// Runs ffprobe with `options` on the file and returns what it prints.
+// Runs ffprobe with `options` (separated by spaces) on the file and returns
+// what it prints.
 std::string ffprobe(const std::string& options, const std::filesystem::path& path);
-// Runs a shell command and returns its standard output.
-std::string runCommand(const std::string& command);
 
 }  // namespace media_test
