@@ -35,9 +35,12 @@ constexpr std::uint32_t shiftColor(std::uint32_t c, int n, Tone tone) {
 }
 
 // N / a rounded to the nearest integer, halves to even; N >= 0, a > 0.
+// Without branches: the remainder's side of one half is as likely one way
+// as the other, which a branch would guess wrong half the time.
 constexpr int divideRoundingHalfToEven(int n, int a) {
-  const int q = n / a, r = n - q * a;
-  return q + ((2 * r > a || (2 * r == a && (q & 1))) ? 1 : 0);
+  const unsigned un = unsigned(n), ua = unsigned(a);
+  const unsigned q = un / ua, r2 = 2 * (un - q * ua);
+  return int(q + ((r2 > ua) | ((r2 == ua) & q & 1u)));
 }
 
 // Channel x blended toward channel y by b parts of a (0 <= b <= a).

@@ -4,6 +4,8 @@
 // user stops through its step leaves the picture as it was (and answers
 // false). Writes into a palette picture snap to its palette, and every value
 // a later pixel reads is the snapped one.
+#include <cstdint>
+
 #include "clips/engine/Progress.h"
 #include "clips/engine/ToneArithmetic.h"
 #include "platform/gdi/Bitmap.h"
@@ -27,5 +29,12 @@ bool softenLight(gdi::Bitmap& picture, const StoppableStep& step = {});
 
 // "Darken Image" / "Lighten Image": every pixel shifted by 8.
 bool shiftImage(gdi::Bitmap& picture, Tone tone, const StoppableStep& step = {});
+
+namespace detail {
+// The last link of a soften-light row's horizontal chain (each inner pixel
+// blended toward its left neighbour as already blended), tried first from
+// only the last `window` links. Open for tests of both ways of working it out.
+std::uint32_t softenChainEnd(const std::uint32_t* row, int width, int window);
+}  // namespace detail
 
 }  // namespace clips

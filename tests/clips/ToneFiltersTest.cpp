@@ -162,3 +162,19 @@ TEST(ToneFilters, EmptyPicturesAreLeftAlone) {
     EXPECT_TRUE(empty.empty());
   }
 }
+
+TEST(SoftenLight, TheChainEndIsTheSameFromAShortWindowAsFromTheWholeRow) {
+  // Windows from too short to settle anything (the whole row is then
+  // worked out) to long enough, on noise, ramps and flat rows.
+  std::vector<Bitmap> rows = {noiseBitmap(300, 1, 8), detailed(300, 3, 9)};
+  Bitmap flat(300, 1);
+  flat.fill(gdi::RGB(10, 127, 250));
+  rows.push_back(flat);
+  for (const Bitmap& row : rows) {
+    const std::uint32_t* in = row.row(0);
+    gdi::TColor whole = gdi::TColor(in[0]);
+    for (int x = 1; x <= 298; ++x) whole = ref::blendColor(gdi::TColor(in[x]), whole, 3, 10);
+    for (int window = 0; window <= 300; window += (window < 64 ? 1 : 37))
+      ASSERT_EQ(detail::softenChainEnd(in, 300, window), std::uint32_t(whole)) << window;
+  }
+}
