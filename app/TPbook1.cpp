@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QStatusBar>
@@ -50,6 +51,11 @@ bool TPbook1::eventFilter(QObject* watched, QEvent* event) {
     // The scroll box's content grows and shrinks with the picture.
     if (QWidget* content = ptbox1->parentWidget()) content->resize(ptbox1->geometry().bottomRight().x() + 1,
                                                                    ptbox1->geometry().bottomRight().y() + 1);
+  } else if (watched == ptbox1 && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    bool used = false;
+    ui::runGuarded([&] { used = ptbox1KeyDown(key->key(), key->modifiers()); });
+    if (used) return true;
   } else if (release && watched == ToolBar1) {
     ui::runGuarded([this] { ToolBar1Click(); });
     return true;

@@ -13,6 +13,7 @@
 //   TPbook1_drop.cpp      files dropped from the desktop, images dropped on "Drag To"
 //   TPbook1_file.cpp      close check and save as
 //   TPbook1_canvas.cpp    the canvas tools on ptbox1
+//   TPbook1_keys.cpp      Escape, the arrow keys and Delete on the picture
 //   TPbook1_bezier.cpp    the curve tool, its handles and the polygon vertices
 //   TPbook1_capture.cpp   captures, colour replacement inside an outline, the clip hand-over
 //   TPbook1_zoom.cpp      the zoom view, its panel and capture frame, zoomed editing
@@ -338,6 +339,9 @@ class TPbook1 : public QMainWindow {
   void mask1MUp();
   void clipreplace(gdi::TColor color);  // 217: the clicked colour replaced by the clipboard
   void SpeedButton3Click();  // "OK"
+  // Ends a paste as "OK" and a tool choice do: the clip stays where it is
+  // drawn, the panel goes, and so does the frame that showed the clip.
+  void leavePaste();
   void SpeedButton4Click();  // "1/2"
   void SpeedButton5Click();  // "x2"
   void SpeedButton1Click();  // "Normal"
@@ -418,10 +422,11 @@ class TPbook1 : public QMainWindow {
   void Image1DragDrop(QWidget* source);
 
   // ===== the document ==========================================================
-  // The close check: false when the user chose Cancel.
+  // The close check: false when the picture must stay (Cancel, or a save
+  // that was cancelled or failed).
   bool checktosave();
-  // Save as, through the save dialog.
-  void domysave();
+  // Save as, through the save dialog: true when the file was written.
+  bool domysave();
   // Writes the picture as a progressive JPEG at the JPEG options' quality.
   // Throws codecs::PictureError naming the file when it cannot be written.
   void saveJPG(const QString& fileName);
@@ -524,6 +529,22 @@ class TPbook1 : public QMainWindow {
   void dogradtubes(gdi::Point from, int X, int Y);
   // The undo copy image2 takes the picture.
   void takeUndoCopy();
+
+  // ===== keys on the picture (TPbook1_keys.cpp) =================================
+  // A key pressed while the picture has the focus; false when it is not ours.
+  bool ptbox1KeyDown(int key, Qt::KeyboardModifiers modifiers);
+  // Escape during a rubber-band drag: the band goes, no figure is drawn, and
+  // the drag's release does nothing. False when no such drag is under way.
+  bool cancelDrag();
+  bool DragCancelled = false;
+  // Delete after a capture box: the box becomes the background colour, as
+  // "Cut" leaves it, without touching the clipboard.
+  bool clearCapturedBox();
+  // The box the capture box tool last captured (empty once another tool is
+  // chosen or the picture replaced).
+  gdi::Rect CapturedBox;
+  // The box filled with the background colour.
+  void clearBox(const gdi::Rect& box);
 
   // ===== the curve tool and the polygon vertices (TPbook1_bezier.cpp) ===========
   // The curve tool (12): a chord dragged out, then its four handles moved by
@@ -697,6 +718,10 @@ class TPbook1 : public QMainWindow {
   void wireCanvas();
   gdi::Canvas& canvas();
   void replaceColourSquare(int X, int Y);
+  // A piece of a freehand stroke from the pen position, with the stroke's pen.
+  void freehandTo(int X, int Y);
+  // Marks the picture as drawn on without touching a pixel.
+  void markCanvasChanged(gdi::Point penAt);
   void eraseBand(int tool, const gdi::Rect& band);
   std::vector<gdi::Rect> bandAreas(int tool, const gdi::Rect& band);
   // Runs `draw`, whose changes lie in `areas`; earlier changes keep their

@@ -75,6 +75,7 @@ void TPbook1::ptbox1MouseDown(ui::MouseButton Button, ui::ShiftState, int X, int
   const int tool = f.CurTool;
   // Some tools paint at the press (fills, spray, the colour replacers).
   if (!f.MaskMode && tools::paintsPicture(tool)) markModified();
+  DragCancelled = false;
   if (tool != tools::kSpray) Timer1Timer();
   if (f.MaskMode) {
     ptbox1->setCursor(Qt::PointingHandCursor);
@@ -111,6 +112,9 @@ void TPbook1::ptbox1MouseDown(ui::MouseButton Button, ui::ShiftState, int X, int
       MouseIsDown = true;
       canvas().moveTo(X, Y);
       set_t(tool);
+      // A click without a move still leaves the brush's dot: the stroke
+      // starts with a zero-length line, which a wide pen draws round.
+      if (tools::isFreehand(tool)) freehandTo(X, Y);
       ptbox1->setCursor(Qt::CrossCursor);
     }
   }
@@ -185,10 +189,7 @@ void TPbook1::ptbox1MouseMove(ui::ShiftState Shift, int X, int Y) {
       c.pen.color = f.ForeColor;
       c.brush.setColor(f.BackColor);
       c.pen.width = f.PenWidth;
-      if (tools::isFreehand(tool)) {
-        c.pen.mode = gdi::PenMode::Copy;
-        trackedDraw(tools::lineAreas(c.penPos(), {X, Y}, f.PenWidth), [&] { c.lineTo(X, Y); });
-      }
+      if (tools::isFreehand(tool)) freehandTo(X, Y);
       if (tools::isGroupB(tool)) {
         RubberRect = {DownPoint.x, DownPoint.y, X, Y};
         const bool filled = tools::isFilledShape(tool);
@@ -239,6 +240,16 @@ void TPbook1::pve(int X, int Y) {
   if (tool == tools::kSpray) do_spray(X, Y);
 }
 
+void TPbook1::freehandTo(int X, int Y) {
+  TForm3& f = toolPalette();
+  gdi::Canvas& c = canvas();
+  c.pen.color = f.ForeColor;
+  c.brush.setColor(f.BackColor);
+  c.pen.width = f.PenWidth;
+  c.pen.mode = gdi::PenMode::Copy;
+  trackedDraw(tools::lineAreas(c.penPos(), {X, Y}, f.PenWidth), [&] { c.lineTo(X, Y); });
+}
+
 void TPbook1::pveCo(int X, int Y) {
   if (MouseIsDown) replaceColourSquare(X, Y);
 }
@@ -246,6 +257,10 @@ void TPbook1::pveCo(int X, int Y) {
 // ===== mouse up ==================================================================
 
 void TPbook1::ptbox1MouseUp(ui::MouseButton Button, ui::ShiftState, int X, int Y) {
+  if (DragCancelled) {  // Escape ended the drag: its release draws nothing
+    DragCancelled = false;
+    return;
+  }
   TForm3& f = toolPalette();
   const int tool = f.CurTool;
   if (!f.MaskMode && tools::paintsPicture(tool)) markModified();
@@ -396,24 +411,29 @@ void TPbook1::do_spray(int X, int Y) {
 void TPbook1::replaceColourSquare(int X, int Y) {
   TForm3& f = toolPalette();
   tools::replaceSquare(picture(), X, Y, f.LineWidth, f.ForeColor, f.BackColor);
-  // The brush's pen is left harmless: a null line at the mouse.
+  // The brush's pen is left harmless.
   gdi::Canvas& c = canvas();
   c.pen.mode = gdi::PenMode::Copy;
   c.pen.width = 0;
   c.pen.color = gdi::clWhite;
   c.pen.style = gdi::PenStyle::Dot;
-  c.moveTo(X, Y);
-  c.lineTo(X, Y);
+  markCanvasChanged({X, Y});
 }
 
 void TPbook1::put_back() {
-  gdi::Canvas& c = canvas();
-  c.pen.mode = gdi::PenMode::NotXor;
-  for (int i = 0; i < 2; ++i) {
-    c.moveTo(100, 100);
-    c.lineTo(100, 100);
-  }
+  canvas().pen.mode = gdi::PenMode::NotXor;
+  markCanvasChanged({100, 100});
   update();
+}
+
+// The old way to have a picture repainted was a zero-length line. On this
+// canvas that is no no-op: a wide pen draws it as a round dot (what a click
+// with a brush must leave), and not-xor twice is no identity on a palette
+// picture. So nothing is drawn here: the pen moves where that line would have
+// left it, and what changed is repainted.
+void TPbook1::markCanvasChanged(gdi::Point penAt) {
+  canvas().moveTo(penAt.x, penAt.y);
+  repaintCanvas();
 }
 
 void TPbook1::set_t(int tool) {

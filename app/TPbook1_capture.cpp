@@ -96,24 +96,29 @@ void TPbook1::capboxMouseUp(int X, int Y) {
   PolyCount = 5;
   const bool handedOver = recrepcolor(5);
 
-  if (s.CurTool == 23 && handedOver) {
-    // "Cut": the area is left in the background colour. The box is the
-    // captured one, so a click clears the 10 x 10 area it captured. Only a
-    // clip the clipboard took is cleared: otherwise the cut content would
-    // be nowhere.
-    markModified();
-    c.pen.mode = gdi::PenMode::Copy;
-    c.pen.color = s.BackColor;
-    c.brush.setColor(s.BackColor);
-    c.pen.width = 1;
-    c.brush.setStyle(gdi::BrushStyle::Solid);
-    c.pen.style = gdi::PenStyle::InsideFrame;
-    c.rectangle(box);
-  }
+  // "Cut": the area is left in the background colour. The box is the
+  // captured one, so a click clears the 10 x 10 area it captured. Only a
+  // clip the clipboard took is cleared: otherwise the cut content would be
+  // nowhere.
+  if (s.CurTool == 23 && handedOver) clearBox(box);
+  CapturedBox = box;
   PolyCount = 1;
   PolyActive = false;
   StrokeOn = false;
   MouseIsDown = false;
+}
+
+void TPbook1::clearBox(const gdi::Rect& box) {
+  markModified();
+  const TForm3& s = drawingState();
+  gdi::Canvas& c = picture().canvas();
+  c.pen.mode = gdi::PenMode::Copy;
+  c.pen.color = s.BackColor;
+  c.brush.setColor(s.BackColor);
+  c.pen.width = 1;
+  c.brush.setStyle(gdi::BrushStyle::Solid);
+  c.pen.style = gdi::PenStyle::InsideFrame;
+  c.rectangle(box);
 }
 
 // ----- outline capture -------------------------------------------------------------

@@ -2,6 +2,7 @@
 // save, and moving pictures between files and the clipboard.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -40,15 +41,18 @@ bool reportingFailure(Write&& write) {
   }
 }
 
-// Reads a file into the browser; a file that cannot be read at all is
-// reported (with its name) and answers false like one that is no picture.
+// Reads a file into the browser. A file that cannot be read at all is
+// reported (with its name) at once; one that gives no picture is reported
+// with its cause by the loader's message window.
 bool readIntoBrowser(Tpicform1& browser, const QString& path) {
   try {
-    return browser.openthefile(path);
+    if (browser.openthefile(path)) return true;
   } catch (const codecs::PictureError& e) {
     ui::dialogs().error(QString::fromStdString(e.what()));
     return false;
   }
+  browser.reportReadFailure();
+  return false;
 }
 
 bool askOverwrite(const QString& path) {
@@ -67,8 +71,9 @@ bool TPbook1::checktosave() {
     case ui::MsgResult::Cancel:
       return false;
     case ui::MsgResult::Yes:
-      domysave();  // whatever its outcome
-      return true;
+      // Only a written file lets the caller drop the picture: a cancelled
+      // save dialog or a failed write keeps it, as Cancel does.
+      return domysave();
     default:
       return true;
   }
@@ -87,6 +92,8 @@ void TPbook1::opeImfile() {
 }
 
 void TPbook1::opdlg() {
+  // Asked before the open dialog, as every other way of replacing the picture does.
+  if (Modified && !checktosave()) return;
   const std::optional<QString> chosen = ui::dialogs().openFile(OpenPictureDialog1);
   if (!chosen || chosen->isEmpty()) return;
   const QString path = *chosen;
@@ -147,12 +154,13 @@ void TPbook1::applyPaletteToNewPicture() {}
 
 // ----- saving -------------------------------------------------------------------
 
-void TPbook1::domysave() {
+bool TPbook1::domysave() {
   const std::optional<gdi::Bitmap> merged = zoomedEditMerged();
-  if (const std::optional<QString> path = saveAsSequence(merged ? *merged : picture())) {
-    Modified = false;
-    setCaption(*path);
-  }
+  const std::optional<QString> path = saveAsSequence(merged ? *merged : picture());
+  if (!path) return false;
+  Modified = false;
+  setCaption(*path);
+  return true;
 }
 
 std::optional<QString> TPbook1::saveAsSequence(const gdi::Bitmap& bitmap) {
@@ -210,8 +218,11 @@ int TPbook1::jpegQuality() const {
 void TPbook1::savebutClick() {
   const QString name = document::quickSaveName(caption());
   const std::optional<gdi::Bitmap> merged = zoomedEditMerged();
-  // A bare name: the file goes to the process's current folder.
-  if (!reportingFailure([&] { document::writeBmp(document::toPath(name), merged ? *merged : picture()); }))
+  // A bare name: the file goes to the current folder, the folder of the file
+  // last chosen in an open or save dialog. A failure names the whole path.
+  const QString path = QDir::current().absoluteFilePath(name);
+  if (!reportingFailure(
+          [&] { document::writeBmp(document::toPath(path), merged ? *merged : picture()); }))
     return;
   Modified = false;
   ui::dialogs().message(QStringLiteral("Saved as ") + name, QStringLiteral("Saved"));

@@ -492,6 +492,8 @@ void TPbook1::buildMainPage() {
   ptbox1->setObjectName("ptbox1");
   ptbox1->setAutoSize(true);
   ptbox1->setCursor(Qt::CrossCursor);
+  // A click gives the picture the keys (Escape, arrows, Delete).
+  ptbox1->setFocusPolicy(Qt::ClickFocus);
   ptbox1->installEventFilter(this);
   mask1 = hiddenImage(content, "mask1");
   clpmap1 = hiddenImage(content, "clpmap1");

@@ -90,6 +90,8 @@ void TPbook1::doapaste() {
                                                     pbcapbxbut1, undoptb1, redoptb1})
     w->setEnabled(true);
   pbpastetobut1->setEnabled(pbpastebut1->isEnabled());
+  // The arrow keys move the clip from the start.
+  ptbox1->setFocus();
 }
 
 void TPbook1::pastecap() {
@@ -115,6 +117,9 @@ bool TPbook1::paste_it() {
   mask1->resize(clip.width(), clip.height());
   setClipOffset({1, 1});
 
+  // A clip shown again (turned, after an effect) leaves its old frame out
+  // of the backdrop.
+  floatingClip.unframe(picture);
   image2->setBitmap(picture);  // the backdrop
   mask1->setBitmap(clips::makeMask(clip, progressStep()));
   maskback->resize(mask1->size());
@@ -186,9 +191,11 @@ void TPbook1::mask1MDown(int X, int Y) {
     ClipDragging = true;
   } else {
     // A miss drops the clip where it is; the panel stays and its buttons
-    // take the paste up again.
+    // take the paste up again. The frame goes: the picture is the
+    // tool's again.
     ClipDragging = false;
     toolPalette().MaskMode = false;
+    floatingClip.unframe(ptbox1->bitmap());
   }
   ptbox1->refresh();
 }
@@ -217,9 +224,16 @@ void TPbook1::mask1MUp() {
 // ----- ending a paste --------------------------------------------------------------
 
 void TPbook1::SpeedButton3Click() {
+  leavePaste();
+  if (TemplateCapture) endcappingpaste();
+}
+
+void TPbook1::leavePaste() {
   toolPalette().MaskMode = false;
   pastepanel1->hide();
-  if (TemplateCapture) endcappingpaste();
+  // The picture keeps the clip as last drawn, and nothing else.
+  const gdi::Rect unframed = floatingClip.unframe(ptbox1->bitmap());
+  if (!unframed.isEmpty()) ptbox1->refresh();
 }
 
 void TPbook1::endcappingpaste() {

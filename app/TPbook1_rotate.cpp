@@ -38,8 +38,7 @@ void TPbook1::prepareRotation() {
   endZoomedEditing();
   // A floating clip stays as drawn, as "OK" would leave it: the panel's
   // buttons would otherwise redraw it over the unrotated backdrop.
-  app::windows().Form3->MaskMode = false;
-  pastepanel1->hide();
+  leavePaste();
   TemplateCapture = false;
   // The picture as shown is what turns, and what Undo gives back.
   image2->setBitmap(ptbox1->bitmap());

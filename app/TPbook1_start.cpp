@@ -80,6 +80,7 @@ void TPbook1::dostart() {
 bool TPbook1::initpages() {
   if (!PagesReady) return false;
   gdi::Bitmap& pic = picture();
+  CapturedBox = {};  // a box of another picture
   const QSize screen = ui::environment().screenSize();
 
   // 1.

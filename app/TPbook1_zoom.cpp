@@ -138,9 +138,7 @@ void TPbook1::apply_zoom() {
                     gdi::SRCCOPY);
   ZoomApplied = true;
   PageControl1->setCurrentWidget(TabSheet1);
-  // A null line: the canvas counts as drawn on.
-  canvas.moveTo(-1, -1);
-  canvas.lineTo(-1, -1);
+  markCanvasChanged({-1, -1});
   ptbox1->refresh();
   zmpanel1->hide();
   zmbuton->setEnabled(false);

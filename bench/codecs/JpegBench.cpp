@@ -9,21 +9,15 @@
 // djpeg -bmp minus djpeg writing PPM: the difference is the tool's BMP code.
 #include <benchmark/benchmark.h>
 
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/support/BenchTools.h"
 #include "platform/codecs/Bmp.h"
 #include "platform/codecs/Jpeg.h"
-
-extern char** environ;
 
 namespace {
 
@@ -88,38 +82,7 @@ const Files& files() {
   return f;
 }
 
-// Runs a tool to completion; false when it could not run or failed.
-bool run(const std::vector<std::string>& args) {
-  std::vector<char*> argv;
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-double childCpuSeconds() {
-  rusage u{};
-  getrusage(RUSAGE_CHILDREN, &u);
-  return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-         double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
-// A tool's time is the processor time of its process (user + system), so the
-// figures compare with our benchmarks' CPU column even on a busy machine.
-void tool(benchmark::State& state, const std::vector<std::string>& args) {
-  if (!run(args)) {
-    state.SkipWithError("tool not available");
-    return;
-  }
-  for (auto _ : state) {
-    const double before = childCpuSeconds();
-    run(args);
-    state.SetIterationTime(childCpuSeconds() - before);
-  }
-}
+using bench_support::timeTool;
 
 const std::string kOut = (fs::temp_directory_path() / "qm-codec-bench" / "out").string();
 
@@ -133,7 +96,7 @@ void BM_Jpeg_Decode_Full_Ours(benchmark::State& state) {
   }
 }
 void BM_Jpeg_Decode_Full_Djpeg(benchmark::State& state) {
-  tool(state, {"djpeg", "-outfile", "/dev/null", files().jpg.string()});
+  timeTool(state, {"djpeg", "-outfile", "/dev/null", files().jpg.string()});
 }
 
 void BM_Jpeg_Decode_Eighth_Ours(benchmark::State& state) {
@@ -146,7 +109,7 @@ void BM_Jpeg_Decode_Eighth_Ours(benchmark::State& state) {
   }
 }
 void BM_Jpeg_Decode_Eighth_Djpeg(benchmark::State& state) {
-  tool(state, {"djpeg", "-scale", "1/8", "-outfile", "/dev/null", files().jpg.string()});
+  timeTool(state, {"djpeg", "-scale", "1/8", "-outfile", "/dev/null", files().jpg.string()});
 }
 
 // --- JPEG encoding -----------------------------------------------------------------
@@ -170,7 +133,7 @@ void BM_Jpeg_Encode_Q90_Progressive_Ours_InMemory(benchmark::State& state) {
   }
 }
 void BM_Jpeg_Encode_Q90_Progressive_Cjpeg(benchmark::State& state) {
-  tool(state, {"cjpeg", "-quality", "90", "-progressive", "-outfile", kOut + ".jpg",
+  timeTool(state, {"cjpeg", "-quality", "90", "-progressive", "-outfile", kOut + ".jpg",
                files().ppm.string()});
 }
 
@@ -189,19 +152,19 @@ void BM_Bmp_WriteFile_Ours(benchmark::State& state) {
 }
 // cjpeg on .bmp and on .ppm input (fastest settings, so the reading shows).
 void BM_Bmp_Read_Cjpeg_FromBmp(benchmark::State& state) {
-  tool(state, {"cjpeg", "-quality", "10", "-dct", "fast", "-outfile", "/dev/null",
+  timeTool(state, {"cjpeg", "-quality", "10", "-dct", "fast", "-outfile", "/dev/null",
                files().bmp.string()});
 }
 void BM_Bmp_Read_Cjpeg_FromPpm(benchmark::State& state) {
-  tool(state, {"cjpeg", "-quality", "10", "-dct", "fast", "-outfile", "/dev/null",
+  timeTool(state, {"cjpeg", "-quality", "10", "-dct", "fast", "-outfile", "/dev/null",
                files().ppm.string()});
 }
 // djpeg writing .bmp and .ppm files.
 void BM_Bmp_Write_Djpeg_ToBmp(benchmark::State& state) {
-  tool(state, {"djpeg", "-bmp", "-dct", "fast", "-outfile", kOut + ".bmp", files().jpg.string()});
+  timeTool(state, {"djpeg", "-bmp", "-dct", "fast", "-outfile", kOut + ".bmp", files().jpg.string()});
 }
 void BM_Bmp_Write_Djpeg_ToPpm(benchmark::State& state) {
-  tool(state, {"djpeg", "-dct", "fast", "-outfile", kOut + ".ppm", files().jpg.string()});
+  timeTool(state, {"djpeg", "-dct", "fast", "-outfile", kOut + ".ppm", files().jpg.string()});
 }
 
 }  // namespace

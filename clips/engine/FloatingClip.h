@@ -14,6 +14,7 @@
 // mouse move is too slow, so FloatingClip remembers where the paste has drawn
 // since the backdrop last went back whole, and restores only that.
 #include <optional>
+#include <vector>
 
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Geometry.h"
@@ -41,8 +42,7 @@ gdi::Rect drawClip(gdi::Bitmap& picture, const gdi::Bitmap& clip, const gdi::Bit
                    const ClipPlacement& at);
 
 // The dashed frame round a clip: clear brush, not-copy pen 2 wide in white,
-// dashes. Drawn twice it leaves the picture as it was. Returns the area it
-// may have touched.
+// dashes. Returns the area it may have touched.
 gdi::Rect drawClipFrame(gdi::Bitmap& picture, const gdi::Rect& area);
 
 // A press hits the clip strictly inside its area: the border is a miss.
@@ -68,8 +68,16 @@ class FloatingClip {
   // Draws the clip and remembers where. Returns the area written.
   gdi::Rect draw(gdi::Bitmap& picture, const gdi::Bitmap& clip, const gdi::Bitmap& mask,
                  const ClipPlacement& at);
-  // Draws the dashed frame round `area` and remembers where.
+  // Draws the dashed frame round `area` (after taking off one shown before)
+  // and remembers where, and what was under it.
   gdi::Rect frame(gdi::Bitmap& picture, const gdi::Rect& area);
+  // The frame shows where the clip is; it is no part of the picture. Puts
+  // back what the frame covered, unless something has drawn there since
+  // (the not-copy pen cannot be undone by drawing it again). Every draw
+  // does this first, and a paste that ends does it last. Returns the area
+  // put back.
+  gdi::Rect unframe(gdi::Bitmap& picture);
+  bool framed() const { return !frameStrips_.empty(); }
 
   // One step of a drag: restore(), then draw() at the new place. The result
   // equals putting the whole backdrop back and drawing the clip. Returns the
@@ -84,9 +92,18 @@ class FloatingClip {
   gdi::Rect drawnArea() const { return drawn_; }
 
  private:
+  // A strip of the picture along one side of the frame: its pixels before
+  // and after the frame was drawn.
+  struct FrameStrip {
+    gdi::Rect at;
+    gdi::Bitmap under;
+    gdi::Bitmap over;
+  };
+
   bool known_ = false;
   gdi::Rect drawn_;
   std::optional<ClipPlacement> last_;
+  std::vector<FrameStrip> frameStrips_;
 };
 
 }  // namespace clips

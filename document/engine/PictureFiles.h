@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <string>
 
 #include <QString>
 
@@ -23,11 +24,26 @@
 
 namespace document {
 
+// Why a file gave no picture.
+enum class ReadFailure {
+  None,
+  NotAPicture,  // no picture of a kind we read (another format, text...)
+  Damaged,      // one of ours, but damaged, cut off or impossible
+  TooLarge,     // larger than any picture we open
+  OutOfMemory,  // within the limit, but memory ran out
+};
+
+// The sentence that tells the user a failure's cause (empty for None).
+QString readFailureText(ReadFailure failure);
+
 struct LoadedPicture {
   gdi::Bitmap bitmap;  // empty: not a picture we can read
   codecs::PictureFormat format = codecs::PictureFormat::Unknown;
   // Header facts of a JPEG file (progressive or not, full size).
   std::optional<codecs::JpegInfo> jpeg;
+  // Why the bitmap is empty, and the reader's own words about it.
+  ReadFailure failure = ReadFailure::None;
+  std::string detail;
 
   bool isJpeg() const { return format == codecs::PictureFormat::Jpeg; }
 };

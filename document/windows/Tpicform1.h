@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "document/engine/PictureFiles.h"
 #include "platform/codecs/Jpeg.h"
 #include "platform/codecs/PictureFile.h"
 #include "platform/gdi/Bitmap.h"
@@ -95,6 +96,9 @@ class Tpicform1 : public QWidget {
 
   // Makes the preview the main window's picture (or says why it cannot).
   void loadpic();
+  // The loader's message window saying why the preview is empty: the file
+  // last read and its failure when it gave no picture.
+  void reportReadFailure();
 
   // ===== commands ==============================================================
   void LoadbutClick();
@@ -142,6 +146,10 @@ class Tpicform1 : public QWidget {
   QString previewFile_;
   bool previewJpeg_ = false;
   bool previewProgressive_ = false;
+  // The file last read when it gave no picture, and why.
+  QString failedFile_;
+  document::ReadFailure failure_ = document::ReadFailure::None;
+  QString failureDetail_;
   // The preview's format as read; a bitmap once made plain.
   codecs::PictureFormat previewFormat_ = codecs::PictureFormat::Bmp;
   // A read is running: its progress lets events through, so commands that

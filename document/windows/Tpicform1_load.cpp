@@ -16,7 +16,7 @@ void Tpicform1::loadpic() {
   main->ScrollBox1->verticalScrollBar()->setValue(0);
   main->ptbox1->move(main->ptbox1->x(), 0);
   if (Image1->bitmap().empty()) {
-    messform().showReason(QStringLiteral("Not Enough Resources"));
+    reportReadFailure();
     return;
   }
   // A zoomed edit of the old picture must not be merged into the new one.
@@ -28,4 +28,14 @@ void Tpicform1::loadpic() {
   main->PageControl1->setCurrentWidget(main->TabSheet1);
   main->setWindowTitle(shownName);
   if (main->isHidden()) main->show();
+}
+
+void Tpicform1::reportReadFailure() {
+  if (failure_ == document::ReadFailure::None) {
+    messform().showReason(QStringLiteral("Not Enough Resources"));
+    return;
+  }
+  QString detail = failedFile_;
+  if (!failureDetail_.isEmpty()) detail += QStringLiteral("\n") + failureDetail_;
+  messform().showReason(document::readFailureText(failure_), detail);
 }

@@ -51,6 +51,9 @@ codecs::JpegDecodeOptions Tpicform1::jpegOptions() const {
 bool Tpicform1::openjpg(const QString& name) {
   QString file = document::resolveScreenshotAlias(name);
   if (file.isEmpty()) file = FileListBox1->fileName();
+  failedFile_.clear();
+  failure_ = document::ReadFailure::None;
+  failureDetail_.clear();
   if (file.isEmpty()) return false;
 
   document::LoadedPicture picture;
@@ -60,6 +63,11 @@ bool Tpicform1::openjpg(const QString& name) {
     picture = document::readPictureFile(
         document::toPath(file), jpegOptions(),
         [this](int percent, const gdi::Bitmap* partial) { ProgressUpdate(percent, partial); });
+  }
+  if (picture.bitmap.empty()) {
+    failedFile_ = file;
+    failure_ = picture.failure;
+    failureDetail_ = QString::fromStdString(picture.detail);
   }
   previewFile_ = picture.bitmap.empty() ? QString() : file;
   previewJpeg_ = picture.isJpeg() && !picture.bitmap.empty();
@@ -72,7 +80,9 @@ bool Tpicform1::openjpg(const QString& name) {
 
 void Tpicform1::cnvtbit() {
   if (previewFormat_ == codecs::PictureFormat::Bmp) return;
-  document::LoadedPicture read{std::move(Image1->bitmap()), previewFormat_, std::nullopt};
+  document::LoadedPicture read;
+  read.bitmap = std::move(Image1->bitmap());
+  read.format = previewFormat_;
   document::makePlainBitmap(read);
   Image1->setBitmap(std::move(read.bitmap));
   previewFormat_ = codecs::PictureFormat::Bmp;

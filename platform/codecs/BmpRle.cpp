@@ -3,6 +3,11 @@
 // of bitmap, 2 a move right and up by the next two bytes, 3..255 that many
 // literal pixels padded to an even number of bytes. Rows are stored bottom-up;
 // pixels no code reaches take colour index 0.
+//
+// Pixels a code puts past the end of its row are dropped, as the platform's
+// own loader drops them: some writers (ImageMagick among them) encode every
+// row up to its padded length. Codes that would read past the data, write
+// past the last row or move out of the picture make the file invalid.
 #include <algorithm>
 #include <string>
 
@@ -35,11 +40,12 @@ gdi::Bitmap decodeRle(const DibInfo& info, std::span<const std::uint8_t> bits) {
   const std::size_t n = bits.size();
   std::size_t i = 0;
   int x = 0, r = 0;  // r counts rows from the bottom
-  auto rowPixels = [&](int count) {
+  // Where a code's `count` pixels go, and how many of them lie on the row.
+  auto rowPixels = [&](int count, int& shown) {
     if (r >= h) invalid("compressed data runs past the last row");
-    if (x + count > w) invalid("a compressed run goes past the end of its row");
     std::uint32_t* out = bmp.row(h - 1 - r) + x;
-    x += count;
+    shown = std::min(count, w - x);
+    x += shown;
     return out;
   };
   for (;;) {
@@ -51,12 +57,13 @@ gdi::Bitmap decodeRle(const DibInfo& info, std::span<const std::uint8_t> bits) {
     const int count = d[i], code = d[i + 1];
     i += 2;
     if (count > 0) {
-      std::uint32_t* out = rowPixels(count);
+      int shown = 0;
+      std::uint32_t* out = rowPixels(count, shown);
       if (four) {
         const std::uint32_t c[2] = {lut[code >> 4], lut[code & 0x0F]};
-        for (int k = 0; k < count; ++k) out[k] = c[k & 1];
+        for (int k = 0; k < shown; ++k) out[k] = c[k & 1];
       } else {
-        std::fill_n(out, count, lut[code]);
+        std::fill_n(out, shown, lut[code]);
       }
       continue;
     }
@@ -75,11 +82,12 @@ gdi::Bitmap decodeRle(const DibInfo& info, std::span<const std::uint8_t> bits) {
       const std::size_t bytes = four ? (std::size_t(code) + 1) / 2 : std::size_t(code);
       const std::size_t padded = (bytes + 1) & ~std::size_t(1);
       if (i + bytes > n) invalid("the compressed data is cut off");
-      std::uint32_t* out = rowPixels(code);
+      int shown = 0;
+      std::uint32_t* out = rowPixels(code, shown);
       if (four) {
-        for (int k = 0; k < code; ++k) out[k] = lut[(d[i + k / 2] >> ((k & 1) ? 0 : 4)) & 0x0F];
+        for (int k = 0; k < shown; ++k) out[k] = lut[(d[i + k / 2] >> ((k & 1) ? 0 : 4)) & 0x0F];
       } else {
-        for (int k = 0; k < code; ++k) out[k] = lut[d[i + k]];
+        for (int k = 0; k < shown; ++k) out[k] = lut[d[i + k]];
       }
       i = std::min(n, i + padded);
     }

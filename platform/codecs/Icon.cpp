@@ -1,15 +1,14 @@
 #include "platform/codecs/Icon.h"
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QImage>
-#include <QImageReader>
 #include <algorithm>
 
 #include "platform/codecs/Bmp.h"
 #include "platform/codecs/ByteReader.h"
 #include "platform/codecs/FileBytes.h"
 #include "platform/codecs/PictureError.h"
+#include "platform/codecs/QtImageRead.h"
 
 namespace codecs {
 namespace {
@@ -71,13 +70,7 @@ std::uint32_t overWhite(int r, int g, int b, int a) {
 IconImage decodePng(std::span<const std::uint8_t> d) {
   const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(d.data()),
                                                   qsizetype(d.size()));
-  QBuffer buffer;
-  buffer.setData(data);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer, "png");
-  const QSize size = reader.size();
-  checkPictureSize(size.width(), size.height());
-  QImage image = reader.read();
+  QImage image = readQtImage(data, "png");
   if (image.isNull()) invalid("unreadable PNG image");
   image = image.convertToFormat(QImage::Format_RGBA8888);
   IconImage out;

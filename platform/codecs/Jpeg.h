@@ -12,6 +12,7 @@
 #include <span>
 #include <vector>
 
+#include "platform/codecs/JpegOrientation.h"
 #include "platform/gdi/Bitmap.h"
 
 namespace codecs {
@@ -38,12 +39,14 @@ struct JpegDecodeOptions {
   bool incrementalDisplay = false;
 };
 
-// What the header says.
+// What the header says. The size is the stored one; a photograph's EXIF
+// orientation says how it is turned for showing, and decoding does that.
 struct JpegInfo {
   int width = 0;
   int height = 0;
   int components = 0;
   bool progressive = false;
+  ExifOrientation orientation = ExifOrientation::Upright;
 };
 
 // Called with the percentage done (0 first, 100 last, never decreasing).
@@ -62,10 +65,12 @@ struct JpegPicture {
 // are not a JPEG file.
 JpegInfo readJpegInfo(std::span<const std::uint8_t> bytes);
 
-// The size a decode at `scale` produces (libjpeg rounds odd sizes up).
+// The size a decode at `scale` produces (libjpeg rounds odd sizes up),
+// turned upright.
 gdi::Size jpegScaledSize(const JpegInfo& info, JpegScale scale);
 
-// Decodes a whole file held in memory. Throws PictureError: InvalidPicture
+// Decodes a whole file held in memory, turned upright by its EXIF
+// orientation (partial pictures too). Throws PictureError: InvalidPicture
 // for a file libjpeg cannot decode, TooLarge for a picture over the limit.
 JpegPicture decodeJpeg(std::span<const std::uint8_t> bytes, const JpegDecodeOptions& options = {},
                        const JpegProgress& progress = {});

@@ -32,6 +32,8 @@ class Decompressor {
         jpeg_create_decompress(&cinfo);
         cinfo.mem->max_memory_to_use = detail::kJpegMemoryLimit;
         jpeg_mem_src(&cinfo, bytes.data(), static_cast<unsigned long>(bytes.size()));
+        // The EXIF segment, for the photograph's orientation.
+        jpeg_save_markers(&cinfo, JPEG_APP0 + 1, 0xFFFF);
         jpeg_read_header(&cinfo, TRUE);
       });
     } catch (...) {
@@ -64,6 +66,11 @@ JpegInfo infoOf(Decompressor& d) {
   info.height = int(d.cinfo.image_height);
   info.components = d.cinfo.num_components;
   d.call([&] { info.progressive = jpeg_has_multiple_scans(&d.cinfo); });
+  for (jpeg_saved_marker_ptr m = d.cinfo.marker_list; m; m = m->next) {
+    if (m->marker != JPEG_APP0 + 1 || !m->data) continue;
+    info.orientation = exifOrientation({m->data, m->data_length});
+    if (info.orientation != ExifOrientation::Upright) break;
+  }
   return info;
 }
 
@@ -97,7 +104,10 @@ class JpegReader {
     configure();
     d_.call([&] { jpeg_calc_output_dimensions(&d_.cinfo); });
     checkPictureSize(d_.cinfo.output_width, d_.cinfo.output_height);
-    bitmap_ = gdi::Bitmap(int(d_.cinfo.output_width), int(d_.cinfo.output_height));
+    orientation_ = result.info.orientation;
+    const gdi::Size upright = orientedSize(int(d_.cinfo.output_width),
+                                           int(d_.cinfo.output_height), orientation_);
+    bitmap_ = gdi::Bitmap(upright.cx, upright.cy);
     bitmap_.setPixelFormat(mode_ == RowMode::Indexed ? gdi::PixelFormat::Bits8
                                                      : gdi::PixelFormat::Bits24);
     scratch_.resize(std::size_t(d_.cinfo.output_width) * 4 * kBatch);
@@ -176,18 +186,30 @@ class JpegReader {
     jpeg_decompress_struct& c = d_.cinfo;
     const int height = int(c.output_height);
     const int width = int(c.output_width);
+    // Upright pictures take the rows where they are stored; turned ones
+    // take each row through a line of their own into its place.
+    const bool upright = orientation_ == ExifOrientation::Upright;
+    OrientedRows turned(bitmap_, width, height, orientation_);
+    if (!upright) line_.resize(std::size_t(width));
     JSAMPROW rows[kBatch];
     while (int(c.output_scanline) < height) {
       const int y = int(c.output_scanline);
       const int want = std::min(kBatch, height - y);
       for (int i = 0; i < want; ++i)
-        rows[i] = mode_ == RowMode::Rgbx
+        rows[i] = mode_ == RowMode::Rgbx && upright
                       ? reinterpret_cast<JSAMPROW>(bitmap_.row(y + i))
                       : scratch_.data() + std::size_t(i) * std::size_t(width) * 4;
       JDIMENSION got = 0;
       d_.call([&] { got = jpeg_read_scanlines(&c, rows, JDIMENSION(want)); });
       if (got == 0) Decompressor::fail("no rows decoded");
-      for (int i = 0; i < int(got); ++i) convertRow(rows[i], bitmap_.row(y + i), width);
+      for (int i = 0; i < int(got); ++i) {
+        if (upright) {
+          convertRow(rows[i], bitmap_.row(y + i), width);
+        } else {
+          convertRow(rows[i], line_.data(), width);
+          turned.put(y + i, line_.data());
+        }
+      }
       report(first + (last - first) * (y + int(got)) / height, showRows);
     }
   }
@@ -195,6 +217,8 @@ class JpegReader {
   void convertRow(const JSAMPLE* in, std::uint32_t* out, int width) {
     switch (mode_) {
       case RowMode::Rgbx:
+        if (reinterpret_cast<const std::uint32_t*>(in) != out)
+          std::memcpy(out, in, std::size_t(width) * 4);
         // libjpeg may leave anything in the X byte; ours is always 0.
         for (int x = 0; x < width; ++x) out[x] &= 0x00FFFFFFu;
         break;
@@ -286,6 +310,8 @@ class JpegReader {
   const JpegProgress& progress_;
   gdi::Bitmap bitmap_;
   RowMode mode_ = RowMode::Rgbx;
+  ExifOrientation orientation_ = ExifOrientation::Upright;
+  std::vector<std::uint32_t> line_;  // one converted row of a turned picture
   bool cmykGray_ = false;
   bool wantCmykToBits8_ = false;
   std::vector<JSAMPLE> scratch_;
@@ -303,7 +329,8 @@ JpegInfo readJpegInfo(std::span<const std::uint8_t> bytes) {
 
 gdi::Size jpegScaledSize(const JpegInfo& info, JpegScale scale) {
   const int den = int(denominatorOf(scale));
-  return {(info.width + den - 1) / den, (info.height + den - 1) / den};
+  return orientedSize((info.width + den - 1) / den, (info.height + den - 1) / den,
+                      info.orientation);
 }
 
 JpegPicture decodeJpeg(std::span<const std::uint8_t> bytes, const JpegDecodeOptions& options,

@@ -13,33 +13,43 @@ namespace {
 
 // libjpeg's destination, growing a vector. Growth failures end the library
 // call through the error manager instead of unwinding through C frames.
+//
+// libjpeg calls empty_output_buffer only when the whole buffer is full, and
+// its entropy coders keep their own copy of the output position while they
+// work: next_output_byte and free_in_buffer may be stale at that moment, so
+// the bytes in use are the whole buffer, never size - free_in_buffer. Only at
+// term_destination are both up to date, and there the unused tail is cut.
 struct VectorDestination {
   jpeg_destination_mgr pub;
   std::vector<std::uint8_t>* out;
 
   static void init(j_compress_ptr c) {
     auto* self = reinterpret_cast<VectorDestination*>(c->dest);
-    self->grow(c, 1 << 16);
+    self->grow(c, 0, std::size_t(1) << 16);
   }
   static boolean empty(j_compress_ptr c) {
     auto* self = reinterpret_cast<VectorDestination*>(c->dest);
-    self->grow(c, self->out->size() * 2);
+    const std::size_t full = self->out->size();
+    self->grow(c, full, full * 2);
     return TRUE;
   }
   static void term(j_compress_ptr c) {
     auto* self = reinterpret_cast<VectorDestination*>(c->dest);
     self->out->resize(self->out->size() - self->pub.free_in_buffer);
   }
-  // Makes the vector `size` bytes long and points libjpeg at the new part.
-  void grow(j_compress_ptr c, std::size_t size) {
-    const std::size_t used = out->size() - pub.free_in_buffer;
+  // Makes the vector `size` bytes long, keeping its first `used` bytes, and
+  // points libjpeg at the part after them.
+  void grow(j_compress_ptr c, std::size_t used, std::size_t size) {
+    bool grown = true;
     try {
       out->resize(size);
     } catch (const std::bad_alloc&) {
-      detail::jpegFail(reinterpret_cast<j_common_ptr>(c), "out of memory");
+      grown = false;
     }
+    // Left outside the handler: the jump must not skip the end of the catch.
+    if (!grown) detail::jpegFail(reinterpret_cast<j_common_ptr>(c), "out of memory");
     pub.next_output_byte = out->data() + used;
-    pub.free_in_buffer = out->size() - used;
+    pub.free_in_buffer = size - used;
   }
 };
 

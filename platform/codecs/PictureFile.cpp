@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <string>
+#include <string_view>
 
 #include "platform/codecs/Bmp.h"
 #include "platform/codecs/FileBytes.h"
@@ -40,30 +41,60 @@ PictureFormat pictureFormatOfName(const std::filesystem::path& path) {
   return PictureFormat::Unknown;
 }
 
+namespace {
+
+// Pictures of kinds we do not read, named by their first bytes.
+const char* foreignKind(std::span<const std::uint8_t> b) {
+  auto starts = [&](std::string_view sig) {
+    return b.size() >= sig.size() && std::equal(sig.begin(), sig.end(), b.begin(),
+                                                [](char s, std::uint8_t c) { return std::uint8_t(s) == c; });
+  };
+  if (starts("\x89PNG\r\n\x1a\n")) return "a PNG picture";
+  if (starts("II*\0") || starts("MM\0*")) return "a TIFF picture";
+  if (b.size() >= 12 && starts("RIFF") && std::equal(b.begin() + 8, b.begin() + 12, "WEBP"))
+    return "a WebP picture";
+  if (starts("GIF8")) return "a GIF picture";
+  return nullptr;
+}
+
+[[noreturn]] void unsupported(const std::string& why) {
+  throw PictureError(ErrorKind::Unsupported, why);
+}
+
+}  // namespace
+
 Picture decodePicture(std::span<const std::uint8_t> bytes, PictureFormat nameHint,
                       const JpegDecodeOptions& jpegOptions, const JpegProgress& progress) {
   if (bytes.empty()) throw PictureError(ErrorKind::InvalidPicture, "The file is empty");
+  if (const char* kind = foreignKind(bytes))
+    unsupported(std::string("The file holds ") + kind + ", a kind this program does not read");
   Picture p;
   p.format = pictureFormatOf(bytes);
   // Unrecognised contents go to the reader the name suggests, which then
-  // says what is wrong with them.
-  if (p.format == PictureFormat::Unknown) p.format = nameHint;
-  switch (p.format) {
-    case PictureFormat::Bmp: p.bitmap = readBmp(bytes); break;
-    case PictureFormat::Jpeg: {
-      JpegPicture j = decodeJpeg(bytes, jpegOptions, progress);
-      p.bitmap = std::move(j.bitmap);
-      p.jpeg = j.info;
-      p.warnings = j.warnings;
-      break;
+  // says what is wrong with them; if it cannot read them either, they are
+  // no picture of ours at all.
+  const bool byName = p.format == PictureFormat::Unknown;
+  if (byName) p.format = nameHint;
+  try {
+    switch (p.format) {
+      case PictureFormat::Bmp: p.bitmap = readBmp(bytes); break;
+      case PictureFormat::Jpeg: {
+        JpegPicture j = decodeJpeg(bytes, jpegOptions, progress);
+        p.bitmap = std::move(j.bitmap);
+        p.jpeg = j.info;
+        p.warnings = j.warnings;
+        break;
+      }
+      case PictureFormat::Icon: p.bitmap = readIcon(bytes); break;
+      case PictureFormat::Wmf:
+      case PictureFormat::Emf: p.bitmap = readMetafile(bytes); break;
+      case PictureFormat::Gif: unsupported("GIF pictures are not read");
+      case PictureFormat::Unknown: unsupported("The file is not a picture format we read");
     }
-    case PictureFormat::Icon: p.bitmap = readIcon(bytes); break;
-    case PictureFormat::Wmf:
-    case PictureFormat::Emf: p.bitmap = readMetafile(bytes); break;
-    case PictureFormat::Gif:
-      throw PictureError(ErrorKind::InvalidPicture, "GIF pictures are not read");
-    case PictureFormat::Unknown:
-      throw PictureError(ErrorKind::InvalidPicture, "The file is not a picture format we read");
+  } catch (const PictureError& e) {
+    if (byName && e.kind() == ErrorKind::InvalidPicture)
+      unsupported(std::string("The file is not a picture this program reads (") + e.what() + ")");
+    throw;
   }
   return p;
 }

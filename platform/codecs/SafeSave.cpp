@@ -24,6 +24,23 @@ QString qtPath(const std::filesystem::path& path) {
                      "Cannot save \"" + path.string() + "\": " + reason.toStdString());
 }
 
+// Why a file cannot be opened for the save. Qt says only "not writable" of
+// an existing file it cannot replace; the system knows whether that is a
+// read-only file system, missing permission or something else.
+QString openFailureCause(const std::filesystem::path& path, const QString& qtReason) {
+#ifdef Q_OS_UNIX
+  const std::string file = path.string();
+  if (::access(file.c_str(), F_OK) == 0 && ::access(file.c_str(), W_OK) != 0)
+    return QString::fromLocal8Bit(std::strerror(errno));
+  const std::filesystem::path parent = path.parent_path();
+  const std::string folder = parent.empty() ? std::string(".") : parent.string();
+  if (::access(folder.c_str(), W_OK) != 0) return QString::fromLocal8Bit(std::strerror(errno));
+#else
+  (void)path;
+#endif
+  return qtReason;
+}
+
 }  // namespace
 
 void saveFileSafely(const std::filesystem::path& path,
@@ -35,7 +52,8 @@ void saveFileSafely(const std::filesystem::path& path,
   QSaveFile file(qtPath(path));
   // Unbuffered, so a failed write (full disk) is seen at once rather than in
   // a flush that the commit would not report.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) failSave(path, file.errorString());
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    failSave(path, openFailureCause(path, file.errorString()));
   const ByteSink sink = [&](std::span<const std::uint8_t> bytes) {
     const char* data = reinterpret_cast<const char*>(bytes.data());
     qint64 left = qint64(bytes.size());

@@ -4,10 +4,13 @@
 // in its place.
 //
 // The program's habit before pasting or copying: when the clipboard does not
-// offer a bitmap, claim the bitmap format without data and test again. A
-// claimed format counts as offered (hasBitmap() is true) but holds no
-// picture: bitmap() returns an empty bitmap, which callers treat as an empty
-// clipboard.
+// offer a bitmap, claim the bitmap format and test again. A claimed format
+// counts as offered (hasBitmap() is true) but holds no picture: bitmap()
+// returns an empty bitmap, which callers treat as an empty clipboard.
+//
+// Testing and claiming never change the clipboard: on a desktop it holds
+// what other programs put there (text, say), and a paste that finds no
+// picture must leave that alone. Only setBitmap() and clear() change it.
 #include "platform/gdi/Bitmap.h"
 
 namespace ui {
@@ -20,7 +23,8 @@ class Clipboard {
   virtual bool available() const = 0;
   // True when the bitmap format is offered (also when only claimed).
   virtual bool hasBitmap() const = 0;
-  // Empties the clipboard and announces the bitmap format with no data.
+  // Announces the bitmap format with no data, leaving the contents as they
+  // are; the claim lasts until the clipboard changes.
   virtual bool claimFormat() = 0;
   // Replaces the clipboard's contents with a copy of `bitmap` (an empty
   // bitmap empties the clipboard).

@@ -10,7 +10,6 @@ bool MemoryClipboard::hasBitmap() const {
 
 bool MemoryClipboard::claimFormat() {
   if (!available_) return false;
-  content_ = {};
   claimed_ = true;
   return true;
 }

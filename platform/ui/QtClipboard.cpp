@@ -5,6 +5,10 @@
 #include <QImageReader>
 #include <QMimeData>
 
+#include <new>
+
+#include "platform/codecs/PictureError.h"
+#include "platform/codecs/QtImageRead.h"
 #include "platform/ui/BitmapMimeData.h"
 #include "platform/ui/QtBitmap.h"
 
@@ -17,19 +21,21 @@ QClipboard* system() {
                                                                       : nullptr;
 }
 
-// The first image/* format of `data` that Qt can decode.
+// The first image/* format of `data` that Qt can decode, within the size
+// limit of picture files.
 QImage decodeAnyImage(const QMimeData& data) {
   if (const auto* ours = qobject_cast<const BitmapMimeData*>(&data)) return ours->image();
-  if (data.hasImage()) {
-    QImage image = qvariant_cast<QImage>(data.imageData());
-    if (!image.isNull()) return image;
-  }
   const QList<QByteArray> readable = QImageReader::supportedMimeTypes();
   for (const QString& format : data.formats()) {
     if (!format.startsWith(QLatin1String("image/")) || !readable.contains(format.toLatin1()))
       continue;
-    QImage image = QImage::fromData(data.data(format));
+    QImage image = codecs::readQtImage(data.data(format));
     if (!image.isNull()) return image;
+  }
+  if (data.hasImage()) {
+    QImage image = qvariant_cast<QImage>(data.imageData());
+    if (!image.isNull()) codecs::checkPictureSize(image.width(), image.height());
+    return image;
   }
   return {};
 }
@@ -75,7 +81,6 @@ bool QtClipboard::hasBitmap() const {
 
 bool QtClipboard::claimFormat() {
   if (!available()) return false;
-  change([](QClipboard& c) { c.clear(); });
   claimed_ = true;
   return true;
 }
@@ -95,7 +100,15 @@ gdi::Bitmap QtClipboard::bitmap() const {
   if (!c) return {};
   const QMimeData* data = c->mimeData();
   if (!data) return {};
-  return toBitmap(decodeAnyImage(*data));
+  try {
+    return toBitmap(decodeAnyImage(*data));
+  } catch (const codecs::PictureError&) {  // larger than any picture we open
+    return {};
+  } catch (const gdi::ResourceError&) {
+    return {};
+  } catch (const std::bad_alloc&) {
+    return {};
+  }
 }
 
 bool QtClipboard::clear() {

@@ -88,7 +88,7 @@ MsgResult QtDialogs::message(const MessageBoxRequest& request) {
   return dismissResult(request.buttons);
 }
 
-std::optional<QString> QtDialogs::openFile(const FileDialogOptions& options) {
+std::optional<QString> QtDialogs::askOpenFile(const FileDialogOptions& options) {
   QFileDialog dialog(owner());
   prepare(dialog, options);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -98,7 +98,7 @@ std::optional<QString> QtDialogs::openFile(const FileDialogOptions& options) {
   return files.front();
 }
 
-QStringList QtDialogs::openFiles(const FileDialogOptions& options) {
+QStringList QtDialogs::askOpenFiles(const FileDialogOptions& options) {
   QFileDialog dialog(owner());
   prepare(dialog, options);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -106,7 +106,7 @@ QStringList QtDialogs::openFiles(const FileDialogOptions& options) {
   return run(dialog, options);
 }
 
-std::optional<QString> QtDialogs::saveFile(const FileDialogOptions& options) {
+std::optional<QString> QtDialogs::askSaveFile(const FileDialogOptions& options) {
   QFileDialog dialog(owner());
   prepare(dialog, options);
   dialog.setAcceptMode(QFileDialog::AcceptSave);

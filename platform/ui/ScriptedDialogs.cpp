@@ -153,7 +153,7 @@ MsgResult ScriptedDialogs::message(const MessageBoxRequest& request) {
   return a ? a->result : dismissResult(request.buttons);
 }
 
-std::optional<QString> ScriptedDialogs::openFile(const FileDialogOptions& options) {
+std::optional<QString> ScriptedDialogs::askOpenFile(const FileDialogOptions& options) {
   Question q;
   q.kind = QuestionKind::OpenFile;
   q.text = options.title;
@@ -163,7 +163,7 @@ std::optional<QString> ScriptedDialogs::openFile(const FileDialogOptions& option
   return withDefaultExtension(a->files.front(), options.defaultExt);
 }
 
-QStringList ScriptedDialogs::openFiles(const FileDialogOptions& options) {
+QStringList ScriptedDialogs::askOpenFiles(const FileDialogOptions& options) {
   Question q;
   q.kind = QuestionKind::OpenFiles;
   q.text = options.title;
@@ -175,7 +175,7 @@ QStringList ScriptedDialogs::openFiles(const FileDialogOptions& options) {
   return files;
 }
 
-std::optional<QString> ScriptedDialogs::saveFile(const FileDialogOptions& options) {
+std::optional<QString> ScriptedDialogs::askSaveFile(const FileDialogOptions& options) {
   Question q;
   q.kind = QuestionKind::SaveFile;
   q.text = options.title;

@@ -24,11 +24,13 @@ class UserDialogs {
   virtual MsgResult message(const MessageBoxRequest& request) = 0;
 
   // The chosen file, or nothing when cancelled. The default extension is
-  // already applied.
-  virtual std::optional<QString> openFile(const FileDialogOptions& options) = 0;
+  // already applied. The folder of a chosen file becomes the current folder,
+  // as the desktop the program was written for did: a quick save, which
+  // writes a bare file name, lands beside the file last opened or saved.
+  std::optional<QString> openFile(const FileDialogOptions& options);
   // The chosen files; empty when cancelled.
-  virtual QStringList openFiles(const FileDialogOptions& options) = 0;
-  virtual std::optional<QString> saveFile(const FileDialogOptions& options) = 0;
+  QStringList openFiles(const FileDialogOptions& options);
+  std::optional<QString> saveFile(const FileDialogOptions& options);
 
   virtual std::optional<gdi::TColor> chooseColor(gdi::TColor initial) = 0;
   virtual std::optional<gdi::Font> chooseFont(const gdi::Font& initial) = 0;
@@ -42,6 +44,13 @@ class UserDialogs {
   // Tests answer these by filling the form in, found by its objectName.
   virtual int runModal(QDialog& form) = 0;
 
+  // The file dialogs themselves, as the implementation shows them.
+ protected:
+  virtual std::optional<QString> askOpenFile(const FileDialogOptions& options) = 0;
+  virtual QStringList askOpenFiles(const FileDialogOptions& options) = 0;
+  virtual std::optional<QString> askSaveFile(const FileDialogOptions& options) = 0;
+
+ public:
   // Shorthands for the message boxes the program uses most.
   MsgResult message(const QString& text, const QString& caption,
                     MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None) {

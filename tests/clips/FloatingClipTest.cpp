@@ -162,3 +162,49 @@ TEST(FloatingClip, AfterForgettingTheWholeBackdropGoesBack) {
   ASSERT_TRUE(floating.lastDrawn().has_value());
   EXPECT_EQ(floating.lastDrawn()->pos, (gdi::Point{10, 10}));
 }
+
+TEST(FloatingClip, TheFrameComesOffExactlyUnlessSomethingDrewOverIt) {
+  const Bitmap backdrop = noiseBitmap(80, 60, 9);
+  const Bitmap clip = noiseBitmap(30, 20, 4);
+  const Bitmap mask = makeMask(clip);
+  // Frames of every size, partly off the picture too.
+  for (const gdi::Rect area : {gdi::Rect{10, 10, 40, 30}, gdi::Rect{-5, 50, 20, 70},
+                               gdi::Rect{30, 20, 33, 22}}) {
+    Bitmap picture = backdrop;
+    FloatingClip floating;
+    floating.start();
+    floating.draw(picture, clip, mask, ClipPlacement::at({area.left, area.top}));
+    const Bitmap drawn = picture;
+    floating.frame(picture, area);
+    ASSERT_FALSE(picture == drawn);
+    EXPECT_TRUE(floating.framed());
+    EXPECT_FALSE(floating.unframe(picture).isEmpty());
+    EXPECT_EQ(picture, drawn);
+    EXPECT_FALSE(floating.framed());
+    EXPECT_TRUE(floating.unframe(picture).isEmpty());  // only once
+  }
+
+  // A new frame, or a draw, takes the old frame off first.
+  Bitmap picture = backdrop;
+  FloatingClip floating;
+  floating.start();
+  floating.frame(picture, {5, 5, 30, 25});
+  floating.frame(picture, {40, 30, 70, 50});
+  floating.unframe(picture);
+  EXPECT_EQ(picture, backdrop);
+  floating.frame(picture, {5, 5, 30, 25});
+  floating.draw(picture, clip, mask, ClipPlacement::at({40, 30}));
+  Bitmap expected = backdrop;
+  drawClip(expected, clip, mask, ClipPlacement::at({40, 30}));
+  EXPECT_EQ(picture, expected);
+
+  // Drawn over by someone else, the frame is left: putting old pixels back
+  // would undo that drawing.
+  floating.frame(picture, {5, 5, 30, 25});
+  picture.canvas().pen.color = gdi::clBlack;
+  picture.canvas().moveTo(0, 5);
+  picture.canvas().lineTo(80, 5);
+  const Bitmap changed = picture;
+  EXPECT_TRUE(floating.unframe(picture).isEmpty());
+  EXPECT_EQ(picture, changed);
+}

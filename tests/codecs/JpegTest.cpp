@@ -3,12 +3,15 @@
 #include <jpeglib.h>
 
 #include <cstdio>
+#include <random>
 #include <set>
+#include <span>
 
 #include "CodecTestSupport.h"
 #include "support/PixelGrid.h"
 #include "platform/codecs/Jpeg.h"
 #include "platform/codecs/PictureError.h"
+#include "support/JpegReadBack.h"
 
 using namespace codecs;
 using codec_test::meanChannelDifference;
@@ -23,10 +26,12 @@ JpegEncodeOptions enc(std::optional<int> quality, bool progressive = true) {
   return o;
 }
 
-// A JPEG made directly with libjpeg from raw samples of any colour space
-// (grey and CMYK sources, which the studio itself never writes).
+// A JPEG made directly with libjpeg's own memory destination from raw samples
+// of any colour space (grey and CMYK sources, which the studio itself never
+// writes, and our own pixels as the reference for the encoder).
 std::vector<std::uint8_t> rawJpeg(int w, int h, J_COLOR_SPACE space, int components,
-                                  const std::vector<std::uint8_t>& samples) {
+                                  std::span<const std::uint8_t> samples, int quality = 95,
+                                  bool progressive = false) {
   jpeg_compress_struct c;
   jpeg_error_mgr err;
   c.err = jpeg_std_error(&err);
@@ -39,7 +44,8 @@ std::vector<std::uint8_t> rawJpeg(int w, int h, J_COLOR_SPACE space, int compone
   c.in_color_space = space;
   c.input_components = components;
   jpeg_set_defaults(&c);
-  jpeg_set_quality(&c, 95, TRUE);
+  jpeg_set_quality(&c, quality, TRUE);
+  if (progressive) jpeg_simple_progression(&c);
   jpeg_start_compress(&c, TRUE);
   while (int(c.next_scanline) < h) {
     JSAMPROW row = const_cast<JSAMPROW>(samples.data() + std::size_t(c.next_scanline) * w * components);
@@ -78,6 +84,13 @@ bool allGrey(const gdi::Bitmap& b) {
         return false;
     }
   return true;
+}
+
+// What libjpeg's own memory destination makes of our pixels with the same settings.
+std::vector<std::uint8_t> libjpegReference(const gdi::Bitmap& b, int quality, bool progressive) {
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(b.bits());
+  const std::size_t size = std::size_t(b.width()) * std::size_t(b.height()) * 4;
+  return rawJpeg(b.width(), b.height(), JCS_EXT_RGBX, 4, {bytes, size}, quality, progressive);
 }
 
 }  // namespace
@@ -307,4 +320,65 @@ TEST(Jpeg, EncodingAPaletteBitmapAndAnEmptyOne) {
   b.setPixelFormat(gdi::PixelFormat::Bits8);
   EXPECT_LT(meanChannelDifference(decodeJpeg(encodeJpeg(b, enc(95))).bitmap, b), 10.0);
   EXPECT_EQ(kindOf([] { encodeJpeg(gdi::Bitmap()); }), ErrorKind::InvalidPicture);
+}
+
+// ----- files of real size ----------------------------------------------------------
+// Every file the encoder writes must read back without a single libjpeg
+// warning and through djpeg, and be exactly what libjpeg's own memory
+// destination makes of the same picture.
+
+TEST(JpegWrite, DetailedPicturesReadBackCleanlyAtEachQualityAndMode) {
+  const gdi::Bitmap original = testing_support::photoLikePicture(800, 600);
+  codec_test::TempDir dir;
+  for (int quality : {50, 90})
+    for (bool progressive : {false, true}) {
+      SCOPED_TRACE(testing::Message() << "quality " << quality
+                                      << (progressive ? " progressive" : " baseline"));
+      const std::vector<std::uint8_t> bytes =
+          codecs::encodeJpeg(original, {.quality = quality, .progressive = progressive});
+      // Larger than the encoder's first output buffer.
+      EXPECT_GT(bytes.size(), std::size_t(1) << 16);
+      EXPECT_EQ(bytes, libjpegReference(original, quality, progressive));
+      gdi::Bitmap back;
+      ASSERT_TRUE(testing_support::decodesCleanly(bytes, &back));
+      // Much of the noise is lost, but no block is out of place.
+      EXPECT_LT(meanChannelDifference(back, original), quality == 50 ? 20.0 : 16.0);
+
+      const auto file =
+          dir / ("photo" + std::to_string(quality) + (progressive ? "p" : "b") + ".jpg");
+      codecs::writeJpegFile(file, original, {.quality = quality, .progressive = progressive});
+      EXPECT_EQ(codec_test::fileBytes(file), bytes);
+      EXPECT_TRUE(testing_support::djpegReads(file, {800, 600}));
+    }
+}
+
+// Random sizes from 1 x 1 to 2000 x 1500, noise, quality and mode: the file
+// is byte for byte libjpeg's own and decodes without a warning.
+TEST(JpegWrite, AnyPictureCodesAsLibjpegsOwnDestinationDoes) {
+  std::mt19937 random(20240514);
+  struct Case {
+    int w, h, noise, quality;
+    bool progressive;
+  };
+  std::vector<Case> cases = {
+      {1, 1, 0, 75, false}, {1, 1, 64, 100, true}, {2000, 1500, 64, 100, true}};
+  for (int i = 0; i < 13; ++i) {
+    cases.push_back({std::uniform_int_distribution(1, 2000)(random),
+                     std::uniform_int_distribution(1, 1500)(random),
+                     std::uniform_int_distribution(0, 4)(random) * 16,
+                     std::uniform_int_distribution(1, 100)(random), bool(random() & 1)});
+  }
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.w << " x " << c.h << " noise " << c.noise << " quality "
+                                    << c.quality << (c.progressive ? " progressive" : " baseline"));
+    const gdi::Bitmap picture =
+        testing_support::photoLikePicture(c.w, c.h, c.noise, std::uint32_t(c.w * 7919 + c.h));
+    const std::vector<std::uint8_t> bytes =
+        codecs::encodeJpeg(picture, {.quality = c.quality, .progressive = c.progressive});
+    EXPECT_EQ(bytes, libjpegReference(picture, c.quality, c.progressive));
+    gdi::Bitmap back;
+    ASSERT_TRUE(testing_support::decodesCleanly(bytes, &back));
+    EXPECT_EQ(back.width(), c.w);
+    EXPECT_EQ(back.height(), c.h);
+  }
 }

@@ -59,7 +59,14 @@ TEST(PictureFile, InvalidPicturesAreToldApartFromFilesThatCannotBeRead) {
   writeBytes(dir / "text.xyz", {'h', 'e', 'l', 'l', 'o'});
   writeBytes(dir / "empty.bmp", {});
   writeBytes(dir / "anim.gif", {'G', 'I', 'F', '8', '9', 'a'});
-  for (const char* name : {"text.bmp", "text.jpg", "text.xyz", "empty.bmp", "anim.gif"})
+  writeBytes(dir / "png.bmp", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0});
+  writeBytes(dir / "tiff.jpg", {'I', 'I', '*', 0, 8, 0, 0, 0});
+  writeBytes(dir / "cut.bmp", {'B', 'M', 0x40, 0, 0, 0});
+  // No picture of a kind we read, whatever the name says...
+  for (const char* name : {"text.bmp", "text.jpg", "text.xyz", "anim.gif", "png.bmp", "tiff.jpg"})
+    EXPECT_EQ(kindOf([&] { loadPicture(dir / name); }), ErrorKind::Unsupported) << name;
+  // ...apart from a picture of ours that is damaged.
+  for (const char* name : {"empty.bmp", "cut.bmp"})
     EXPECT_EQ(kindOf([&] { loadPicture(dir / name); }), ErrorKind::InvalidPicture) << name;
   EXPECT_EQ(kindOf([&] { loadPicture(dir / "missing.bmp"); }), ErrorKind::Io);
   EXPECT_EQ(kindOf([&] { loadPicture(dir.path()); }), ErrorKind::Io);

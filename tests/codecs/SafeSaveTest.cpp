@@ -6,6 +6,7 @@
 #include <csignal>
 
 #include "support/FileSizeLimit.h"
+#include "support/ReadOnlyMount.h"
 #include "CodecTestSupport.h"
 #include "platform/codecs/Jpeg.h"
 #include "platform/codecs/PictureError.h"
@@ -115,4 +116,23 @@ TEST(SafeSave, JpegFilesGoThroughTheSafeSave) {
   EXPECT_EQ(fileBytes(target), kOld);
   writeJpegFile(target, codec_test::smoothPicture(64, 64));
   EXPECT_EQ(readJpegFile(target).bitmap.width(), 64);
+}
+
+TEST(SafeSave, AReadOnlyFileSystemIsNamedAsTheCause) {
+  // Qt calls an existing file it cannot replace "not writable"; the cause
+  // the user needs to hear is the write-protected medium.
+  testing_support::ReadOnlyMount medium("old.bmp", "old file");
+  if (!medium.available()) GTEST_SKIP() << "mounting is not allowed here";
+  for (const char* name : {"old.bmp", "new.bmp"}) {
+    const std::filesystem::path file = medium.path(name).toStdString();
+    try {
+      saveFileSafely(file, kOld);
+      ADD_FAILURE() << name << ": the save did not fail";
+    } catch (const PictureError& e) {
+      const std::string what = e.what();
+      EXPECT_NE(what.find(file.string()), std::string::npos) << what;
+      EXPECT_NE(what.find("Read-only file system"), std::string::npos) << what;
+      EXPECT_EQ(what.find("not writable"), std::string::npos) << what;
+    }
+  }
 }

@@ -11,6 +11,7 @@
 
 #include "document/engine/Resize.h"
 #include "platform/codecs/PictureError.h"
+#include "support/JpegReadBack.h"
 #include "support/PixelGrid.h"
 
 namespace fs = std::filesystem;
@@ -167,6 +168,18 @@ TEST_F(Resize, FastPathGivesWhatAProgressiveQuality100FileWould) {
   gdi::Bitmap picture = original;
   ASSERT_TRUE(resizePicture(picture, 50, 30, options()).fastPath);
   EXPECT_EQ(picture, expected);
+}
+
+// A photograph-sized, detailed picture makes a scratch file far larger than
+// the encoder's first buffer; halving must still give every block its place.
+TEST_F(Resize, HalvingADetailedPictureComesBackWhole) {
+  const gdi::Bitmap original = testing_support::photoLikePicture(800, 600);
+  gdi::Bitmap picture = original;
+  const ResizeResult r = resizePicture(picture, 400, 300, options());
+  ASSERT_TRUE(r.fastPath);
+  EXPECT_TRUE(testing_support::fileDecodesCleanly(r.tempFile.file));
+  EXPECT_TRUE(testing_support::djpegReads(r.tempFile.file, {800, 600}));
+  EXPECT_LT(meanDifference(picture, boxShrink(original, 2)), 3.0);
 }
 
 TEST_F(Resize, OtherFactorsAreStretched) {

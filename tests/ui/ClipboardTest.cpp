@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <utility>
 
 #include "platform/ui/MemoryClipboard.h"
 #include "platform/ui/QtBitmap.h"
@@ -29,15 +30,19 @@ void checkRoundTrips(C& c) {
   EXPECT_TRUE(c.hasBitmap());
   EXPECT_EQ(c.bitmap(), sample());
 
-  // Claiming the format: offered, but reading it back gives nothing.
+  // Claiming the format changes nothing that is there...
+  ASSERT_TRUE(c.claimFormat());
+  EXPECT_EQ(c.bitmap(), sample());
+
+  // ...and on an empty clipboard counts as offered, but reading it back
+  // gives nothing.
+  ASSERT_TRUE(c.setBitmap(gdi::Bitmap()));
+  EXPECT_FALSE(c.hasBitmap());
   ASSERT_TRUE(c.claimFormat());
   EXPECT_TRUE(c.hasBitmap());
   EXPECT_TRUE(c.bitmap().empty());
   ASSERT_TRUE(c.setBitmap(sample()));
   EXPECT_EQ(c.bitmap(), sample());
-
-  ASSERT_TRUE(c.setBitmap(gdi::Bitmap()));
-  EXPECT_FALSE(c.hasBitmap());
 }
 
 }  // namespace
@@ -103,4 +108,83 @@ TEST(Clipboard, AChangeElsewhereEndsOurClaim) {
   EXPECT_TRUE(c.hasBitmap());
   QGuiApplication::clipboard()->setText("another program");
   EXPECT_FALSE(c.hasBitmap());
+}
+
+TEST(Clipboard, TestingAndClaimingNeverTouchWhatAnotherProgramPutThere) {
+  // Every caller (paste, Paste to File, the copies) first tests for a
+  // bitmap and claims the format when none is offered.
+  ui::QtClipboard c;
+  QClipboard* system = QGuiApplication::clipboard();
+  system->setText("hello");
+  const QStringList formats = system->mimeData()->formats();
+  for (int round = 0; round < 2; ++round) {
+    if (!c.hasBitmap()) {
+      EXPECT_TRUE(c.claimFormat());
+    }
+    EXPECT_TRUE(c.bitmap().empty());
+  }
+  EXPECT_EQ(system->text(), "hello");
+  EXPECT_EQ(system->mimeData()->formats(), formats);
+
+  // A copy still takes the clipboard over, as the user asked.
+  ASSERT_TRUE(c.setBitmap(sample()));
+  EXPECT_EQ(c.bitmap(), sample());
+  EXPECT_TRUE(system->text().isEmpty());
+}
+
+TEST(Clipboard, PicturesOverQtsOwnLimitComeInUpToTheLimitOfPictureFiles) {
+  // 6000 x 6000 pixels take 144 MB, more than Qt's image readers allow by
+  // default, and far less than a picture file may hold.
+  QImage big(6000, 6000, QImage::Format_RGB32);
+  for (int y = 0; y < big.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(big.scanLine(y));
+    for (int x = 0; x < big.width(); ++x) row[x] = qRgb(x & 0xFF, y & 0xFF, (x ^ y) & 0xFF);
+  }
+  QByteArray png;
+  {
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(big.save(&buffer, "PNG", 100));  // stored, not squeezed: quick
+  }
+  big = QImage();
+  auto* foreign = new QMimeData;
+  foreign->setData("image/png", png);
+  QGuiApplication::clipboard()->setMimeData(foreign);
+  png.clear();
+
+  ui::QtClipboard c;
+  ASSERT_TRUE(c.hasBitmap());
+  const gdi::Bitmap b = c.bitmap();
+  ASSERT_EQ(b.width(), 6000);
+  ASSERT_EQ(b.height(), 6000);
+  for (const auto& [x, y] : {std::pair{0, 0}, {5999, 0}, {1234, 4321}, {5999, 5999}})
+    EXPECT_EQ(b.pixel(x, y), gdi::RGB(x & 0xFF, y & 0xFF, (x ^ y) & 0xFF)) << x << "," << y;
+}
+
+TEST(Clipboard, PicturesLargerThanAnyPictureFileAreRefusedBeforeTheyAreRead) {
+  // A PNG whose header asks for 20000 x 20000 pixels (400 million, over the
+  // 2^28 every reader accepts) over a few bytes of data.
+  auto crc = [](const QByteArray& bytes) {
+    std::uint32_t c = 0xFFFFFFFFu;
+    for (char ch : bytes) {
+      c ^= std::uint8_t(ch);
+      for (int k = 0; k < 8; ++k) c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
+    }
+    return ~c;
+  };
+  auto be32 = [](std::uint32_t v) {
+    QByteArray b;
+    for (int shift = 24; shift >= 0; shift -= 8) b.append(char(v >> shift));
+    return b;
+  };
+  const QByteArray ihdr = QByteArray("IHDR") + be32(20000) + be32(20000) +
+                          QByteArray("\x08\x02\x00\x00\x00", 5);
+  QByteArray png("\x89PNG\r\n\x1a\n", 8);
+  png += be32(13) + ihdr + be32(crc(ihdr));
+  auto* foreign = new QMimeData;
+  foreign->setData("image/png", png);
+  QGuiApplication::clipboard()->setMimeData(foreign);
+
+  ui::QtClipboard c;
+  EXPECT_TRUE(c.bitmap().empty());
 }

@@ -92,8 +92,20 @@ TEST_F(Browser, AnUnreadableFileLeavesThePreviewEmptyAndLoadSaysSo) {
   browser().loadpic();
   EXPECT_EQ(caption, "Message");
   EXPECT_EQ(first, "Unable to complete Request");
-  EXPECT_EQ(second, "Not Enough Resources");
+  EXPECT_EQ(second, "The file is not a picture this program reads");
   EXPECT_EQ(main().windowTitle(), before);
+
+  // With nothing read at all, the old words stay.
+  browser().Image1->setBitmap({});
+  browser().openthefile(QString());
+  dialogs().answerForm("Tmessform", [&](QDialog& d) {
+    auto& m = static_cast<Tmessform&>(d);
+    second = m.Label2->text();
+    m.BitBtn1->click();
+    return m.result();
+  });
+  browser().loadpic();
+  EXPECT_EQ(second, "Not Enough Resources");
 }
 
 TEST_F(Browser, AFileThatCannotBeReadIsAnErrorForTheCaller) {

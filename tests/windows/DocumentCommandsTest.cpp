@@ -14,7 +14,11 @@
 
 #include <csignal>
 
+#include "support/ExifJpeg.h"
+#include "support/ExternalTool.h"
 #include "support/FileSizeLimit.h"
+#include "support/JpegReadBack.h"
+#include "support/ReadOnlyMount.h"
 #include "DocumentWindows.h"
 #include "IndependentReader.h"
 #include "PictureForms.h"
@@ -28,6 +32,7 @@
 #include "platform/ui/FileListBox.h"
 #include "platform/ui/DirectoryListBox.h"
 #include "platform/ui/ImageControl.h"
+#include "platform/ui/Services.h"
 #include "platform/ui/SpinEdit.h"
 #include "support/PixelGrid.h"
 
@@ -167,6 +172,7 @@ TEST_F(DocumentCommands, GifAndUnknownFilesAreNotOpened) {
 TEST_F(DocumentCommands, AnUnreadableFileLoadsNothing) {
   writeText(path("broken.bmp"), "BM this is not a bitmap");
   dialogs().answerOpen(path("broken.bmp"));
+  dialogs().answerForm("Tmessform", [](QDialog&) { return int(QDialog::Accepted); });
   main().opdlg();
   EXPECT_EQ(picture().width(), 400);
   EXPECT_EQ(main().windowTitle(), "TEMP.BMP");
@@ -207,7 +213,7 @@ TEST_F(DocumentCommands, LoadImageAsksFirstThenLoadsThroughTheBrowser) {
 // ----- save ----------------------------------------------------------------------------
 
 TEST_F(DocumentCommands, SaveAsJpgUsesTheQualityOfTheOptionsWindow) {
-  picture() = quadrants(64, 64);
+  picture() = testing_support::photoLikePicture(800, 600);
   app::windows().jpop1->TrackBar1->setValue(35);
   const QString file = path("pic.jpg");
   dialogs().answerSave(file);
@@ -215,6 +221,8 @@ TEST_F(DocumentCommands, SaveAsJpgUsesTheQualityOfTheOptionsWindow) {
   main().ToolButton13->click();
   const std::vector<std::uint8_t> written = codecs::readFileBytes(document::toPath(file));
   EXPECT_EQ(written, codecs::encodeJpeg(picture(), {.quality = 35, .progressive = true}));
+  EXPECT_TRUE(testing_support::fileDecodesCleanly(document::toPath(file)));
+  EXPECT_TRUE(testing_support::djpegReads(document::toPath(file), {800, 600}));
   EXPECT_FALSE(main().Modified);
   EXPECT_EQ(main().windowTitle(), file);
 }
@@ -245,6 +253,83 @@ TEST_F(DocumentCommands, QuickSaveWritesTheBareNameIntoTheCurrentFolder) {
   EXPECT_EQ(fileHead(dir + "/TEMP.bmp"), "BM");
   EXPECT_FALSE(main().Modified);
   EXPECT_EQ(main().windowTitle(), "TEMP.BMP");
+}
+
+TEST_F(DocumentCommands, QuickSaveWritesIntoTheFolderOfTheFileLastChosenInADialog) {
+  const QString old = QDir::currentPath();
+  const QString album = folder("album"), other = folder("other");
+  writeJpeg(album + "/photo.jpg", 64, 48);
+  dialogs().answerOpen(album + "/photo.jpg");
+  main().opdlg();
+  ASSERT_EQ(main().windowTitle(), album + "/photo.jpg");
+  dialogs().answerMessage("Saved as photo.bmp", ui::MsgResult::Ok);
+  main().ToolButton12->click();
+  // Read back by another program: a bitmap of the picture's size.
+  const testing_support::ToolRun identify =
+      testing_support::runTool("identify", {"-format", "%m %w %h", album + "/photo.bmp"});
+  EXPECT_EQ(identify.output.trimmed(), "BMP3 64 48");
+  EXPECT_TRUE(testing_support::readWithImageMagick(album + "/photo.bmp") == picture());
+
+  // A save dialog moves it too, and so does any open dialog.
+  dialogs().answerSave(other + "/copy.bmp");
+  main().domysave();
+  dialogs().answerOpen(album + "/photo.jpg");
+  ui::dialogs().openFile({});
+  EXPECT_EQ(QDir::currentPath(), album);
+  QDir::setCurrent(old);
+}
+
+TEST_F(DocumentCommands, AFailedQuickSaveNamesTheWholePathAndTheRealCause) {
+  testing_support::ReadOnlyMount medium("TEMP.bmp", "an old picture");
+  if (!medium.available()) GTEST_SKIP() << "mounting is not allowed here";
+  const QString old = QDir::currentPath();
+  dialogs().answerOpen(medium.path("anything.bmp"));
+  ui::dialogs().openFile({});
+  main().Modified = true;
+  for (const char* caption : {"TEMP.BMP", "new.bmp"}) {
+    main().setWindowTitle(caption);
+    dialogs().answerMessage(ui::MsgResult::Ok);
+    main().savebutClick();
+  }
+  QDir::setCurrent(old);
+  const std::vector<ui::Question> told = dialogs().messages();
+  ASSERT_EQ(told.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    const QString file = medium.path(i == 0 ? "TEMP.bmp" : "new.bmp");
+    EXPECT_EQ(told[i].caption, "Error");
+    EXPECT_TRUE(told[i].text.contains(file)) << told[i].text.toStdString();
+    EXPECT_TRUE(told[i].text.contains("Read-only file system")) << told[i].text.toStdString();
+  }
+  EXPECT_TRUE(main().Modified);
+  EXPECT_EQ(fileHead(medium.path("TEMP.bmp"), 6), "an old");
+}
+
+TEST_F(DocumentCommands, APhotoOpensUprightWhateverWayTheCameraHeldIt) {
+  // Quadrants black, red over lime, blue as stored; the camera noted that
+  // the photo is shown turned a quarter anticlockwise.
+  const QString file = path("turned.jpg");
+  writeJpeg(file, 120, 80);
+  QFile f(file);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray stored = f.readAll();
+  f.close();
+  const std::vector<std::uint8_t> turned = testing_support::withApp1(
+      {stored.begin(), stored.end()}, testing_support::exifPayload(8, EXIF_BYTE_ORDER_INTEL));
+  writeText(file, QByteArray(reinterpret_cast<const char*>(turned.data()), qsizetype(turned.size())));
+  dialogs().answerOpen(file);
+  main().opdlg();
+  ASSERT_EQ(picture().width(), 80);
+  ASSERT_EQ(picture().height(), 120);
+  // Shown: red, blue on top; black, lime below.
+  auto near = [](gdi::TColor a, gdi::TColor b) {
+    return std::abs(gdi::GetRValue(a) - gdi::GetRValue(b)) < 40 &&
+           std::abs(gdi::GetGValue(a) - gdi::GetGValue(b)) < 40 &&
+           std::abs(gdi::GetBValue(a) - gdi::GetBValue(b)) < 40;
+  };
+  EXPECT_TRUE(near(picture().pixel(20, 30), gdi::clRed));
+  EXPECT_TRUE(near(picture().pixel(60, 30), gdi::clBlue));
+  EXPECT_TRUE(near(picture().pixel(20, 90), gdi::clBlack));
+  EXPECT_TRUE(near(picture().pixel(60, 90), gdi::clLime));
 }
 
 TEST_F(DocumentCommands, AFailedSaveKeepsTheOldFileThePictureAndTheModifiedFlag) {
@@ -306,19 +391,21 @@ TEST_F(DocumentCommands, PasteFromFilePutsThePictureOnTheClipboard) {
 }
 
 TEST_F(DocumentCommands, PasteToFileWritesTheClipboardsBitmap) {
-  clipboard().setBitmap(quadrants(24, 16));
+  const gdi::Bitmap clip = testing_support::photoLikePicture(640, 480);
+  clipboard().setBitmap(clip);
   main().Modified = true;
   const QString file = path("clip.jpg");
   dialogs().answerSave(file);
   main().pbpastetobut1Click();
   EXPECT_EQ(dialogs().questions()[0].file.fileName, "*.BMP;*.JPG");
   const codecs::JpegPicture jpeg = codecs::readJpegFile(document::toPath(file));
-  EXPECT_EQ(jpeg.bitmap.width(), 24);
+  EXPECT_EQ(jpeg.bitmap.width(), 640);
   EXPECT_TRUE(jpeg.info.progressive);
+  EXPECT_TRUE(testing_support::fileDecodesCleanly(document::toPath(file)));
   // The clip keeps the JPEG library's default quality.
   EXPECT_EQ(codecs::readFileBytes(document::toPath(file)),
-            codecs::encodeJpeg(quadrants(24, 16), {.quality = std::nullopt, .progressive = true}));
-  EXPECT_TRUE(main().clpmap1->bitmap() == quadrants(24, 16));
+            codecs::encodeJpeg(clip, {.quality = std::nullopt, .progressive = true}));
+  EXPECT_TRUE(main().clpmap1->bitmap() == clip);
   // The file holds the clip, not the picture: the window keeps its name, so
   // the close check and a quick save still mean the picture.
   EXPECT_EQ(main().windowTitle(), "TEMP.BMP");

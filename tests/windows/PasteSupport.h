@@ -8,6 +8,7 @@
 
 #include "app/TPbook1.h"
 #include "app/Windows.h"
+#include "platform/gdi/Canvas.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/SpinButton.h"
 #include "support/windows/StudioFixture.h"
@@ -28,6 +29,16 @@ inline gdi::Bitmap coordinatePicture(int w, int h) {
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) b.row(y)[x] = std::uint32_t(gdi::RGB(x & 0xFF, y & 0xFF, 0x40));
   return b;
+}
+
+// The backdrop with a solid clip drawn at each of `places`, and nothing else:
+// the picture a paste should leave.
+inline gdi::Bitmap withClips(gdi::Bitmap backdrop, gdi::Size clip, gdi::TColor c,
+                             std::initializer_list<gdi::Point> places) {
+  backdrop.canvas().brush.setColor(c);
+  for (gdi::Point p : places)
+    backdrop.canvas().fillRect(gdi::Rect::fromSize(p.x, p.y, clip.cx, clip.cy));
+  return backdrop;
 }
 
 inline bool maskMode() { return app::windows().Form3->MaskMode; }

@@ -12,6 +12,7 @@
 #include "platform/ui/DirectoryListBox.h"
 #include "platform/ui/FileListBox.h"
 #include "platform/ui/ImageControl.h"
+#include "support/JpegReadBack.h"
 
 using namespace document_windows_test;
 
@@ -55,6 +56,7 @@ TEST_F(Thumbnails, FiveFilesMakeOneSheetSavedAsJpegAtTheChosenQuality) {
   EXPECT_FALSE(cellDrawn(5));
   const document::LoadedPicture saved = document::readPictureFile(document::toPath(out));
   ASSERT_TRUE(saved.isJpeg());
+  EXPECT_TRUE(testing_support::fileDecodesCleanly(document::toPath(out)));
   EXPECT_TRUE(saved.jpeg->progressive);
   EXPECT_EQ(saved.bitmap.width(), 500);
   EXPECT_TRUE(browser().ListBox1.isEmpty());

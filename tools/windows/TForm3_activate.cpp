@@ -21,7 +21,12 @@ void TForm3::do_tool() {
   main->PageControl1->setCurrentWidget(main->TabSheet1);
   main->ToolPending = true;
   main->Modified = true;
-  MaskMode = false;
+  // A floating clip stays where it is drawn, without its frame (before the
+  // zoom below takes the picture).
+  main->leavePaste();
+  // A template paste ended this way captures nothing; its flag must not make
+  // the next ordinary paste's OK capture instead.
+  main->TemplateCapture = false;
   main->SprayMixing = false;
   gdi::Bitmap& picture = main->ptbox1->bitmap();
   picture.canvas().pen.mode = gdi::PenMode::Copy;
@@ -32,7 +37,6 @@ void TForm3::do_tool() {
   // The screen cursor back to normal; a busy cursor keeps its own.
   if (!ui::BusyCursor::active())
     while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
-  main->pastepanel1->hide();
   main->clpmap1->move(0, 0);
   main->mask1->move(0, 0);
   main->show();
@@ -45,6 +49,7 @@ void TForm3::do_tool() {
   main->takeOutlineOff();
   main->FirstRubber = true;
   main->StrokeOn = false;
+  main->CapturedBox = {};
   if (tools::isPixelMover(CurTool)) {
     sizePixelMoverMask();
     main->FirstRubber = true;
