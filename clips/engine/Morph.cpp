@@ -5,11 +5,31 @@
 #include <vector>
 
 #include "clips/engine/ClipMask.h"
-#include "clips/engine/ToneArithmetic.h"
 #include "platform/gdi/Blit.h"
 
 namespace clips {
 namespace {
+
+// j * n / m for j = 1, 2, ... as quotient and remainder, one step at a time
+// without dividing (the rows are long and a division per pixel shows).
+class Ratio {
+ public:
+  Ratio(int n, int m) : m_(m), stepQ_(n / m), stepR_(n % m), q_(stepQ_), r_(stepR_) {}
+  void next() {
+    q_ += stepQ_;
+    r_ += stepR_;
+    if (r_ >= m_) {
+      r_ -= m_;
+      ++q_;
+    }
+  }
+  int truncated() const { return q_; }
+  // Rounded to the nearest integer, halves to even.
+  int rounded() const { return q_ + int(2 * r_ > m_ || (2 * r_ == m_ && (q_ & 1))); }
+
+ private:
+  int m_, stepQ_, stepR_, q_, r_;
+};
 
 // One output row from the content colours and the shape row.
 void pourRow(const std::vector<std::uint32_t>& colors, const std::uint32_t* shape, int width,
@@ -19,27 +39,26 @@ void pourRow(const std::vector<std::uint32_t>& colors, const std::uint32_t* shap
   if (first == width || colors.empty()) return;
   int last = width - 1;
   while (isClipWhite(shape[last])) --last;
-  // Rows are at most kMorphMaxWidth long, so k * n stays far inside an int.
   const int n = int(colors.size());
   const int m = int(std::count_if(shape + first, shape + last + 1,
                                   [](std::uint32_t p) { return !isClipWhite(p); }));
   if (n < m) {
-    // Stretch: position k of the span takes colour round(k / (m / n)).
-    for (int k = 1; first + k - 1 <= last; ++k) {
-      const int x = first + k - 1;
+    // Stretch: position k of the span (holes counted) takes colour
+    // round(k / (m / n)) = round(k * n / m).
+    Ratio k(n, m);
+    for (int x = first; x <= last; ++x, k.next()) {
       if (isClipWhite(shape[x])) continue;
-      const int i = std::max(divideRoundingHalfToEven(k * n, m), 1);
+      const int i = std::max(k.rounded(), 1);
       if (i <= n) out[x] = colors[std::size_t(i - 1)];
     }
   } else {
     // Squeeze: the j-th shape pixel takes colour trunc(j * (n / m)); j
     // stops advancing once that reaches the last colour.
-    int j = 1;
+    Ratio j(n, m);
     for (int x = first; x <= last; ++x) {
       if (isClipWhite(shape[x])) continue;
-      const int i = j * n / m;
-      out[x] = colors[std::size_t(i - 1)];
-      if (i < n) ++j;
+      out[x] = colors[std::size_t(j.truncated() - 1)];
+      if (j.truncated() < n) j.next();
     }
   }
 }
