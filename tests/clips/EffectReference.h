@@ -8,6 +8,7 @@
 
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Canvas.h"
+#include "support/PixelGrid.h"
 
 namespace effect_reference {
 
@@ -115,15 +116,10 @@ inline void shiftImage(Bitmap& p, bool lighten) {
 // Noise with about a third of its pixels white: a clip with holes and ragged
 // edges.
 inline Bitmap raggedClip(int w, int h, std::uint32_t seed) {
-  Bitmap b(w, h);
-  std::uint32_t s = seed ? seed : 1;
+  Bitmap b = testing_support::noiseBitmap(w, h, seed);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      s ^= s << 13;
-      s ^= s >> 17;
-      s ^= s << 5;
-      b.row(y)[x] = s % 3 == 0 ? 0xFFFFFFu : (s >> 4) & 0xFFFFFFu;
-    }
+    for (int x = 0; x < w; ++x)
+      if (b.row(y)[x] % 3 == 0) b.row(y)[x] = 0xFFFFFF;
   return b;
 }
 
