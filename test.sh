@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the test build (AddressSanitizer and
+# Installs what is missing, checks the code's format, builds the test build (AddressSanitizer and
 # UndefinedBehaviorSanitizer, warnings as errors) and runs every test with CTest.
 # Extra arguments go to ctest (for example: -R Canvas).
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/ensure-packages.sh
+./scripts/check-format.sh
 ./scripts/configure.sh build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" -DQM_TESTS=ON -DQM_SANITIZE=ON -DQM_WERROR=ON
 ./scripts/build.sh build/test

@@ -5,7 +5,8 @@
 namespace app {
 
 QIcon glyphIcon(const QString& name) {
-  const QString path = ui::environment().programFile(QStringLiteral("glyphs/") + name + QStringLiteral(".svg"));
+  const QString path =
+      ui::environment().programFile(QStringLiteral("glyphs/") + name + QStringLiteral(".svg"));
   if (path.isEmpty()) return {};
   return QIcon(path);
 }

@@ -10,7 +10,8 @@ namespace app {
 
 void startStudio(const StartOptions& options) {
   if (options.applyLook)
-    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance())) applyLook(*application);
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
+      applyLook(*application);
   ui::keepWindowsOnScreen();
   createWindows();
   if (options.show) windows().Pbook1->show();

@@ -6,9 +6,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
-#include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -51,8 +51,9 @@ bool TPbook1::eventFilter(QObject* watched, QEvent* event) {
     StatusBar1Resize();
   } else if (watched == ptbox1 && event->type() == QEvent::Resize) {
     // The scroll box's content grows and shrinks with the picture.
-    if (QWidget* content = ptbox1->parentWidget()) content->resize(ptbox1->geometry().bottomRight().x() + 1,
-                                                                   ptbox1->geometry().bottomRight().y() + 1);
+    if (QWidget* content = ptbox1->parentWidget())
+      content->resize(ptbox1->geometry().bottomRight().x() + 1,
+                      ptbox1->geometry().bottomRight().y() + 1);
   } else if (watched == ptbox1 && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     bool used = false;
@@ -73,10 +74,12 @@ bool TPbook1::eventFilter(QObject* watched, QEvent* event) {
 
 void TPbook1::wireCommands() {
   auto onClick = [this](QAbstractButton* button, void (TPbook1::*handler)()) {
-    connect(button, &QAbstractButton::clicked, this, ui::guarded([this, handler] { (this->*handler)(); }));
+    connect(button, &QAbstractButton::clicked, this,
+            ui::guarded([this, handler] { (this->*handler)(); }));
   };
   auto onTrigger = [this](QAction* action, void (TPbook1::*handler)()) {
-    connect(action, &QAction::triggered, this, ui::guarded([this, handler] { (this->*handler)(); }));
+    connect(action, &QAction::triggered, this,
+            ui::guarded([this, handler] { (this->*handler)(); }));
   };
   auto clicks = [this](QAction* action, QAbstractButton* button) {
     connect(action, &QAction::triggered, button, [button] { button->click(); });
@@ -90,8 +93,9 @@ void TPbook1::wireCommands() {
             ui::guarded([this, i](ui::MouseButton, ui::ShiftState, int x, int y) {
               handleMouseDown(i, x, y);
             }));
-    connect(handles[i], &ui::ShapeControl::mouseMove, this,
-            ui::guarded([this, i](ui::ShiftState s, int x, int y) { handleMouseMove(i, s, x, y); }));
+    connect(
+        handles[i], &ui::ShapeControl::mouseMove, this,
+        ui::guarded([this, i](ui::ShiftState s, int x, int y) { handleMouseMove(i, s, x, y); }));
     connect(handles[i], &ui::ShapeControl::mouseUp, this,
             ui::guarded([this, i](ui::MouseButton b, ui::ShiftState s, int x, int y) {
               handleMouseUp(i, b, s, x, y);
@@ -128,7 +132,8 @@ void TPbook1::wireCommands() {
   onClick(zmbuton, &TPbook1::zmbutonClick);
   onClick(zmbutoff, &TPbook1::zmbutoffClick);
   auto onChange = [this](ui::SpinEdit* spin, void (TPbook1::*handler)()) {
-    connect(spin, &ui::SpinEdit::changed, this, ui::guarded([this, handler] { (this->*handler)(); }));
+    connect(spin, &ui::SpinEdit::changed, this,
+            ui::guarded([this, handler] { (this->*handler)(); }));
   };
   onChange(zm1spin, &TPbook1::zm1spinChange);
   onChange(spinedit1, &TPbook1::spinedit1Change);
@@ -194,12 +199,15 @@ void TPbook1::wireCommands() {
   onTrigger(NoneStayonTop1, &TPbook1::NoneStayonTop1Click);
   onTrigger(About1, &TPbook1::About1Click);
 
-  const std::pair<QAction*, const char*> help[] = {
-      {HelpFiles1, "Getting Started.RTF"},        {GeneralHelp1, "PAINTHELP.RTF"},
-      {PastePanel2, "Paste Panel.RTF"},           {AnimationMagic1, "Animation Magic.RTF"},
-      {AnimationWizard1, "Animation Wizard.RTF"}, {MovieWizard1, "Movie Wizard.RTF"},
-      {MultimediaPlayer2, "Multimedia Player.RTF"}, {SupportServices1, "Support.RTF"},
-      {WebPages1, "Web Pages.RTF"}};
+  const std::pair<QAction*, const char*> help[] = {{HelpFiles1, "Getting Started.RTF"},
+                                                   {GeneralHelp1, "PAINTHELP.RTF"},
+                                                   {PastePanel2, "Paste Panel.RTF"},
+                                                   {AnimationMagic1, "Animation Magic.RTF"},
+                                                   {AnimationWizard1, "Animation Wizard.RTF"},
+                                                   {MovieWizard1, "Movie Wizard.RTF"},
+                                                   {MultimediaPlayer2, "Multimedia Player.RTF"},
+                                                   {SupportServices1, "Support.RTF"},
+                                                   {WebPages1, "Web Pages.RTF"}};
   for (const auto& [action, file] : help) {
     const QString name = QString::fromLatin1(file);
     connect(action, &QAction::triggered, this, ui::guarded([this, name] { dohelp(name); }));

@@ -125,7 +125,7 @@ class TPbook1 : public QMainWindow {
   QToolButton* pblassoobut1 = nullptr;
   QToolButton* pbcapbxbut1 = nullptr;
   QToolButton* pbpastebut1 = nullptr;
-  QToolButton* ToolButton7 = nullptr;   // Copy Entire Image
+  QToolButton* ToolButton7 = nullptr;  // Copy Entire Image
   QToolButton* resizebut1 = nullptr;
   QToolButton* pbpastrefrombut1 = nullptr;
   QToolButton* pbpastetobut1 = nullptr;
@@ -219,9 +219,9 @@ class TPbook1 : public QMainWindow {
   ui::ImageControl* Image5 = nullptr;
   QLabel* Label16 = nullptr;
   QPushButton* getsbut1 = nullptr;
-  QPushButton* BitBtn1 = nullptr;   // Movie Wizard
-  QPushButton* BitBtn2 = nullptr;   // Animation Wizard
-  QPushButton* BitBtn9 = nullptr;   // help on the zoom page
+  QPushButton* BitBtn1 = nullptr;  // Movie Wizard
+  QPushButton* BitBtn2 = nullptr;  // Animation Wizard
+  QPushButton* BitBtn9 = nullptr;  // help on the zoom page
   // The capture frame on "View Zoom": its size, the four thin edge buttons
   // around it, and the camera's commands.
   ui::SpinEdit* SpinEdit2 = nullptr;  // frame width
@@ -233,7 +233,7 @@ class TPbook1 : public QMainWindow {
   QPushButton* zbrowsebut1 = nullptr;  // choose the frames' folder
   QPushButton* zcambut1 = nullptr;     // take a frame
   QPushButton* zclipbut1 = nullptr;    // frame to the clipboard
-  QPushButton* BitBtn15 = nullptr;  // help on web pages
+  QPushButton* BitBtn15 = nullptr;     // help on web pages
 
   // ===== dialogs, scratch list, timer ========================================
   ui::FileDialogOptions OpenPictureDialog1;
@@ -243,11 +243,11 @@ class TPbook1 : public QMainWindow {
   QTimer* Timer1 = nullptr;
 
   // ===== state ================================================================
-  bool Modified = false;     // the picture changed since the last save
+  bool Modified = false;  // the picture changed since the last save
   // Every change of the picture's pixels or size: the close check asks
   // about it, also after a save.
   void markModified() { Modified = true; }
-  bool PagesReady = false;   // initpages works only once start-up ran
+  bool PagesReady = false;        // initpages works only once start-up ran
   bool ZoomOn = false;            // the zoom panel is in use
   bool ZoomApplied = false;       // the picture holds the enlarged rectangle
   bool ZoomSourceStored = false;  // the full picture is in zmbk and the zoom view
@@ -289,10 +289,10 @@ class TPbook1 : public QMainWindow {
   // ===== the clip paste (TPbook1_paste.cpp, TPbook1_pastepanel.cpp,
   // TPbook1_rotate.cpp, TPbook1_clipeffects.cpp) ===============================
   // Paste panel controls.
-  QToolButton* SpeedButton3 = nullptr;   // "OK"
-  QToolButton* SpeedButton4 = nullptr;   // "1/2"
-  QToolButton* SpeedButton5 = nullptr;   // "x2"
-  QToolButton* SpeedButton1 = nullptr;   // "Normal"
+  QToolButton* SpeedButton3 = nullptr;       // "OK"
+  QToolButton* SpeedButton4 = nullptr;       // "1/2"
+  QToolButton* SpeedButton5 = nullptr;       // "x2"
+  QToolButton* SpeedButton1 = nullptr;       // "Normal"
   ui::SpinButton* pastezoomedit1 = nullptr;  // size of the clip, both sides
   ui::SpinButton* pwedit1 = nullptr;         // width of the clip
   ui::SpinButton* phedit1 = nullptr;         // height of the clip
@@ -300,9 +300,9 @@ class TPbook1 : public QMainWindow {
   QToolButton* paste1right = nullptr;
   QToolButton* paste1up = nullptr;
   QToolButton* paste1dn = nullptr;
-  ui::SpinButton* LRedit1 = nullptr;  // left / right by 10
-  ui::SpinButton* UDedit1 = nullptr;  // up / down by 10
-  QCheckBox* dragbox1 = nullptr;      // keep earlier copies while moving with the buttons
+  ui::SpinButton* LRedit1 = nullptr;      // left / right by 10
+  ui::SpinButton* UDedit1 = nullptr;      // up / down by 10
+  QCheckBox* dragbox1 = nullptr;          // keep earlier copies while moving with the buttons
   ui::SpinEdit* pasterotedit1 = nullptr;  // degrees for "Rotate Clip"
   QToolButton* SpeedButton18 = nullptr;   // "Rotate Clip"
   QToolButton* flpmirbut = nullptr;       // "Mirror Clip Image"
@@ -338,7 +338,7 @@ class TPbook1 : public QMainWindow {
   void mask1MMove(int X, int Y);
   void mask1MUp();
   void clipreplace(gdi::TColor color);  // 217: the clicked colour replaced by the clipboard
-  void SpeedButton3Click();  // "OK"
+  void SpeedButton3Click();             // "OK"
   // Ends a paste as "OK" and a tool choice do: the clip stays where it is
   // drawn, the panel goes, and so does the frame that showed the clip.
   void leavePaste();
@@ -574,7 +574,7 @@ class TPbook1 : public QMainWindow {
   void polyvertex(ui::MouseButton Button, int X, int Y);
 
   // ===== captures (TPbook1_capture.cpp) ==========================================
-  void capboxMouseDown(int X, int Y);   // capture box: 22, 23 "Cut", 229
+  void capboxMouseDown(int X, int Y);  // capture box: 22, 23 "Cut", 229
   void capboxMouseMove(int X, int Y);
   void capboxMouseUp(int X, int Y);
   // Outline capture (19, 21, 109): a vertex per click, closed by a right click.
@@ -654,20 +654,20 @@ class TPbook1 : public QMainWindow {
   void resize_it();
 
   // ===== routines whose work comes with later parts (TPbook1_pending.cpp) =====
-  void opeImfile();           // load through the image browser
-  void opdlg();               // open through the file dialog
-  void opeImNew();            // new picture through "New Image Size"
-  void savebutClick();        // quick save as BMP into the current folder
-  void pfromfile();           // Paste From File
-  void doapaste();            // start a paste of the clipboard bitmap
-  void pastecap();            // start a template paste
-  void endcappingpaste();     // finish a template paste
-  void morfpaste();           // morph paste of the clip
-  void doprint();             // prepare and show the print window
+  void opeImfile();                 // load through the image browser
+  void opdlg();                     // open through the file dialog
+  void opeImNew();                  // new picture through "New Image Size"
+  void savebutClick();              // quick save as BMP into the current folder
+  void pfromfile();                 // Paste From File
+  void doapaste();                  // start a paste of the clipboard bitmap
+  void pastecap();                  // start a template paste
+  void endcappingpaste();           // finish a template paste
+  void morfpaste();                 // morph paste of the clip
+  void doprint();                   // prepare and show the print window
   void openactivity(int activity);  // the Activity Assistant on one activity
-  void doblend();             // heavy soft focus
-  void doblend2();            // soften light
-  void doblend3(int lighten);  // darken (0) or lighten (1)
+  void doblend();                   // heavy soft focus
+  void doblend2();                  // soften light
+  void doblend3(int lighten);       // darken (0) or lighten (1)
 
   // ===== for tests =============================================================
   // Runs before the companion copies of initpages; a test makes it throw to

@@ -82,7 +82,8 @@ void TPbook1::pvebez(ui::ShiftState Shift, int X, int Y) {
   } else {
     if (buttonUp) return;
     RubberRect = {DownPoint.x, DownPoint.y, X, Y};
-    if (!FirstRubber) trackedDraw(chordAreas(LastRubberRect), [&] { drawChord(c, LastRubberRect); });
+    if (!FirstRubber)
+      trackedDraw(chordAreas(LastRubberRect), [&] { drawChord(c, LastRubberRect); });
     trackedDraw(chordAreas(RubberRect), [&] { drawChord(c, RubberRect); });
     LastRubberRect = RubberRect;
   }
@@ -105,7 +106,8 @@ void TPbook1::pUpbez(ui::MouseButton Button, int X, int Y) {
     const gdi::Point up{X, Y};
     if (tools::isTinyChord(DownPoint, up)) {
       // No curve; the little chord shown while dragging goes too.
-      if (!FirstRubber) trackedDraw(chordAreas(LastRubberRect), [&] { drawChord(c, LastRubberRect); });
+      if (!FirstRubber)
+        trackedDraw(chordAreas(LastRubberRect), [&] { drawChord(c, LastRubberRect); });
       FirstRubber = true;
       StrokeOn = false;
     } else {
@@ -123,7 +125,8 @@ void TPbook1::pUpbez(ui::MouseButton Button, int X, int Y) {
       BezEditing = true;
       BezShown = currentCurve(*this);
       // The chord goes; the curve shows at the next move.
-      if (!FirstRubber) trackedDraw(chordAreas(LastRubberRect), [&] { drawChord(c, LastRubberRect); });
+      if (!FirstRubber)
+        trackedDraw(chordAreas(LastRubberRect), [&] { drawChord(c, LastRubberRect); });
       FirstRubber = true;
       BoxesShowing = true;
     }
@@ -191,10 +194,18 @@ void TPbook1::s4MouseDown() {
 
 void TPbook1::handleMouseDown(int handle, int x, int y) {
   switch (handle) {
-    case 0: s1MouseDown(); break;
-    case 1: s2MouseDown(); break;
-    case 2: s3MouseDown(); break;
-    default: s4MouseDown(); break;
+    case 0:
+      s1MouseDown();
+      break;
+    case 1:
+      s2MouseDown();
+      break;
+    case 2:
+      s3MouseDown();
+      break;
+    default:
+      s4MouseDown();
+      break;
   }
   handlePress_ = {x, y};
   handleDragging_ = false;
@@ -210,7 +221,8 @@ void TPbook1::handleMouseMove(int handle, ui::ShiftState Shift, int x, int y) {
   const bool buttonHeld = (Shift & (ui::ssLeft | ui::ssRight | ui::ssMiddle)) != 0;
   if (!buttonHeld || !HandleDrag[std::size_t(handle)]) return;
   // A press that wobbles a little is still a click.
-  if (!handleDragging_ && (QPoint(x, y) - handlePress_).manhattanLength() < QApplication::startDragDistance())
+  if (!handleDragging_ &&
+      (QPoint(x, y) - handlePress_).manhattanLength() < QApplication::startDragDistance())
     return;
   handleDragging_ = true;
   const QPoint at = handleToPicture(handle, x, y);
@@ -220,7 +232,8 @@ void TPbook1::handleMouseMove(int handle, ui::ShiftState Shift, int x, int y) {
   handles[handle]->move(ptbox1->x() + p.x, ptbox1->y() + p.y);
 }
 
-void TPbook1::handleMouseUp(int handle, ui::MouseButton Button, ui::ShiftState Shift, int x, int y) {
+void TPbook1::handleMouseUp(int handle, ui::MouseButton Button, ui::ShiftState Shift, int x,
+                            int y) {
   if (!handleDragging_) return;
   handleDragging_ = false;
   const QPoint at = handleToPicture(handle, x, y);

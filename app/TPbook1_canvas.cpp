@@ -36,9 +36,8 @@ tools::RandomInt clockRandom() {
 // Rounded rectangles, ellipses and the circle captures show their band until
 // the release, which takes it away before anything else.
 bool erasesBandFirst(int tool) {
-  return tool == tools::kRoundRect || tool == tools::kFilledRoundRect ||
-         tool == tools::kCircle || tool == tools::kFilledCircle || tools::isCircleCapture(tool) ||
-         tool == tools::kGlobe;
+  return tool == tools::kRoundRect || tool == tools::kFilledRoundRect || tool == tools::kCircle ||
+         tool == tools::kFilledCircle || tools::isCircleCapture(tool) || tool == tools::kGlobe;
 }
 
 bool isGradientBox(int tool) {
@@ -235,7 +234,8 @@ void TPbook1::pve(int X, int Y) {
           tools::figureOutlineAreas(figure, LastRubberRect, c.pen.width);
       areas.insert(areas.end(), old.begin(), old.end());
     }
-    trackedDraw(areas, [&] { tools::moveBand(c, figure, RubberRect, FirstRubber, LastRubberRect); });
+    trackedDraw(areas,
+                [&] { tools::moveBand(c, figure, RubberRect, FirstRubber, LastRubberRect); });
   }
   if (tool == tools::kSpray) do_spray(X, Y);
 }
@@ -275,12 +275,18 @@ void TPbook1::ptbox1MouseUp(ui::MouseButton Button, ui::ShiftState, int X, int Y
   if (erasesBandFirst(tool) && bandShown) eraseBand(tool, band);
   Timer1Timer();
   ptbox1->setCursor(Qt::ArrowCursor);
-  if (f.MaskMode) mask1MUp();
-  else if (tool == tools::kColorReplacer) pUpCo();
-  else if (tools::isCaptureBox(tool)) capboxMouseUp(X, Y);
-  else if (tools::isGroupA(tool)) pUp(Button, X, Y);
-  else if (tools::isOutlineCapture(tool)) polycopyUp(Button, X, Y);
-  else if (tool == tools::kBezier) pUpbez(Button, X, Y);
+  if (f.MaskMode)
+    mask1MUp();
+  else if (tool == tools::kColorReplacer)
+    pUpCo();
+  else if (tools::isCaptureBox(tool))
+    capboxMouseUp(X, Y);
+  else if (tools::isGroupA(tool))
+    pUp(Button, X, Y);
+  else if (tools::isOutlineCapture(tool))
+    polycopyUp(Button, X, Y);
+  else if (tool == tools::kBezier)
+    pUpbez(Button, X, Y);
   else {
     MouseIsDown = false;
     if (isGradientBox(tool)) {
@@ -289,9 +295,12 @@ void TPbook1::ptbox1MouseUp(ui::MouseButton Button, ui::ShiftState, int X, int Y
       c.brush.setColor(f.BackColor);
       c.pen.mode = gdi::PenMode::Copy;
       c.pen.color = f.BackColor;
-      if (tool == tools::kHGradientBox) Hdogradboxfill(DownPoint.x, DownPoint.y, X, Y);
-      else if (tool == tools::kVGradientBox) Vdogradboxfill(DownPoint.x, DownPoint.y, X, Y);
-      else Hdogradrectfill(DownPoint.x, DownPoint.y, X, Y);
+      if (tool == tools::kHGradientBox)
+        Hdogradboxfill(DownPoint.x, DownPoint.y, X, Y);
+      else if (tool == tools::kVGradientBox)
+        Vdogradboxfill(DownPoint.x, DownPoint.y, X, Y);
+      else
+        Hdogradrectfill(DownPoint.x, DownPoint.y, X, Y);
       repaintCanvas();
       return;
     }
@@ -309,16 +318,22 @@ void TPbook1::ptbox1MouseUp(ui::MouseButton Button, ui::ShiftState, int X, int Y
       c.pen.style = gdi::PenStyle::InsideFrame;
       const gdi::Point d = DownPoint;
       switch (tools::bandFigure(tool)) {
-        case tools::BandFigure::Rectangle: c.rectangle(d.x, d.y, X, Y); break;
+        case tools::BandFigure::Rectangle:
+          c.rectangle(d.x, d.y, X, Y);
+          break;
         case tools::BandFigure::RoundRect:
           c.roundRect(d.x, d.y, X, Y, tools::kRoundCornerWidth, tools::kRoundCornerHeight);
           break;
         case tools::BandFigure::Ellipse:
-          if (tools::isCircleCapture(tool)) capcircle(d.x, d.y, X, Y);
-          else if (tool == tools::kGlobe) globe(d.x, d.y, X, Y);
-          else c.ellipse(d.x, d.y, X, Y);
+          if (tools::isCircleCapture(tool))
+            capcircle(d.x, d.y, X, Y);
+          else if (tool == tools::kGlobe)
+            globe(d.x, d.y, X, Y);
+          else
+            c.ellipse(d.x, d.y, X, Y);
           break;
-        default: break;
+        default:
+          break;
       }
     }
     StrokeOn = false;
@@ -400,7 +415,8 @@ void TPbook1::eraseBand(int tool, const gdi::Rect& band) {
   gdi::Canvas& c = canvas();
   const bool filled = tools::isFilledShape(tool);
   tools::setBandPen(c, filled, toolPalette().BackColor);
-  trackedDraw(bandAreas(tool, band), [&] { tools::drawBandFigure(c, tools::bandFigure(tool), band); });
+  trackedDraw(bandAreas(tool, band),
+              [&] { tools::drawBandFigure(c, tools::bandFigure(tool), band); });
 }
 
 void TPbook1::do_spray(int X, int Y) {
@@ -437,7 +453,8 @@ void TPbook1::markCanvasChanged(gdi::Point penAt) {
 }
 
 void TPbook1::set_t(int tool) {
-  if (tools::set_t(tool, toolPalette(), canvas(), {FirstRubber, PolyActive})) toolPalette().do_colbox();
+  if (tools::set_t(tool, toolPalette(), canvas(), {FirstRubber, PolyActive}))
+    toolPalette().do_colbox();
 }
 
 void TPbook1::set_itback() {
@@ -519,7 +536,8 @@ void TPbook1::trackedDraw(const std::vector<gdi::Rect>& areas, const std::functi
 void TPbook1::repaintCanvas() {
   // Thin areas noted by the tools (a band's outline, a stroke's segment) say
   // what changed more closely than one rectangle round everything would.
-  const gdi::Rect untracked = untracked_.united(picture().takeDirty()).intersected(picture().rect());
+  const gdi::Rect untracked =
+      untracked_.united(picture().takeDirty()).intersected(picture().rect());
   untracked_ = {};
   for (const gdi::Rect& r : repaintAreas_) {
     const gdi::Rect inside = r.intersected(picture().rect());

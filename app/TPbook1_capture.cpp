@@ -10,9 +10,9 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "app/TPbook1.h"
 #include "app/Tclpform1.h"
 #include "app/Toptions1.h"
-#include "app/TPbook1.h"
 #include "app/Windows.h"
 #include "clips/engine/CaptureBox.h"
 #include "clips/engine/CircleCapture.h"
@@ -325,7 +325,8 @@ void TPbook1::openAreaOptions() {
 bool TPbook1::getcap() {
   ui::Clipboard& board = ui::clipboard();
   auto unavailable = [] {
-    ui::dialogs().message(QStringLiteral("Clipboard Unavailable."), QStringLiteral("Clipboard Error"));
+    ui::dialogs().message(QStringLiteral("Clipboard Unavailable."),
+                          QStringLiteral("Clipboard Error"));
     return false;
   };
   if (!board.hasBitmap()) {

@@ -50,7 +50,8 @@ void TPbook1::dropEvent(QDropEvent* event) {
 }
 
 void TPbook1::dropFile(const QString& path) {
-  if (!document::isJpegName(path) && document::upperExtension(path) != QLatin1String(".BMP")) return;
+  if (!document::isJpegName(path) && document::upperExtension(path) != QLatin1String(".BMP"))
+    return;
   // Cancel keeps the unsaved picture instead of replacing it.
   if (!checktosave()) return;
   Tpicform1* browser = app::windows().picform1;

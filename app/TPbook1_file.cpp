@@ -57,7 +57,8 @@ bool readIntoBrowser(Tpicform1& browser, const QString& path) {
 
 bool askOverwrite(const QString& path) {
   return !QFileInfo::exists(path) ||
-         ui::dialogs().confirm(QStringLiteral("OK to overwrite %1").arg(path)) == ui::MsgResult::Yes;
+         ui::dialogs().confirm(QStringLiteral("OK to overwrite %1").arg(path)) ==
+             ui::MsgResult::Yes;
 }
 
 }  // namespace
@@ -122,8 +123,10 @@ void TPbook1::opeImNew() {
   endZoomedEditing();
   zm1->hide();
 
-  const int w = std::clamp(size->SpinEdit1->value(), TBtnRightDlg::kMinSide, TBtnRightDlg::kMaxSide);
-  const int h = std::clamp(size->SpinEdit2->value(), TBtnRightDlg::kMinSide, TBtnRightDlg::kMaxSide);
+  const int w =
+      std::clamp(size->SpinEdit1->value(), TBtnRightDlg::kMinSide, TBtnRightDlg::kMaxSide);
+  const int h =
+      std::clamp(size->SpinEdit2->value(), TBtnRightDlg::kMinSide, TBtnRightDlg::kMaxSide);
   gdi::Bitmap blank(w, h);  // allocated first: a failure leaves the old picture
   setCaption(document::kNewPictureName);
   picture() = std::move(blank);
@@ -194,7 +197,8 @@ std::optional<QString> TPbook1::writeChosenPath(const QString& path, const gdi::
   return path;
 }
 
-void TPbook1::writeJPG(const QString& fileName, const gdi::Bitmap& bitmap, std::optional<int> quality) {
+void TPbook1::writeJPG(const QString& fileName, const gdi::Bitmap& bitmap,
+                       std::optional<int> quality) {
   ui::BusyCursor busy;
   ui::processMessages();
   document::writeJpeg(document::toPath(fileName), bitmap, quality);

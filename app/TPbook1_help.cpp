@@ -33,7 +33,8 @@ void TPbook1::showMissingHelp(const QStringList& lines) {
 }
 
 void TPbook1::dohelp(const QString& fileName) {
-  if (!loadHelpPage(fileName)) ui::dialogs().error(QStringLiteral("Help file is missing. E-mail for a replacement"));
+  if (!loadHelpPage(fileName))
+    ui::dialogs().error(QStringLiteral("Help file is missing. E-mail for a replacement"));
 }
 
 void TPbook1::getsbut1Click() {
@@ -53,9 +54,12 @@ void TPbook1::Label16Click() {
 
 void TPbook1::SpeedButton2Click() {
   if (!loadHelpPage(QStringLiteral("Paste Panel.RTF")))
-    showMissingHelp({QStringLiteral("File Paste Panel.RTF is missing."), QString::fromLatin1(kSupportLine)});
+    showMissingHelp(
+        {QStringLiteral("File Paste Panel.RTF is missing."), QString::fromLatin1(kSupportLine)});
 }
 
 void TPbook1::Image5Click() { PageControl1->setCurrentWidget(TabSheet1); }
 
-void TPbook1::notifygif() { ui::dialogs().error(QStringLiteral("Gif utilities available at our website")); }
+void TPbook1::notifygif() {
+  ui::dialogs().error(QStringLiteral("Gif utilities available at our website"));
+}

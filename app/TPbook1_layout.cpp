@@ -62,7 +62,8 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& caption,
   return a;
 }
 
-QWidget* page(QTabWidget* tabs, const char* name, const QString& caption, const QString& hint = {}) {
+QWidget* page(QTabWidget* tabs, const char* name, const QString& caption,
+              const QString& hint = {}) {
   auto* w = new QWidget;
   w->setObjectName(QString::fromLatin1(name));
   const int index = tabs->addTab(w, caption);
@@ -120,7 +121,8 @@ QScrollArea* placedScrollArea(QWidget* parent, const char* name) {
   area->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   area->setFrameShape(QFrame::NoFrame);
   area->setBackgroundRole(QPalette::Dark);
-  area->setStyleSheet(QStringLiteral("QScrollArea#%1 { background: #DDE2E8; }").arg(area->objectName()));
+  area->setStyleSheet(
+      QStringLiteral("QScrollArea#%1 { background: #DDE2E8; }").arg(area->objectName()));
   auto* content = new QWidget;
   content->setObjectName(area->objectName() + QStringLiteral("Content"));
   content->setAutoFillBackground(false);
@@ -128,7 +130,8 @@ QScrollArea* placedScrollArea(QWidget* parent, const char* name) {
   return area;
 }
 
-ui::SpinEdit* spin(QWidget* parent, const char* name, int min, int max, int value, const QString& hint) {
+ui::SpinEdit* spin(QWidget* parent, const char* name, int min, int max, int value,
+                   const QString& hint) {
   auto* s = new ui::SpinEdit(parent);
   s->setObjectName(QString::fromLatin1(name));
   s->setMinValue(min);
@@ -225,8 +228,8 @@ void TPbook1::buildLayout() {
       "All files (*.*)|*.*");
   OpenPictureDialog2 = OpenPictureDialog1;
   SavePictureDialog1.title = QStringLiteral("Save the Picture");
-  SavePictureDialog1.filter = QStringLiteral(
-      "Bitmaps (*.bmp)|*.bmp|JPEG images (*.jpg)|*.jpg|All files (*.*)|*.*");
+  SavePictureDialog1.filter =
+      QStringLiteral("Bitmaps (*.bmp)|*.bmp|JPEG images (*.jpg)|*.jpg|All files (*.*)|*.*");
   SavePictureDialog1.defaultExt = QStringLiteral("bmp");
 }
 
@@ -255,7 +258,8 @@ void TPbook1::buildMenus() {
   Edit1 = bar->addMenu(QStringLiteral("&Edit"));
   Edit1->setObjectName("Edit1");
   UndoMenuItem = menuItem(Edit1, "UndoMenuItem", QStringLiteral("&Undo"), QKeySequence::Undo);
-  RedoMenuItem = menuItem(Edit1, "RedoMenuItem", QStringLiteral("&Redo"), QKeySequence(QStringLiteral("Ctrl+Y")));
+  RedoMenuItem = menuItem(Edit1, "RedoMenuItem", QStringLiteral("&Redo"),
+                          QKeySequence(QStringLiteral("Ctrl+Y")));
   Edit1->addSeparator();
   Cut1 = menuItem(Edit1, "Cut1", QStringLiteral("Cu&t Entire Image"), QKeySequence::Cut);
   CopyImageMenuItem = menuItem(Edit1, "CopyImageMenuItem", QStringLiteral("&Copy Entire Image"),
@@ -265,8 +269,10 @@ void TPbook1::buildMenus() {
   Copy2 = menuItem(Edit1, "Copy2", QStringLiteral("Copy &Zoom View"));
   Save2 = menuItem(Edit1, "Save2", QStringLiteral("Save Zoom &View..."));
   Edit1->addSeparator();
-  Rotate1 = menuItem(Edit1, "Rotate1", QStringLiteral("R&otate Image..."), QKeySequence(QStringLiteral("Ctrl+R")));
-  Resize1 = menuItem(Edit1, "Resize1", QStringLiteral("Re&size Image..."), QKeySequence(QStringLiteral("Ctrl+E")));
+  Rotate1 = menuItem(Edit1, "Rotate1", QStringLiteral("R&otate Image..."),
+                     QKeySequence(QStringLiteral("Ctrl+R")));
+  Resize1 = menuItem(Edit1, "Resize1", QStringLiteral("Re&size Image..."),
+                     QKeySequence(QStringLiteral("Ctrl+E")));
 
   Tools1 = bar->addMenu(QStringLiteral("&Tools"));
   Tools1->setObjectName("Tools1");
@@ -293,16 +299,19 @@ void TPbook1::buildMenus() {
   Toolbar3 = menuItem(Window1, "Toolbar3", QStringLiteral("&Tool Bar"));
   Toolbar3->setCheckable(true);
   Toolbar3->setChecked(true);
-  HorizontalScrollBars1 = menuItem(Window1, "HorizontalScrollBars1", QStringLiteral("&Horizontal Scroll Bars"));
+  HorizontalScrollBars1 =
+      menuItem(Window1, "HorizontalScrollBars1", QStringLiteral("&Horizontal Scroll Bars"));
   HorizontalScrollBars1->setCheckable(true);
-  VerticalScrollBArs1 = menuItem(Window1, "VerticalScrollBArs1", QStringLiteral("&Vertical Scroll Bars"));
+  VerticalScrollBArs1 =
+      menuItem(Window1, "VerticalScrollBArs1", QStringLiteral("&Vertical Scroll Bars"));
   VerticalScrollBArs1->setCheckable(true);
   Window1->addSeparator();
   NoneStayonTop1 = menuItem(Window1, "NoneStayonTop1", QStringLiteral("&None Stay on Top"));
 
   HElp1 = bar->addMenu(QStringLiteral("&Help"));
   HElp1->setObjectName("HElp1");
-  HelpFiles1 = menuItem(HElp1, "HelpFiles1", QStringLiteral("&Getting Started"), QKeySequence::HelpContents);
+  HelpFiles1 =
+      menuItem(HElp1, "HelpFiles1", QStringLiteral("&Getting Started"), QKeySequence::HelpContents);
   GeneralHelp1 = menuItem(HElp1, "GeneralHelp1", QStringLiteral("&Painting"));
   PastePanel2 = menuItem(HElp1, "PastePanel2", QStringLiteral("P&aste Panel"));
   AnimationMagic1 = menuItem(HElp1, "AnimationMagic1", QStringLiteral("Animation &Magic"));
@@ -326,7 +335,8 @@ void TPbook1::buildMenus() {
   });
   connect(Edit1, &QMenu::aboutToHide, this, [this] {
     // Shortcuts must keep working while the menu is closed.
-    for (QAction* a : {UndoMenuItem, RedoMenuItem, PasteMenuItem, Rotate1, Resize1}) a->setEnabled(true);
+    for (QAction* a : {UndoMenuItem, RedoMenuItem, PasteMenuItem, Rotate1, Resize1})
+      a->setEnabled(true);
   });
 }
 
@@ -354,27 +364,39 @@ void TPbook1::buildToolBar() {
     ToolBar1->addWidget(b);
     return b;
   };
-  ToolButton14 = add("ToolButton14", "new-image", QStringLiteral("New Image"), QStringLiteral("New"));
-  ToolButton11 = add("ToolButton11", "load-image", QStringLiteral("Load Image"), QStringLiteral("Load"));
+  ToolButton14 =
+      add("ToolButton14", "new-image", QStringLiteral("New Image"), QStringLiteral("New"));
+  ToolButton11 =
+      add("ToolButton11", "load-image", QStringLiteral("Load Image"), QStringLiteral("Load"));
   ToolButton12 = add("ToolButton12", "save", QStringLiteral("Save"), QStringLiteral("Save"));
-  ToolButton13 = add("ToolButton13", "save-as", QStringLiteral("Save As"), QStringLiteral("Save As"));
+  ToolButton13 =
+      add("ToolButton13", "save-as", QStringLiteral("Save As"), QStringLiteral("Save As"));
   ToolButton6 = add("ToolButton6", "print", QStringLiteral("Print"), QStringLiteral("Print"));
   ToolBar1->addSeparator();
-  ToolButton1 = add("ToolButton1", "paint-tools", QStringLiteral("Paint Tools"), QStringLiteral("Tools"));
-  pbrotbut1 = add("pbrotbut1", "rotate-image", QStringLiteral("Rotate Image"), QStringLiteral("Rotate"));
+  ToolButton1 =
+      add("ToolButton1", "paint-tools", QStringLiteral("Paint Tools"), QStringLiteral("Tools"));
+  pbrotbut1 =
+      add("pbrotbut1", "rotate-image", QStringLiteral("Rotate Image"), QStringLiteral("Rotate"));
   resizebut1 = add("resizebut1", "resize", QStringLiteral("Resize"), QStringLiteral("Resize"));
   ToolBar1->addSeparator();
-  pblassoobut1 = add("pblassoobut1", "lasso-outline", QStringLiteral("Outline Capture"), QStringLiteral("Outline"));
-  pbcapbxbut1 = add("pbcapbxbut1", "rectangle-outline", QStringLiteral("Capture Box"), QStringLiteral("Box"));
-  ToolButton7 = add("ToolButton7", "copy-entire-image", QStringLiteral("Copy Entire Image"), QStringLiteral("Copy"));
+  pblassoobut1 = add("pblassoobut1", "lasso-outline", QStringLiteral("Outline Capture"),
+                     QStringLiteral("Outline"));
+  pbcapbxbut1 =
+      add("pbcapbxbut1", "rectangle-outline", QStringLiteral("Capture Box"), QStringLiteral("Box"));
+  ToolButton7 = add("ToolButton7", "copy-entire-image", QStringLiteral("Copy Entire Image"),
+                    QStringLiteral("Copy"));
   pbpastebut1 = add("pbpastebut1", "paste", QStringLiteral("Paste"), QStringLiteral("Paste"));
   pbpastrefrombut1 = add("pbpastrefrombut1", "paste-from-file", QStringLiteral("Paste From File"),
                          QStringLiteral("From File"));
-  pbpastetobut1 = add("pbpastetobut1", "paste-to-file", QStringLiteral("Paste to File"), QStringLiteral("To File"));
-  ToolButton3 = add("ToolButton3", "morf-paste-clip", QStringLiteral("Morf Paste Clip"), QStringLiteral("Morf"));
+  pbpastetobut1 = add("pbpastetobut1", "paste-to-file", QStringLiteral("Paste to File"),
+                      QStringLiteral("To File"));
+  ToolButton3 = add("ToolButton3", "morf-paste-clip", QStringLiteral("Morf Paste Clip"),
+                    QStringLiteral("Morf"));
   ToolBar1->addSeparator();
-  ToolButton4 = add("ToolButton4", "rotated-3d-text", QStringLiteral("Rotated and 3D text"), QStringLiteral("3D Text"));
-  ToolButton5 = add("ToolButton5", "multi-line-text", QStringLiteral("Multiple Line Text"), QStringLiteral("Text"));
+  ToolButton4 = add("ToolButton4", "rotated-3d-text", QStringLiteral("Rotated and 3D text"),
+                    QStringLiteral("3D Text"));
+  ToolButton5 = add("ToolButton5", "multi-line-text", QStringLiteral("Multiple Line Text"),
+                    QStringLiteral("Text"));
   ToolButton16 = add("ToolButton16", "stationery-designer", QStringLiteral("Stationery Designer"),
                      QStringLiteral("Stationery"));
   ToolBar1->addSeparator();
@@ -384,10 +406,12 @@ void TPbook1::buildToolBar() {
                      QStringLiteral("Player"));
   ToolBar1->addSeparator();
   ToolButton8 = add("ToolButton8", "roll-up", QStringLiteral("Roll Up"), QStringLiteral("Up"));
-  ToolButton9 = add("ToolButton9", "roll-down", QStringLiteral("Roll Down"), QStringLiteral("Down"));
+  ToolButton9 =
+      add("ToolButton9", "roll-down", QStringLiteral("Roll Down"), QStringLiteral("Down"));
 
   // Enabled by initpages once there is a picture.
-  for (QToolButton* b : {pbrotbut1, pblassoobut1, pbcapbxbut1, pbpastebut1, resizebut1, pbpastetobut1})
+  for (QToolButton* b :
+       {pbrotbut1, pblassoobut1, pbcapbxbut1, pbpastebut1, resizebut1, pbpastetobut1})
     b->setEnabled(false);
 
   layout->addWidget(line);
@@ -396,9 +420,10 @@ void TPbook1::buildToolBar() {
 void TPbook1::buildSidePanel() {
   CoolBar1 = new QFrame;
   CoolBar1->setObjectName("CoolBar1");
-  CoolBar1->setStyleSheet(QStringLiteral(
-      "QFrame#CoolBar1 { background: #ECF0F4; border-left: 1px solid #D8DEE6; }"
-      "QFrame#zmpanel1, QFrame#pastepanel1 { background: #F7F9FB; border: 1px solid #D8DEE6; border-radius: 4px; }"));
+  CoolBar1->setStyleSheet(
+      QStringLiteral("QFrame#CoolBar1 { background: #ECF0F4; border-left: 1px solid #D8DEE6; }"
+                     "QFrame#zmpanel1, QFrame#pastepanel1 { background: #F7F9FB; border: 1px solid "
+                     "#D8DEE6; border-radius: 4px; }"));
   // The panels scroll up and down inside the bar when the window is lower
   // than they are (the paste panel is tall).
   auto* outer = new QVBoxLayout(CoolBar1);
@@ -424,7 +449,8 @@ void TPbook1::buildSidePanel() {
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setHorizontalSpacing(4);
   grid->setVerticalSpacing(4);
-  auto side = [this](const char* name, const char* glyph, const QString& hint, const QString& text) {
+  auto side = [this](const char* name, const char* glyph, const QString& hint,
+                     const QString& text) {
     QToolButton* b = glyphButton(Panel1, name, glyph, hint, text);
     b->setProperty("sidePanel", true);
     b->setFixedSize(38, 36);
@@ -432,11 +458,15 @@ void TPbook1::buildSidePanel() {
   };
   undoptb1 = side("undoptb1", "undo", QStringLiteral("Undo"), QStringLiteral("Undo"));
   redoptb1 = side("redoptb1", "redo", QStringLiteral("Redo"), QStringLiteral("Redo"));
-  zmbuton = side("zmbuton", "zoom-larger", QStringLiteral("Zoom Image Larger"), QStringLiteral("Zoom"));
+  zmbuton =
+      side("zmbuton", "zoom-larger", QStringLiteral("Zoom Image Larger"), QStringLiteral("Zoom"));
   zmbutoff = side("zmbutoff", "normal-size", QStringLiteral("Normal Size"), QStringLiteral("1:1"));
-  SpeedButton8 = side("SpeedButton8", "window-wide", QStringLiteral("Wide Window"), QStringLiteral("Wide"));
-  SpeedButton9 = side("SpeedButton9", "window-narrow", QStringLiteral("Narrow Window"), QStringLiteral("Narrow"));
-  SpeedButton2 = side("SpeedButton2", "help", QStringLiteral("Help on Pasting"), QStringLiteral("?"));
+  SpeedButton8 =
+      side("SpeedButton8", "window-wide", QStringLiteral("Wide Window"), QStringLiteral("Wide"));
+  SpeedButton9 = side("SpeedButton9", "window-narrow", QStringLiteral("Narrow Window"),
+                      QStringLiteral("Narrow"));
+  SpeedButton2 =
+      side("SpeedButton2", "help", QStringLiteral("Help on Pasting"), QStringLiteral("?"));
   grid->addWidget(undoptb1, 0, 0);
   grid->addWidget(redoptb1, 0, 1);
   grid->addWidget(zmbuton, 1, 0);
@@ -468,18 +498,22 @@ void TPbook1::buildSidePanel() {
     zoomLayout->addWidget(s);
     return s;
   };
-  zm1spin = zoomSpin(QStringLiteral("Zoom %"), spin(zmpanel1, "zm1spin", 100, 1000, 100, QStringLiteral("Zoom image ")));
+  zm1spin = zoomSpin(QStringLiteral("Zoom %"),
+                     spin(zmpanel1, "zm1spin", 100, 1000, 100, QStringLiteral("Zoom image ")));
   zm1spin->setIncrement(2);
   // Unbounded (0..0): the view keeps its centre inside the bitmap itself.
-  spinedit1 = zoomSpin(QStringLiteral("Left/Right"),
-                       spin(zmpanel1, "spinedit1", 0, 0, 0, QStringLiteral("move image left or right")));
-  spinedit4 = zoomSpin(QStringLiteral("Up/Down"),
-                       spin(zmpanel1, "spinedit4", 0, 0, 0, QStringLiteral("Move image up or down")));
-  spbox1 = zoomSpin(QStringLiteral("Pan L/R"),
-                    spin(zmpanel1, "spbox1", 0, 0, 0, QStringLiteral("Move capture box left or right")));
-  spbox2 = zoomSpin(QStringLiteral("Pan U/D"),
-                    spin(zmpanel1, "spbox2", 0, 0, 0, QStringLiteral("Move capture box up or down")));
-  zsnum = zoomSpin(QStringLiteral("Move Step"), spin(zmpanel1, "zsnum", 1, 100, 1, QStringLiteral("Move by this amount")));
+  spinedit1 =
+      zoomSpin(QStringLiteral("Left/Right"),
+               spin(zmpanel1, "spinedit1", 0, 0, 0, QStringLiteral("move image left or right")));
+  spinedit4 = zoomSpin(QStringLiteral("Up/Down"), spin(zmpanel1, "spinedit4", 0, 0, 0,
+                                                       QStringLiteral("Move image up or down")));
+  spbox1 =
+      zoomSpin(QStringLiteral("Pan L/R"),
+               spin(zmpanel1, "spbox1", 0, 0, 0, QStringLiteral("Move capture box left or right")));
+  spbox2 = zoomSpin(QStringLiteral("Pan U/D"), spin(zmpanel1, "spbox2", 0, 0, 0,
+                                                    QStringLiteral("Move capture box up or down")));
+  zsnum = zoomSpin(QStringLiteral("Move Step"),
+                   spin(zmpanel1, "zsnum", 1, 100, 1, QStringLiteral("Move by this amount")));
   chk1 = new QCheckBox(QStringLiteral("Edit zoomed"), zmpanel1);
   chk1->setObjectName("chk1");
   chk1->setEnabled(false);
@@ -516,8 +550,8 @@ void TPbook1::buildSidePanel() {
                          static_cast<QWidget*>(pastepanel1), static_cast<QWidget*>(Panel3)})
     widest = std::max(widest, panel->minimumSizeHint().width());
   const QMargins margins = column->contentsMargins();
-  CoolBar1->setFixedWidth(outer->contentsMargins().left() + margins.left() + widest + margins.right() +
-                          scroll->verticalScrollBar()->sizeHint().width());
+  CoolBar1->setFixedWidth(outer->contentsMargins().left() + margins.left() + widest +
+                          margins.right() + scroll->verticalScrollBar()->sizeHint().width());
 }
 
 void TPbook1::buildPages() {
@@ -564,7 +598,8 @@ void TPbook1::buildMainPage() {
 }
 
 void TPbook1::buildUndoPage() {
-  TabSheet2 = page(PageControl1, "TabSheet2", QStringLiteral("View Undo"), QStringLiteral("Read Only"));
+  TabSheet2 =
+      page(PageControl1, "TabSheet2", QStringLiteral("View Undo"), QStringLiteral("Read Only"));
   auto* layout = new QVBoxLayout(TabSheet2);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -612,7 +647,8 @@ void TPbook1::buildZoomPage() {
   SpinEdit3 = spin(TabSheet3, "SpinEdit3", 10, 4000, 144, QStringLiteral("Frame height"));
   bar->addWidget(SpinEdit3);
   bar->addStretch(1);
-  BitBtn9 = new QPushButton(app::glyphIcon(QStringLiteral("help")), QStringLiteral("Help"), TabSheet3);
+  BitBtn9 =
+      new QPushButton(app::glyphIcon(QStringLiteral("help")), QStringLiteral("Help"), TabSheet3);
   BitBtn9->setObjectName("BitBtn9");
   BitBtn9->setToolTip(QStringLiteral("Zoom and Camera help"));
   bar->addWidget(BitBtn9);
@@ -627,8 +663,10 @@ void TPbook1::buildZoomPage() {
     commands->addWidget(b);
     return b;
   };
-  zbrowsebut1 = command("zbrowsebut1", QStringLiteral("Folder..."), QStringLiteral("Choose the folder and name of the frames"));
-  zcambut1 = command("zcambut1", QStringLiteral("Snap"), QStringLiteral("Save the framed area as the next frame"));
+  zbrowsebut1 = command("zbrowsebut1", QStringLiteral("Folder..."),
+                        QStringLiteral("Choose the folder and name of the frames"));
+  zcambut1 = command("zcambut1", QStringLiteral("Snap"),
+                     QStringLiteral("Save the framed area as the next frame"));
   zclipbut1 = command("zclipbut1", QStringLiteral("Copy"), QStringLiteral("Copy the framed area"));
   commands->addStretch(1);
   layout->addLayout(bar);
@@ -646,8 +684,9 @@ void TPbook1::buildZoomPage() {
     auto* b = new QPushButton(content);
     b->setObjectName(QString::fromLatin1(edgeNames[i]));
     b->setFocusPolicy(Qt::NoFocus);
-    b->setStyleSheet(QStringLiteral("QPushButton { background: #D8442F; border: none; }"
-                                    "QPushButton:disabled { background: #E89A8E; }"));
+    b->setStyleSheet(
+        QStringLiteral("QPushButton { background: #D8442F; border: none; }"
+                       "QPushButton:disabled { background: #E89A8E; }"));
     b->hide();
     *edges[i] = b;
   }
@@ -663,24 +702,29 @@ void TPbook1::buildDragPages() {
     layout->setSpacing(4);
     layout->addWidget(heading(body, QStringLiteral("Divide an Image ")));
     layout->addWidget(label(body, QStringLiteral("Create an image map by dividing an image and ")));
-    layout->addWidget(label(body, QStringLiteral("dumping the small sections to disk as bitmaps.")));
+    layout->addWidget(
+        label(body, QStringLiteral("dumping the small sections to disk as bitmaps.")));
     buildDragImage(layout);
     // The divider's controls come with the web page export.
   }
 
-  TabSheet5 = page(PageControl1, "TabSheet5", QStringLiteral("Drag To"), QStringLiteral("Prepare to load into main"));
+  TabSheet5 = page(PageControl1, "TabSheet5", QStringLiteral("Drag To"),
+                   QStringLiteral("Prepare to load into main"));
   QWidget* body = scrolledBody(TabSheet5);
   auto* layout = new QVBoxLayout(body);
   layout->setContentsMargins(16, 14, 16, 14);
   layout->setSpacing(4);
-  layout->addWidget(heading(body, QStringLiteral("Images dragged here within the scope of this program, load into Main")));
+  layout->addWidget(heading(
+      body,
+      QStringLiteral("Images dragged here within the scope of this program, load into Main")));
   layout->addWidget(label(body, QStringLiteral("Animation Manager Drop Site, Image Browser, ")));
   layout->addWidget(label(body, QStringLiteral("and Morf Dialog are potential sources.")));
   layout->addSpacing(10);
   auto* frame = new QFrame(body);
   frame->setObjectName("Image1Frame");
-  frame->setStyleSheet(QStringLiteral(
-      "QFrame#Image1Frame { border: 2px dashed #9FB4CC; border-radius: 6px; background: #FAFBFD; }"));
+  frame->setStyleSheet(
+      QStringLiteral("QFrame#Image1Frame { border: 2px dashed #9FB4CC; border-radius: 6px; "
+                     "background: #FAFBFD; }"));
   auto* frameLayout = new QVBoxLayout(frame);
   frameLayout->setContentsMargins(6, 6, 6, 6);
   Image1 = new ui::ImageControl(frame);
@@ -740,7 +784,9 @@ void TPbook1::buildGettingStartedPage() {
   auto* title = heading(Panel6, QStringLiteral("Welcome to Quillmoor"));
   title->setAlignment(Qt::AlignCenter);
   cover->addWidget(title);
-  auto* invite = label(Panel6, QStringLiteral("Click here to read Getting Started, or on the picture to start painting."));
+  auto* invite = label(
+      Panel6,
+      QStringLiteral("Click here to read Getting Started, or on the picture to start painting."));
   invite->setAlignment(Qt::AlignCenter);
   invite->setWordWrap(true);
   cover->addWidget(invite);
@@ -756,7 +802,8 @@ void TPbook1::buildGettingStartedPage() {
 
   auto* bar = new QHBoxLayout;
   bar->setContentsMargins(8, 6, 8, 6);
-  getsbut1 = new QPushButton(app::glyphIcon(QStringLiteral("back")), QStringLiteral("Back"), TabSheet6);
+  getsbut1 =
+      new QPushButton(app::glyphIcon(QStringLiteral("back")), QStringLiteral("Back"), TabSheet6);
   getsbut1->setObjectName("getsbut1");
   getsbut1->hide();
   bar->addWidget(getsbut1);
@@ -772,16 +819,18 @@ void TPbook1::buildFurtherPages() {
     layout->setContentsMargins(16, 14, 16, 14);
     layout->setSpacing(8);
     layout->addWidget(heading(body, QStringLiteral("Animation")));
-    auto* intro = label(body, QStringLiteral(
-        "Join key pictures into frame sequences with transitions, or make a series of "
-        "468 x 60 banner frames with text and image effects."));
+    auto* intro = label(
+        body, QStringLiteral(
+                  "Join key pictures into frame sequences with transitions, or make a series of "
+                  "468 x 60 banner frames with text and image effects."));
     intro->setWordWrap(true);
     layout->addWidget(intro);
     auto* row = new QHBoxLayout;
-    BitBtn1 = new QPushButton(app::glyphIcon(QStringLiteral("movie-wizard")), QStringLiteral("Movie Wizard"), body);
+    BitBtn1 = new QPushButton(app::glyphIcon(QStringLiteral("movie-wizard")),
+                              QStringLiteral("Movie Wizard"), body);
     BitBtn1->setObjectName("BitBtn1");
-    BitBtn2 = new QPushButton(app::glyphIcon(QStringLiteral("animation-wizard")), QStringLiteral("Animation Wizard"),
-                              body);
+    BitBtn2 = new QPushButton(app::glyphIcon(QStringLiteral("animation-wizard")),
+                              QStringLiteral("Animation Wizard"), body);
     BitBtn2->setObjectName("BitBtn2");
     for (QPushButton* b : {BitBtn1, BitBtn2}) b->setIconSize(QSize(kGlyphSize, kGlyphSize));
     row->addWidget(BitBtn1);
@@ -799,7 +848,8 @@ void TPbook1::buildFurtherPages() {
     layout->addWidget(heading(TabSheet8, QStringLiteral("Web Pages")));
     // The home page and blank page generators come with the web page export.
     auto* row = new QHBoxLayout;
-    BitBtn15 = new QPushButton(app::glyphIcon(QStringLiteral("help")), QStringLiteral("Help"), TabSheet8);
+    BitBtn15 =
+        new QPushButton(app::glyphIcon(QStringLiteral("help")), QStringLiteral("Help"), TabSheet8);
     BitBtn15->setObjectName("BitBtn15");
     BitBtn15->setToolTip(QStringLiteral("Web Pages help"));
     row->addWidget(BitBtn15);

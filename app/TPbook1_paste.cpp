@@ -13,9 +13,9 @@
 #include "app/Tclpform1.h"
 #include "app/Windows.h"
 #include "clips/engine/ClipMask.h"
-#include "clips/engine/ReplaceWithClip.h"
 #include "clips/engine/ClipSize.h"
 #include "clips/engine/PaletteRemap.h"
+#include "clips/engine/ReplaceWithClip.h"
 #include "clips/engine/TemplateCapture.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/MessagePump.h"
@@ -50,8 +50,8 @@ gdi::Point TPbook1::clipOffset() const {
 }
 
 void TPbook1::setClipOffset(gdi::Point offset) {
-  const QPoint p = clpmap1->parentWidget()->mapFrom(ScrollBox1->viewport(),
-                                                     QPoint(offset.x, offset.y));
+  const QPoint p =
+      clpmap1->parentWidget()->mapFrom(ScrollBox1->viewport(), QPoint(offset.x, offset.y));
   clpmap1->move(p);
   mask1->move(p);
 }
@@ -243,8 +243,8 @@ void TPbook1::endcappingpaste() {
   // The area captured is the one the user saw under the template: a sized
   // template is first made its drawn size.
   sizepaste();
-  const gdi::Point at = floatingClip.lastDrawn() ? floatingClip.lastDrawn()->pos
-                                                  : clipPlacement().pos;
+  const gdi::Point at =
+      floatingClip.lastDrawn() ? floatingClip.lastDrawn()->pos : clipPlacement().pos;
   gdi::Bitmap captured;
   try {
     showProgress();

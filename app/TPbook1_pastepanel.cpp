@@ -60,7 +60,8 @@ void TPbook1::buildPastePanel() {
   auto half = [grid](QWidget* w, int r, int side) { grid->addWidget(w, r, 3 * side, 1, 3); };
   for (int c = 0; c < 6; ++c) grid->setColumnStretch(c, 1);
 
-  SpeedButton3 = panelButton(p, "SpeedButton3", QStringLiteral("OK"), QStringLiteral("Done Pasteing"));
+  SpeedButton3 =
+      panelButton(p, "SpeedButton3", QStringLiteral("OK"), QStringLiteral("Done Pasteing"));
   place(SpeedButton3, row++, 0, 3);
 
   SpeedButton4 = panelButton(p, "SpeedButton4", QStringLiteral("1/2"), QStringLiteral("Half Size"));
@@ -82,8 +83,10 @@ void TPbook1::buildPastePanel() {
   place(phedit1, row++, 2, 1, Qt::AlignHCenter);
 
   paste1up = panelButton(p, "paste1up", QStringLiteral("^"), QStringLiteral("Move Clip Up 1"));
-  paste1left = panelButton(p, "paste1left", QStringLiteral("<"), QStringLiteral("Move Clip Left 1"));
-  paste1right = panelButton(p, "paste1right", QStringLiteral(">"), QStringLiteral("Move Clip Right 1"));
+  paste1left =
+      panelButton(p, "paste1left", QStringLiteral("<"), QStringLiteral("Move Clip Left 1"));
+  paste1right =
+      panelButton(p, "paste1right", QStringLiteral(">"), QStringLiteral("Move Clip Right 1"));
   paste1dn = panelButton(p, "paste1dn", QStringLiteral("v"), QStringLiteral("Move Clip Down 1"));
   for (QToolButton* b : {paste1up, paste1left, paste1right, paste1dn}) b->setAutoRepeat(true);
   place(paste1up, row++, 1);
@@ -108,8 +111,10 @@ void TPbook1::buildPastePanel() {
   pasterotedit1->setMinValue(0);
   pasterotedit1->setMaxValue(360);
   pasterotedit1->setValue(15);
-  SpeedButton18 = panelButton(p, "SpeedButton18", QStringLiteral("Rotate"), QStringLiteral("Rotate Clip"));
-  flpmirbut = panelButton(p, "flpmirbut", QStringLiteral("Mirror"), QStringLiteral("Mirror Clip Image"));
+  SpeedButton18 =
+      panelButton(p, "SpeedButton18", QStringLiteral("Rotate"), QStringLiteral("Rotate Clip"));
+  flpmirbut =
+      panelButton(p, "flpmirbut", QStringLiteral("Mirror"), QStringLiteral("Mirror Clip Image"));
   place(pasterotedit1, row++, 0, 3);
   place(SpeedButton18, row++, 0, 3);
   place(flpmirbut, row++, 0, 3);
@@ -157,7 +162,8 @@ void TPbook1::buildPastePanel() {
 void TPbook1::buildDragImage(QVBoxLayout* page) {
   dragimage1 = new ui::ImageControl(TabSheet4);
   dragimage1->setObjectName("dragimage1");
-  dragimage1->setToolTip(QStringLiteral("Drag Image From Here to Animation Manager Save Drop Site"));
+  dragimage1->setToolTip(
+      QStringLiteral("Drag Image From Here to Animation Manager Save Drop Site"));
   dragimage1->setStretch(true);
   dragimage1->setMinimumSize(160, 120);
   dragimage1->setDragSource(true);
@@ -197,12 +203,30 @@ void TPbook1::SpeedButton1Click() {
   put_paste();
 }
 
-void TPbook1::pastezoomedit1UpClick() { ++SizeDelta; updateclipsize(); }
-void TPbook1::pastezoomedit1DownClick() { --SizeDelta; updateclipsize(); }
-void TPbook1::pwedit1UpClick() { ++WidthDelta; updateclipsize(); }
-void TPbook1::pwedit1DownClick() { --WidthDelta; updateclipsize(); }
-void TPbook1::phedit1UpClick() { ++HeightDelta; updateclipsize(); }
-void TPbook1::phedit1DownClick() { --HeightDelta; updateclipsize(); }
+void TPbook1::pastezoomedit1UpClick() {
+  ++SizeDelta;
+  updateclipsize();
+}
+void TPbook1::pastezoomedit1DownClick() {
+  --SizeDelta;
+  updateclipsize();
+}
+void TPbook1::pwedit1UpClick() {
+  ++WidthDelta;
+  updateclipsize();
+}
+void TPbook1::pwedit1DownClick() {
+  --WidthDelta;
+  updateclipsize();
+}
+void TPbook1::phedit1UpClick() {
+  ++HeightDelta;
+  updateclipsize();
+}
+void TPbook1::phedit1DownClick() {
+  --HeightDelta;
+  updateclipsize();
+}
 
 // ----- moves -----------------------------------------------------------------------
 

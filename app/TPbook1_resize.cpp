@@ -87,7 +87,8 @@ void TPbook1::resize_it() {
   options.loadScaled = browserLoader();
   document::ResizeResult result;
   try {
-    result = document::resizePicture(picture(), form->SpinEdit1->value(), form->SpinEdit2->value(), options);
+    result = document::resizePicture(picture(), form->SpinEdit1->value(), form->SpinEdit2->value(),
+                                     options);
   } catch (const gdi::ResourceError&) {
     ui::dialogs().error(QStringLiteral("Not enough Resources"));
     return;

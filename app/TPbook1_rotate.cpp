@@ -6,11 +6,11 @@
 #include "app/TPbook1.h"
 #include "app/Tclpform1.h"
 #include "app/Windows.h"
-#include "tools/windows/TForm3.h"
 #include "clips/engine/RotateSquare.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/SpinEdit.h"
+#include "tools/windows/TForm3.h"
 
 void TPbook1::SpeedButton18Click() {
   gdi::Bitmap& picture = ptbox1->bitmap();

@@ -40,9 +40,11 @@ void shrinkZoomedEdit(gdi::Bitmap& full, const gdi::Bitmap& edit, const gdi::Rec
   // Dropping rows and columns keeps colours; a picture smaller than the
   // rectangle (nothing is dropped then) is copied the same either way.
   gdi::Canvas& canvas = full.canvas();
-  canvas.stretchMode = (edit.width() < r.width() || edit.height() < r.height()) ? gdi::StretchMode::BlackOnWhite
-                                                                                : gdi::StretchMode::ColorOnColor;
-  canvas.stretchBlt(r.left, r.top, r.width(), r.height(), edit, 0, 0, edit.width(), edit.height(), gdi::SRCCOPY);
+  canvas.stretchMode = (edit.width() < r.width() || edit.height() < r.height())
+                           ? gdi::StretchMode::BlackOnWhite
+                           : gdi::StretchMode::ColorOnColor;
+  canvas.stretchBlt(r.left, r.top, r.width(), r.height(), edit, 0, 0, edit.width(), edit.height(),
+                    gdi::SRCCOPY);
 }
 
 void setPaletteTool(int tool) {
@@ -134,8 +136,8 @@ void TPbook1::apply_zoom() {
   // bitmap.
   gdi::Canvas& canvas = pic.canvas();
   canvas.stretchMode = gdi::StretchMode::BlackOnWhite;
-  canvas.stretchBlt(0, 0, pic.width(), pic.height(), zm1->Bitmap(), r.left - 1, r.top, r.width(), r.height(),
-                    gdi::SRCCOPY);
+  canvas.stretchBlt(0, 0, pic.width(), pic.height(), zm1->Bitmap(), r.left - 1, r.top, r.width(),
+                    r.height(), gdi::SRCCOPY);
   ZoomApplied = true;
   PageControl1->setCurrentWidget(TabSheet1);
   markCanvasChanged({-1, -1});
@@ -216,7 +218,8 @@ void TPbook1::zposbox(bool fromSpins) {
   if (h >= view.height()) y = 0;
 
   const QPoint o = zm1->pos();
-  zrtop->setGeometry(o.x() + x - kFrameEdge, o.y() + y - kFrameEdge, w + 2 * kFrameEdge, kFrameEdge);
+  zrtop->setGeometry(o.x() + x - kFrameEdge, o.y() + y - kFrameEdge, w + 2 * kFrameEdge,
+                     kFrameEdge);
   zrleft->setGeometry(o.x() + x - kFrameEdge, o.y() + y, kFrameEdge, h);
   zrright->setGeometry(o.x() + x + w, o.y() + y, kFrameEdge, h);
   zrbot->setGeometry(o.x() + x - kFrameEdge, o.y() + y + h, w + 2 * kFrameEdge, kFrameEdge);

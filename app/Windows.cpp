@@ -39,7 +39,11 @@ Windows& windows() {
 }
 
 std::vector<QWidget*> Windows::all() const {
-  return {Pbook1, Form3, picform1, Rotateform, clpform1, gradform1, TextMakerForm, Textmemoform, shapeform, morfshapeform, AnimCap1, Screentest1, ResizeForm, BtnRightDlg, aboutfrm1, options1, ALmaker, mediaform1, station1, jpop1, orightdlg, folderdlg1, capformdlg, wizwiz1, movwizfrm1, anwizfrm1, aviwin, activityfrm, Prinfrm, AVICAP};
+  return {Pbook1,        Form3,        picform1,  Rotateform,    clpform1,   gradform1,
+          TextMakerForm, Textmemoform, shapeform, morfshapeform, AnimCap1,   Screentest1,
+          ResizeForm,    BtnRightDlg,  aboutfrm1, options1,      ALmaker,    mediaform1,
+          station1,      jpop1,        orightdlg, folderdlg1,    capformdlg, wizwiz1,
+          movwizfrm1,    anwizfrm1,    aviwin,    activityfrm,   Prinfrm,    AVICAP};
 }
 
 void createWindows() {

@@ -66,7 +66,8 @@ int ZoomRect::zoomValue() const {
   // integers. An empty rectangle (a bitmap one pixel high) counts as one pixel.
   const std::int64_t rw = std::max(1, right - left), rh = std::max(1, bottom - top);
   const std::int64_t value =
-      50 * (std::int64_t(std::max(0, viewWidth)) * rh + std::int64_t(std::max(0, viewHeight)) * rw) /
+      50 *
+      (std::int64_t(std::max(0, viewWidth)) * rh + std::int64_t(std::max(0, viewHeight)) * rw) /
       (rw * rh);
   return int(std::min<std::int64_t>(value, kMaxEdge));
 }

@@ -18,7 +18,8 @@ const gdi::Bitmap& picture() {
     gdi::Bitmap p(kSide, kSide);
     for (int y = 0; y < kSide; ++y) {
       std::uint32_t* row = p.row(y);
-      for (int x = 0; x < kSide; ++x) row[x] = std::uint32_t(gdi::RGB(x * 7, y * 5, (x ^ y) & 0xFF));
+      for (int x = 0; x < kSide; ++x)
+        row[x] = std::uint32_t(gdi::RGB(x * 7, y * 5, (x ^ y) & 0xFF));
     }
     return p;
   }();

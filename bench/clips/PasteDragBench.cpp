@@ -37,12 +37,13 @@ Scene& scene() {
   return s;
 }
 
-clips::ClipPlacement movePlace(int i) { return clips::ClipPlacement::at({1000 + 7 * i, 1200 + 5 * i}); }
+clips::ClipPlacement movePlace(int i) {
+  return clips::ClipPlacement::at({1000 + 7 * i, 1200 + 5 * i});
+}
 
 void perEvent(benchmark::State& state) {
-  state.counters["per_event"] =
-      benchmark::Counter(kMoves, benchmark::Counter::kIsIterationInvariantRate |
-                                     benchmark::Counter::kInvert);
+  state.counters["per_event"] = benchmark::Counter(
+      kMoves, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void DragRestoringWhereTheClipWas(benchmark::State& state) {
@@ -50,7 +51,8 @@ void DragRestoringWhereTheClipWas(benchmark::State& state) {
   clips::FloatingClip floating;
   for (auto _ : state) {
     floating.forget();  // a press: nothing known about the picture
-    for (int i = 0; i < kMoves; ++i) floating.move(s.picture, s.backdrop, s.clip, s.mask, movePlace(i));
+    for (int i = 0; i < kMoves; ++i)
+      floating.move(s.picture, s.backdrop, s.clip, s.mask, movePlace(i));
     benchmark::DoNotOptimize(s.picture.bits());
   }
   perEvent(state);

@@ -125,7 +125,10 @@ void BM_MorphClip_ImageMagick(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_DarkenImage)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DarkenImage_ImageMagick)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(BM_DarkenImage_ImageMagick)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(3);
 BENCHMARK(BM_SoftFocus)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SoftenLight)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Blur_ImageMagick)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);

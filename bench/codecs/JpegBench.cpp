@@ -51,7 +51,7 @@ void writeFile(const fs::path& p, const std::vector<std::uint8_t>& bytes) {
 // Input files, made once per run.
 struct Files {
   fs::path dir = fs::temp_directory_path() / "qm-codec-bench";
-  fs::path jpg = dir / "photo.jpg";        // baseline, quality 90
+  fs::path jpg = dir / "photo.jpg";  // baseline, quality 90
   fs::path bmp = dir / "photo.bmp";
   fs::path ppm = dir / "photo.ppm";
   gdi::Bitmap picture = photo();
@@ -134,7 +134,7 @@ void BM_Jpeg_Encode_Q90_Progressive_Ours_InMemory(benchmark::State& state) {
 }
 void BM_Jpeg_Encode_Q90_Progressive_Cjpeg(benchmark::State& state) {
   timeTool(state, {"cjpeg", "-quality", "90", "-progressive", "-outfile", kOut + ".jpg",
-               files().ppm.string()});
+                   files().ppm.string()});
 }
 
 // --- BMP files -----------------------------------------------------------------------
@@ -153,15 +153,16 @@ void BM_Bmp_WriteFile_Ours(benchmark::State& state) {
 // cjpeg on .bmp and on .ppm input (fastest settings, so the reading shows).
 void BM_Bmp_Read_Cjpeg_FromBmp(benchmark::State& state) {
   timeTool(state, {"cjpeg", "-quality", "10", "-dct", "fast", "-outfile", "/dev/null",
-               files().bmp.string()});
+                   files().bmp.string()});
 }
 void BM_Bmp_Read_Cjpeg_FromPpm(benchmark::State& state) {
   timeTool(state, {"cjpeg", "-quality", "10", "-dct", "fast", "-outfile", "/dev/null",
-               files().ppm.string()});
+                   files().ppm.string()});
 }
 // djpeg writing .bmp and .ppm files.
 void BM_Bmp_Write_Djpeg_ToBmp(benchmark::State& state) {
-  timeTool(state, {"djpeg", "-bmp", "-dct", "fast", "-outfile", kOut + ".bmp", files().jpg.string()});
+  timeTool(state,
+           {"djpeg", "-bmp", "-dct", "fast", "-outfile", kOut + ".bmp", files().jpg.string()});
 }
 void BM_Bmp_Write_Djpeg_ToPpm(benchmark::State& state) {
   timeTool(state, {"djpeg", "-dct", "fast", "-outfile", kOut + ".ppm", files().jpg.string()});

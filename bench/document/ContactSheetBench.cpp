@@ -65,8 +65,8 @@ void makeSheets(const Album& a, bool reducedScale) {
   for (int s = 0; s < layout.sheets; ++s) {
     for (int cell = 0; cell < layout.cellsPerSheet() && file < layout.files; ++cell, ++file) {
       const fs::path& path = a.files[std::size_t(file)];
-      const gdi::Bitmap thumb = reducedScale ? document::readThumbnail(path)
-                                             : document::readPictureFile(path).bitmap;
+      const gdi::Bitmap thumb =
+          reducedScale ? document::readThumbnail(path) : document::readPictureFile(path).bitmap;
       document::drawThumbnail(sheet, cell, thumb, path.filename().string());
     }
     document::writeJpeg(a.sheet("ours.jpg"), sheet, 90);

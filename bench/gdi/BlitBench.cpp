@@ -55,9 +55,15 @@ void runShrink(benchmark::State& state, StretchMode mode) {
   }
 }
 
-void BM_Stretch_Shrink_ColorOnColor(benchmark::State& s) { runShrink(s, StretchMode::ColorOnColor); }
-void BM_Stretch_Shrink_BlackOnWhite(benchmark::State& s) { runShrink(s, StretchMode::BlackOnWhite); }
-void BM_Stretch_Shrink_WhiteOnBlack(benchmark::State& s) { runShrink(s, StretchMode::WhiteOnBlack); }
+void BM_Stretch_Shrink_ColorOnColor(benchmark::State& s) {
+  runShrink(s, StretchMode::ColorOnColor);
+}
+void BM_Stretch_Shrink_BlackOnWhite(benchmark::State& s) {
+  runShrink(s, StretchMode::BlackOnWhite);
+}
+void BM_Stretch_Shrink_WhiteOnBlack(benchmark::State& s) {
+  runShrink(s, StretchMode::WhiteOnBlack);
+}
 void BM_Stretch_Shrink_Halftone(benchmark::State& s) { runShrink(s, StretchMode::Halftone); }
 
 void BM_Stretch_Enlarge_400_to_4000(benchmark::State& state) {

@@ -11,7 +11,8 @@ using namespace gdi;
 namespace {
 
 const std::string kHundred =
-    "The quick brown fox jumps over the lazy dog while 0123456789 digits and more words fill it up nicely";
+    "The quick brown fox jumps over the lazy dog while 0123456789 digits and more words fill it up "
+    "nicely";
 
 void runTextOut(benchmark::State& state, int escapement, bool opaque) {
   Bitmap b(1000, 1000);

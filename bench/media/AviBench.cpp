@@ -112,9 +112,9 @@ void BM_AviDump(benchmark::State& state) {
     // Every frame once, as ffmpeg writes them.
     std::vector<int> frames(static_cast<std::size_t>(count));
     std::iota(frames.begin(), frames.end(), 0);
-    const media::DumpResult r = media::dumpFrames(
-        (out / "out").string(), frames,
-        [&](int n) -> const gdi::Bitmap& { return reader.frame(n); }, {});
+    const media::DumpResult r =
+        media::dumpFrames((out / "out").string(), frames,
+                          [&](int n) -> const gdi::Bitmap& { return reader.frame(n); }, {});
     if (!r.error.empty()) state.SkipWithError(r.error.c_str());
   }
   state.SetItemsProcessed(state.iterations() * 300);
@@ -128,12 +128,13 @@ void BM_AviDumpFfmpeg(benchmark::State& state) {
     const fs::path out = emptyOutput("ffmpeg");
     const double cpuBefore = bench_support::childCpuSeconds();
     const auto start = std::chrono::steady_clock::now();
-    if (!bench_support::runTool({"ffmpeg", "-v", "error", "-y", "-i", in.string(),
-                                 (out / "out%03d.bmp").string()})) {
+    if (!bench_support::runTool(
+            {"ffmpeg", "-v", "error", "-y", "-i", in.string(), (out / "out%03d.bmp").string()})) {
       state.SkipWithError("ffmpeg not available");
       return;
     }
-    state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    state.SetIterationTime(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     cpu += bench_support::childCpuSeconds() - cpuBefore;
   }
   state.SetItemsProcessed(state.iterations() * 300);

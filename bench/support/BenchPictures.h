@@ -46,6 +46,8 @@ inline gdi::Bitmap noisyRamps(int width, int height, std::uint32_t noise,
   return b;
 }
 
-inline gdi::Bitmap noisyRamps(int side, std::uint32_t noise) { return noisyRamps(side, side, noise); }
+inline gdi::Bitmap noisyRamps(int side, std::uint32_t noise) {
+  return noisyRamps(side, side, noise);
+}
 
 }  // namespace bench_support

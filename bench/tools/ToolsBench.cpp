@@ -76,10 +76,14 @@ void rubberDrag(benchmark::State& state, tools::BandFigure figure) {
   perEvent(state);
 }
 
-void BM_RubberRectangleDrag(benchmark::State& state) { rubberDrag(state, tools::BandFigure::Rectangle); }
+void BM_RubberRectangleDrag(benchmark::State& state) {
+  rubberDrag(state, tools::BandFigure::Rectangle);
+}
 BENCHMARK(BM_RubberRectangleDrag)->Unit(benchmark::kMillisecond);
 
-void BM_RubberEllipseDrag(benchmark::State& state) { rubberDrag(state, tools::BandFigure::Ellipse); }
+void BM_RubberEllipseDrag(benchmark::State& state) {
+  rubberDrag(state, tools::BandFigure::Ellipse);
+}
 BENCHMARK(BM_RubberEllipseDrag)->Unit(benchmark::kMillisecond);
 
 void BM_SprayBurstWidth30(benchmark::State& state) {
@@ -118,8 +122,10 @@ void BM_AreaGradientFill(benchmark::State& state) {
     state.PauseTiming();
     picture().fill(gdi::clWhite);
     state.ResumeTiming();
-    if (state.range(0)) tools::Hdogradfill(picture(), undo, 10, 10, list);
-    else tools::Vdogradfill(picture(), undo, 10, 10, list);
+    if (state.range(0))
+      tools::Hdogradfill(picture(), undo, 10, 10, list);
+    else
+      tools::Vdogradfill(picture(), undo, 10, 10, list);
   }
 }
 BENCHMARK(BM_AreaGradientFill)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
@@ -129,8 +135,10 @@ void BM_BoxGradientFill(benchmark::State& state) {
   gdi::Canvas& c = picture().canvas();
   c.pen = {};
   for (auto _ : state) {
-    if (state.range(0)) tools::Hdogradboxfill(c, 0, 0, kSide, kSide, list);
-    else tools::Vdogradboxfill(c, 0, 0, kSide, kSide, list);
+    if (state.range(0))
+      tools::Hdogradboxfill(c, 0, 0, kSide, kSide, list);
+    else
+      tools::Vdogradboxfill(c, 0, 0, kSide, kSide, list);
   }
 }
 BENCHMARK(BM_BoxGradientFill)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);

@@ -21,7 +21,8 @@ gdi::Bitmap& picture() {
   return b;
 }
 
-void paint(benchmark::State& state, QSize view, bool stretch, QRect region, bool transparent = false) {
+void paint(benchmark::State& state, QSize view, bool stretch, QRect region,
+           bool transparent = false) {
   // The screen's backing store format.
   QImage screen(view, QImage::Format_ARGB32_Premultiplied);
   const ui::PictureMapping m{view, QSize(4000, 4000), stretch, false};
@@ -33,10 +34,16 @@ void paint(benchmark::State& state, QSize view, bool stretch, QRect region, bool
   }
 }
 
-void BM_Paint_Stroke32px(benchmark::State& s) { paint(s, {4000, 4000}, false, {2000, 2000, 32, 32}); }
+void BM_Paint_Stroke32px(benchmark::State& s) {
+  paint(s, {4000, 4000}, false, {2000, 2000, 32, 32});
+}
 void BM_Paint_Whole4000(benchmark::State& s) { paint(s, {4000, 4000}, false, {0, 0, 4000, 4000}); }
-void BM_Paint_StretchedStroke(benchmark::State& s) { paint(s, {1000, 1000}, true, {500, 500, 8, 8}); }
-void BM_Paint_StretchedWhole(benchmark::State& s) { paint(s, {1000, 1000}, true, {0, 0, 1000, 1000}); }
+void BM_Paint_StretchedStroke(benchmark::State& s) {
+  paint(s, {1000, 1000}, true, {500, 500, 8, 8});
+}
+void BM_Paint_StretchedWhole(benchmark::State& s) {
+  paint(s, {1000, 1000}, true, {0, 0, 1000, 1000});
+}
 void BM_Paint_TransparentStroke(benchmark::State& s) {
   paint(s, {4000, 4000}, false, {2000, 2000, 32, 32}, true);
 }

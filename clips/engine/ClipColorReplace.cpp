@@ -12,7 +12,8 @@ ClipReplace replaceClipColor(gdi::Bitmap& clip, gdi::TColor from, gdi::TColor to
   // A value with flags in its high byte matches no pixel: nothing changes.
   const auto match = std::uint32_t(from);
   const auto with = std::uint32_t(clip.snap(gdi::colorToRGB(to)));
-  for (int y = 0; y < clip.height(); ++y) std::replace(clip.row(y), clip.row(y) + clip.width(), match, with);
+  for (int y = 0; y < clip.height(); ++y)
+    std::replace(clip.row(y), clip.row(y) + clip.width(), match, with);
   clip.markAllDirty();
   return ClipReplace::Done;
 }

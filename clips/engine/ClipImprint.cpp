@@ -12,8 +12,8 @@ gdi::Rect clipRect(const gdi::Bitmap& clip, gdi::Point at) {
 }
 
 // The imprint without its own undo: false when stopped part way.
-bool imprintRows(gdi::Bitmap& picture, const gdi::Bitmap& clip, gdi::Point at, int shift,
-                 Tone tone, const StoppableStep& step) {
+bool imprintRows(gdi::Bitmap& picture, const gdi::Bitmap& clip, gdi::Point at, int shift, Tone tone,
+                 const StoppableStep& step) {
   const gdi::Rect area = clipRect(clip, at).intersected(picture.rect());
   StoppableRows rows(clip.height(), step);
   for (int y = 0; y < clip.height(); ++y) {
@@ -23,7 +23,8 @@ bool imprintRows(gdi::Bitmap& picture, const gdi::Bitmap& clip, gdi::Point at, i
     const std::uint32_t* shape = clip.row(y) + (area.left - at.x);
     std::uint32_t* p = picture.row(py) + area.left;
     for (int x = 0; x < area.width(); ++x)
-      if (!isClipWhite(shape[x])) p[x] = std::uint32_t(picture.snap(gdi::TColor(shiftColor(p[x], shift, tone))));
+      if (!isClipWhite(shape[x]))
+        p[x] = std::uint32_t(picture.snap(gdi::TColor(shiftColor(p[x], shift, tone))));
   }
   picture.markDirty(area);
   return true;
@@ -56,8 +57,9 @@ bool dropShadow(gdi::Bitmap& picture, const gdi::Bitmap& clip, gdi::Point at,
   gdi::Point pos{at.x + kShadowOffset.x, at.y + kShadowOffset.y};
   // The first layer is the largest and the last lies furthest down and right.
   const int grow = 3 * kShadowLayers, last = kShadowLayers - 1;
-  const gdi::Rect reach = gdi::Rect::fromSize(pos.x, pos.y, w + grow, h + grow)
-                              .united(gdi::Rect::fromSize(pos.x + last, pos.y + last, w + 3, h + 3));
+  const gdi::Rect reach =
+      gdi::Rect::fromSize(pos.x, pos.y, w + grow, h + grow)
+          .united(gdi::Rect::fromSize(pos.x + last, pos.y + last, w + 3, h + 3));
   const AreaUndo undo(picture, reach);
   gdi::Bitmap layer = clip;
   for (int k = kShadowLayers, i = 0; k >= 1; --k, ++i) {

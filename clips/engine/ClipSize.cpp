@@ -27,7 +27,7 @@ void growByQuarter(gdi::Size clip, SizeDeltas& d) {
 
 gdi::StretchMode clipStretchMode(gdi::Size target, gdi::Size source) {
   return target.cx < source.cx || target.cy < source.cy ? gdi::StretchMode::ColorOnColor
-                                                         : gdi::StretchMode::BlackOnWhite;
+                                                        : gdi::StretchMode::BlackOnWhite;
 }
 
 gdi::Bitmap sizedClip(const gdi::Bitmap& clip, gdi::Size target) {

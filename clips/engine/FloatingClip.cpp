@@ -100,8 +100,7 @@ void FloatingClip::start() {
 }
 
 gdi::Rect FloatingClip::restoreAll(gdi::Bitmap& picture, const gdi::Bitmap& backdrop) {
-  picture.canvas().bitBlt(0, 0, picture.width(), picture.height(), &backdrop, 0, 0,
-                          gdi::SRCCOPY);
+  picture.canvas().bitBlt(0, 0, picture.width(), picture.height(), &backdrop, 0, 0, gdi::SRCCOPY);
   known_ = true;
   drawn_ = {};
   frameStrips_.clear();
@@ -119,8 +118,8 @@ gdi::Rect FloatingClip::restore(gdi::Bitmap& picture, const gdi::Bitmap& backdro
   return r;
 }
 
-gdi::Rect FloatingClip::draw(gdi::Bitmap& picture, const gdi::Bitmap& clip,
-                             const gdi::Bitmap& mask, const ClipPlacement& at) {
+gdi::Rect FloatingClip::draw(gdi::Bitmap& picture, const gdi::Bitmap& clip, const gdi::Bitmap& mask,
+                             const ClipPlacement& at) {
   unframe(picture);
   const gdi::Rect r = drawClip(picture, clip, mask, at);
   drawn_ = drawn_.united(r);

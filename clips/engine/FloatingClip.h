@@ -28,9 +28,7 @@ struct ClipPlacement {
   gdi::Size target;  // the drawn size when sized
 
   static constexpr ClipPlacement at(gdi::Point p) { return {p, false, {}}; }
-  static constexpr ClipPlacement stretched(gdi::Point p, gdi::Size size) {
-    return {p, true, size};
-  }
+  static constexpr ClipPlacement stretched(gdi::Point p, gdi::Size size) { return {p, true, size}; }
   friend bool operator==(const ClipPlacement&, const ClipPlacement&) = default;
 };
 

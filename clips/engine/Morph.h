@@ -30,7 +30,6 @@ enum class MorphResult {
 //   - n >= m: the j-th non-white position takes L[trunc(j * n / m)].
 // White shape pixels inside the span stay white. The arithmetic is exact,
 // halves rounding to even.
-MorphResult morph(const gdi::Bitmap& content, gdi::Bitmap& target,
-                  const StoppableStep& step = {});
+MorphResult morph(const gdi::Bitmap& content, gdi::Bitmap& target, const StoppableStep& step = {});
 
 }  // namespace clips

@@ -13,10 +13,16 @@ gdi::Bitmap standardShape(ShapeKind kind, gdi::Size size) {
   c.brush.setStyle(gdi::BrushStyle::Solid);
   c.brush.setColor(kShapeColor);
   switch (kind) {
-    case ShapeKind::Rectangle: c.rectangle(2, 2, w + 2, h + 2); break;
-    case ShapeKind::RoundedRectangle: c.roundRect(2, 2, w + 2, h + 2, (w + 2) / 5, (h + 2) / 5); break;
+    case ShapeKind::Rectangle:
+      c.rectangle(2, 2, w + 2, h + 2);
+      break;
+    case ShapeKind::RoundedRectangle:
+      c.roundRect(2, 2, w + 2, h + 2, (w + 2) / 5, (h + 2) / 5);
+      break;
     case ShapeKind::Ellipse:
-    case ShapeKind::WideEllipse: c.ellipse(2, 2, w + 2, h + 2); break;
+    case ShapeKind::WideEllipse:
+      c.ellipse(2, 2, w + 2, h + 2);
+      break;
   }
   return shape;
 }

@@ -18,8 +18,8 @@ gdi::Bitmap centredInSquare(const gdi::Bitmap& b, int side) {
     square.setPixelFormat(b.pixelFormat());
     square.setPalette(b.palette());
   }
-  gdi::bitBlt(square, (side - b.width()) / 2, (side - b.height()) / 2, b.width(), b.height(), &b,
-              0, 0, gdi::SRCCOPY, gdi::Brush());
+  gdi::bitBlt(square, (side - b.width()) / 2, (side - b.height()) / 2, b.width(), b.height(), &b, 0,
+              0, gdi::SRCCOPY, gdi::Brush());
   return square;
 }
 

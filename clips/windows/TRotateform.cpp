@@ -10,12 +10,12 @@
 
 #include "app/TPbook1.h"
 #include "app/Windows.h"
+#include "clips/engine/RotateSquare.h"
 #include "platform/ui/Environment.h"
-#include "platform/ui/Services.h"
-#include "platform/ui/SpinEdit.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/MessagePump.h"
-#include "clips/engine/RotateSquare.h"
+#include "platform/ui/Services.h"
+#include "platform/ui/SpinEdit.h"
 
 TRotateform::TRotateform(QWidget* parent) : QDialog(parent) {
   setObjectName("TRotateform");

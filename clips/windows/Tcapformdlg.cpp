@@ -19,8 +19,7 @@ Tcapformdlg::Tcapformdlg(QWidget* parent) : QDialog(parent) {
   Image1 = new ui::ImageControl(this);
   Image1->setObjectName("Image1");
   Image1->setAutoSize(true);
-  const QImage icon =
-      style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32).toImage();
+  const QImage icon = style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32).toImage();
   if (!icon.isNull()) Image1->setBitmap(ui::toBitmap(icon));
   Label1 = new QLabel(QStringLiteral("Press OK to capture screen."), this);
   Label1->setObjectName("Label1");

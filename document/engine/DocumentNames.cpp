@@ -20,7 +20,8 @@ QString upperExtension(const QString& path) {
 
 bool isJpegName(const QString& path) {
   const QString ext = upperExtension(path);
-  return ext == QLatin1String(".JPG") || ext == QLatin1String(".JPEG") || ext == QLatin1String(".JPE");
+  return ext == QLatin1String(".JPG") || ext == QLatin1String(".JPEG") ||
+         ext == QLatin1String(".JPE");
 }
 
 QString shownNameFor(const QString& path) {

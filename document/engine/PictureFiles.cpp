@@ -23,10 +23,17 @@ LoadedPicture readOrEmpty(Read&& read) {
     return loaded;
   } catch (const codecs::PictureError& e) {
     switch (e.kind()) {
-      case codecs::ErrorKind::Io: throw;
-      case codecs::ErrorKind::Unsupported: failed.failure = ReadFailure::NotAPicture; break;
-      case codecs::ErrorKind::InvalidPicture: failed.failure = ReadFailure::Damaged; break;
-      case codecs::ErrorKind::TooLarge: failed.failure = ReadFailure::TooLarge; break;
+      case codecs::ErrorKind::Io:
+        throw;
+      case codecs::ErrorKind::Unsupported:
+        failed.failure = ReadFailure::NotAPicture;
+        break;
+      case codecs::ErrorKind::InvalidPicture:
+        failed.failure = ReadFailure::Damaged;
+        break;
+      case codecs::ErrorKind::TooLarge:
+        failed.failure = ReadFailure::TooLarge;
+        break;
     }
     failed.detail = e.what();
   } catch (const gdi::ResourceError& e) {
@@ -42,10 +49,14 @@ LoadedPicture readOrEmpty(Read&& read) {
 
 QString readFailureText(ReadFailure failure) {
   switch (failure) {
-    case ReadFailure::None: break;
-    case ReadFailure::NotAPicture: return QStringLiteral("The file is not a picture this program reads");
-    case ReadFailure::Damaged: return QStringLiteral("The picture in the file is damaged");
-    case ReadFailure::TooLarge: return QStringLiteral("The picture is too large to open");
+    case ReadFailure::None:
+      break;
+    case ReadFailure::NotAPicture:
+      return QStringLiteral("The file is not a picture this program reads");
+    case ReadFailure::Damaged:
+      return QStringLiteral("The picture in the file is damaged");
+    case ReadFailure::TooLarge:
+      return QStringLiteral("The picture is too large to open");
     case ReadFailure::OutOfMemory:
       return QStringLiteral("Not Enough Resources: the picture does not fit in memory");
   }

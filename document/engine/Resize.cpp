@@ -49,10 +49,14 @@ int resizeFactor(gdi::Size from, gdi::Size to) {
 
 std::optional<codecs::JpegScale> jpegScaleForFactor(int factor) {
   switch (factor) {
-    case 2: return codecs::JpegScale::Half;
-    case 4: return codecs::JpegScale::Quarter;
-    case 8: return codecs::JpegScale::Eighth;
-    default: return std::nullopt;
+    case 2:
+      return codecs::JpegScale::Half;
+    case 4:
+      return codecs::JpegScale::Quarter;
+    case 8:
+      return codecs::JpegScale::Eighth;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -79,8 +83,9 @@ ResizeResult resizePicture(gdi::Bitmap& picture, int width, int height,
   if (options.allowFastPath && scale && !picture.empty() && picture.width() <= kJpegMaxSide &&
       picture.height() <= kJpegMaxSide) {
     result.tempFile = writeResizeTempJpeg(picture, options.programFolder);
-    scaled = options.loadScaled ? options.loadScaled(result.tempFile.file, *scale)
-                                : codecs::readJpegFile(result.tempFile.file, {.scale = *scale}).bitmap;
+    scaled = options.loadScaled
+                 ? options.loadScaled(result.tempFile.file, *scale)
+                 : codecs::readJpegFile(result.tempFile.file, {.scale = *scale}).bitmap;
     result.fastPath = !scaled.empty();
   }
   const gdi::Bitmap& current = result.fastPath ? scaled : picture;

@@ -66,8 +66,8 @@ void writeFile(const fs::path& folder, const std::vector<std::uint8_t>& bytes, b
 fs::path userResizeTempFolder() {
   const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
   std::error_code ec;
-  const fs::path base = cache.isEmpty() ? fs::temp_directory_path(ec)
-                                        : fs::path(cache.toStdU16String());
+  const fs::path base =
+      cache.isEmpty() ? fs::temp_directory_path(ec) : fs::path(cache.toStdU16String());
   return base / "Quillmoor" / kResizeTempFolder;
 }
 

@@ -42,7 +42,8 @@ ThumbnailLayout thumbnailLayout(int fileCount) {
 
 gdi::Point thumbnailCell(int indexOnSheet) {
   constexpr int kLeft[kThumbColumns] = {10, 130, 250, 370};
-  return {kLeft[indexOnSheet % kThumbColumns], 10 + (indexOnSheet / kThumbColumns) * kThumbRowHeight};
+  return {kLeft[indexOnSheet % kThumbColumns],
+          10 + (indexOnSheet / kThumbColumns) * kThumbRowHeight};
 }
 
 std::optional<codecs::JpegScale> thumbnailScale(int width, int height) {

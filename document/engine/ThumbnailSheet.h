@@ -16,16 +16,16 @@
 namespace document {
 
 inline constexpr int kThumbColumns = 4;
-inline constexpr int kThumbSize = 100;        // each thumbnail is stretched into this square
-inline constexpr int kThumbRowHeight = 150;   // thumbnail, name and gap
+inline constexpr int kThumbSize = 100;       // each thumbnail is stretched into this square
+inline constexpr int kThumbRowHeight = 150;  // thumbnail, name and gap
 inline constexpr int kThumbSheetWidth = 500;
-inline constexpr int kThumbMaxRows = 10;      // a sheet holds at most this many rows
-inline constexpr int kThumbNameTop = 120;     // the name's top below the cell's top
-inline constexpr int kThumbNameWidth = 120;   // the name is centred in this width
+inline constexpr int kThumbMaxRows = 10;     // a sheet holds at most this many rows
+inline constexpr int kThumbNameTop = 120;    // the name's top below the cell's top
+inline constexpr int kThumbNameWidth = 120;  // the name is centred in this width
 
 struct ThumbnailLayout {
   int files = 0;
-  int rows = 0;          // rows of all files together
+  int rows = 0;  // rows of all files together
   int rowsPerSheet = 0;
   int sheets = 0;
 

@@ -54,7 +54,8 @@ TBtnRightDlg::TBtnRightDlg(QWidget* parent) : QDialog(parent) {
   SpinEdit2 = sideSpin(this, "SpinEdit2", 480);
   QStringList items;
   for (const FrameSize& s : kSizes) items << QString::fromLatin1(s.text);
-  RadioButton1 = new ui::RadioGroup(QStringLiteral("Standard Image and Movie Frame Sizes"), items, this);
+  RadioButton1 =
+      new ui::RadioGroup(QStringLiteral("Standard Image and Movie Frame Sizes"), items, this);
   RadioButton1->setObjectName("RadioButton1");
   RadioButton1->setItemIndex(5);
   OKBtn = new QPushButton(QStringLiteral("OK"), this);

@@ -36,17 +36,21 @@ TResizeForm::TResizeForm(QWidget* parent) : QDialog(parent) {
     b->setToolTip(hint);
     return b;
   };
-  SpeedButton1 = stepButton("SpeedButton1", QStringLiteral("x 2"), QStringLiteral("Double the size"));
-  SpeedButton2 = stepButton("SpeedButton2", QStringLiteral("1/2"), QStringLiteral("Halve the size"));
+  SpeedButton1 =
+      stepButton("SpeedButton1", QStringLiteral("x 2"), QStringLiteral("Double the size"));
+  SpeedButton2 =
+      stepButton("SpeedButton2", QStringLiteral("1/2"), QStringLiteral("Halve the size"));
 
   QStringList presets;
-  for (const PresetSize& p : kPresets) presets << QStringLiteral("%1 x %2").arg(p.width).arg(p.height);
+  for (const PresetSize& p : kPresets)
+    presets << QStringLiteral("%1 x %2").arg(p.width).arg(p.height);
   presets << QStringLiteral("Custom");
   RadioGroup1 = new ui::RadioGroup(QStringLiteral("Preset Sizes"), presets, this);
   RadioGroup1->setObjectName("RadioGroup1");
   RadioGroup1->setColumns(3);
-  RadioGroup2 = new ui::RadioGroup(
-      QStringLiteral("Method"), {QStringLiteral("Smooth when halving"), QStringLiteral("Stretch")}, this);
+  RadioGroup2 =
+      new ui::RadioGroup(QStringLiteral("Method"),
+                         {QStringLiteral("Smooth when halving"), QStringLiteral("Stretch")}, this);
   RadioGroup2->setObjectName("RadioGroup2");
   RadioGroup2->setItemIndex(0);
 

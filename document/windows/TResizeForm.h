@@ -21,12 +21,12 @@ class TResizeForm : public QDialog {
     int width, height;
   };
   // Items 0..7 of RadioGroup1; item 8 is the neutral choice.
-  static constexpr PresetSize kPresets[] = {{176, 144}, {320, 240},  {400, 400},  {468, 60},
+  static constexpr PresetSize kPresets[] = {{176, 144}, {320, 240}, {400, 400},  {468, 60},
                                             {640, 480}, {800, 600}, {1024, 768}, {1100, 850}};
   static constexpr int kNeutralPreset = 8;
 
-  ui::SpinEdit* SpinEdit1 = nullptr;     // new width
-  ui::SpinEdit* SpinEdit2 = nullptr;     // new height
+  ui::SpinEdit* SpinEdit1 = nullptr;      // new width
+  ui::SpinEdit* SpinEdit2 = nullptr;      // new height
   ui::RadioGroup* RadioGroup1 = nullptr;  // preset sizes
   ui::RadioGroup* RadioGroup2 = nullptr;  // method: 0 allows the JPEG halving
   QToolButton* SpeedButton1 = nullptr;    // x 2

@@ -12,7 +12,7 @@ class Tjpop1 : public QDialog {
  public:
   explicit Tjpop1(QWidget* parent = nullptr);
 
-  QSlider* TrackBar1 = nullptr;  // 10..100
+  QSlider* TrackBar1 = nullptr;    // 10..100
   QPushButton* BitBtn1 = nullptr;  // OK
 
   // The quality JPEG files are written with.

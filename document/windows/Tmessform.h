@@ -14,7 +14,7 @@ class Tmessform : public QDialog {
 
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;  // the file and the reader's words (hidden without them)
+  QLabel* Label3 = nullptr;        // the file and the reader's words (hidden without them)
   QPushButton* BitBtn1 = nullptr;  // OK
 
   // Shows the window modally with `reason` as its second line and `detail`

@@ -36,7 +36,8 @@ QComboBox* choice(QWidget* parent, const char* name, const QStringList& items) {
   return box;
 }
 
-QToolButton* speedButton(QWidget* parent, const char* name, const QString& text, const QString& hint) {
+QToolButton* speedButton(QWidget* parent, const char* name, const QString& text,
+                         const QString& hint) {
   auto* b = new QToolButton(parent);
   b->setObjectName(name);
   b->setText(text);
@@ -82,7 +83,8 @@ void Tpicform1::buildLayout() {
   Image1->setAutoSize(true);
   Image1->setDropTarget(true);
   Image1->setDragSource(true);
-  connect(Image1, &ui::ImageControl::dropped, this, [this](QWidget* source) { Image1DragDrop(source); });
+  connect(Image1, &ui::ImageControl::dropped, this,
+          [this](QWidget* source) { Image1DragDrop(source); });
   ScrollBox1 = new QScrollArea(this);
   ScrollBox1->setObjectName("ScrollBox1");
   ScrollBox1->setWidget(Image1);
@@ -107,7 +109,8 @@ void Tpicform1::buildLayout() {
   Cancelbut = new QPushButton(QStringLiteral("Cancel"), this);
   Cancelbut->setObjectName("Cancelbut");
   SpeedButton1 = speedButton(this, "SpeedButton1", "Copy", "Copy the picture to the clipboard");
-  SpeedButton2 = speedButton(this, "SpeedButton2", "Thumbnails", "Thumbnails of every listed picture");
+  SpeedButton2 =
+      speedButton(this, "SpeedButton2", "Thumbnails", "Thumbnails of every listed picture");
   SpeedButton3 = speedButton(this, "SpeedButton3", "Stop", "Stop the thumbnails");
   SpeedButton3->setEnabled(false);
   SpeedButton4 = speedButton(this, "SpeedButton4", "Screen Shot", "Capture the screen");
@@ -145,7 +148,8 @@ void Tpicform1::buildLayout() {
   split->setStretchFactor(1, 1);
 
   auto* buttons = new QHBoxLayout;
-  for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4}) buttons->addWidget(b);
+  for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4})
+    buttons->addWidget(b);
   buttons->addStretch();
   buttons->addWidget(Loadbut);
   buttons->addWidget(Cancelbut);
@@ -188,7 +192,8 @@ void Tpicform1::LoadbutClick() {
   // A file chosen but never previewed is read now rather than answered
   // with "Unable to complete Request".
   if (Image1->bitmap().empty() && !selected.isEmpty()) openthefile(selected);
-  if (!previewFile_.isEmpty()) document::rememberLoadedFile(QFileInfo(previewFile_).absoluteFilePath());
+  if (!previewFile_.isEmpty())
+    document::rememberLoadedFile(QFileInfo(previewFile_).absoluteFilePath());
   loadpic();
   close();
 }

@@ -12,10 +12,10 @@
 //   Tpicform1_capture.cpp  the screen shot
 #include <QElapsedTimer>
 #include <QPixmap>
-#include <functional>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 #include "document/engine/PictureFiles.h"
 #include "platform/codecs/Jpeg.h"

@@ -58,7 +58,9 @@ int& Tpicform1::captureSettleMs() {
 }
 
 Tpicform1::ScreenGrabber& Tpicform1::screenGrabber() {
-  static ScreenGrabber grab = [](QScreen* screen) { return screen ? screen->grabWindow(0) : QPixmap(); };
+  static ScreenGrabber grab = [](QScreen* screen) {
+    return screen ? screen->grabWindow(0) : QPixmap();
+  };
   return grab;
 }
 

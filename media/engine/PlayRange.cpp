@@ -5,7 +5,9 @@
 
 namespace media {
 
-int clampFrame(int frame, int frameCount) { return std::clamp(frame, 0, std::max(frameCount - 1, 0)); }
+int clampFrame(int frame, int frameCount) {
+  return std::clamp(frame, 0, std::max(frameCount - 1, 0));
+}
 
 int framePeriodMs(int rate, int scale) {
   if (rate <= 0) return 0;

@@ -46,9 +46,9 @@ bool TAudioPlay::Play(video::AudioReader* stream, std::int64_t endSample,
   output_.clear();
   stream_ = stream;
   bufferSize_ = std::max(sampleSize_, 2048);
-  queueTarget_ = std::max<std::size_t>(std::size_t(kBuffersAhead) * std::size_t(bufferSize_),
-                                        std::size_t(info.sampleRate) * std::size_t(sampleSize_) /
-                                            kQueueSecondsDivisor);
+  queueTarget_ = std::max<std::size_t>(
+      std::size_t(kBuffersAhead) * std::size_t(bufferSize_),
+      std::size_t(info.sampleRate) * std::size_t(sampleSize_) / kQueueSecondsDivisor);
   startSample_ = startSample;
   endSample_ = endSample;
   nextSample_ = startSample;

@@ -51,8 +51,7 @@ const QImage& TDCAVIPlay::transparentImage(const media::FrameLayout& layout) {
     for (int x = 0; x < layout.width; ++x) {
       const std::uint32_t c = src[x];
       // 0x00BBGGRR to 0xAARRGGBB; the key colour becomes fully see-through.
-      dst[x] = c == key ? 0u
-                        : 0xFF000000u | (c & 0xFFu) << 16 | (c & 0xFF00u) | (c >> 16 & 0xFFu);
+      dst[x] = c == key ? 0u : 0xFF000000u | (c & 0xFFu) << 16 | (c & 0xFF00u) | (c >> 16 & 0xFFu);
     }
   }
   seeThroughVersion_ = shownVersion_;
@@ -65,7 +64,8 @@ void TDCAVIPlay::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const gdi::Bitmap* picture = currentPicture();
   if (!look_.transparent) {
-    if (view_.width() != width() || view_.height() != height()) view_ = gdi::Bitmap(width(), height());
+    if (view_.width() != width() || view_.height() != height())
+      view_ = gdi::Bitmap(width(), height());
     media::composePlayerView(view_, picture, look_);
     painter.drawImage(QPoint(0, 0), ui::sharedImage(view_));
     return;

@@ -24,7 +24,12 @@ namespace codecs {
 
 // Compression codes of the info header.
 enum BmpCompression : std::uint32_t {
-  BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3, BI_JPEG = 4, BI_PNG = 5,
+  BI_RGB = 0,
+  BI_RLE8 = 1,
+  BI_RLE4 = 2,
+  BI_BITFIELDS = 3,
+  BI_JPEG = 4,
+  BI_PNG = 5,
   BI_ALPHABITFIELDS = 6
 };
 

@@ -11,15 +11,20 @@ namespace {
 
 gdi::PixelFormat formatOf(const DibInfo& info) {
   switch (info.bitCount) {
-    case 1: return gdi::PixelFormat::Bits1;
-    case 4: return gdi::PixelFormat::Bits4;
-    case 8: return gdi::PixelFormat::Bits8;
+    case 1:
+      return gdi::PixelFormat::Bits1;
+    case 4:
+      return gdi::PixelFormat::Bits4;
+    case 8:
+      return gdi::PixelFormat::Bits8;
     case 16:
       return info.redMask == 0x7C00 && info.greenMask == 0x03E0 && info.blueMask == 0x001F
                  ? gdi::PixelFormat::Bits15
                  : gdi::PixelFormat::Bits16;
-    case 24: return gdi::PixelFormat::Bits24;
-    default: return gdi::PixelFormat::Bits32;
+    case 24:
+      return gdi::PixelFormat::Bits24;
+    default:
+      return gdi::PixelFormat::Bits32;
   }
 }
 
@@ -93,8 +98,8 @@ gdi::Bitmap decodeRows(const DibInfo& info, std::span<const std::uint8_t> bits) 
     invalid("the pixel data is cut off");
   gdi::Bitmap bmp = newDibBitmap(info);
   const std::array<std::uint32_t, 256> lut = indexColors(info);
-  const bool standard32 = info.redMask == 0xFF0000 && info.greenMask == 0xFF00 &&
-                          info.blueMask == 0xFF;
+  const bool standard32 =
+      info.redMask == 0xFF0000 && info.greenMask == 0xFF00 && info.blueMask == 0xFF;
   std::vector<std::uint32_t> table16;
   if (info.bitCount == 16) {
     // Every 16-bit value decoded once.
@@ -109,7 +114,9 @@ gdi::Bitmap decodeRows(const DibInfo& info, std::span<const std::uint8_t> bits) 
     switch (info.bitCount) {
       case 1:
       case 4:
-      case 8: unpackIndices(src, out, w, info.bitCount, lut); break;
+      case 8:
+        unpackIndices(src, out, w, info.bitCount, lut);
+        break;
       case 16:
         for (int x = 0; x < w; ++x) out[x] = table16[le16(src + 2 * x)];
         break;
@@ -120,7 +127,8 @@ gdi::Bitmap decodeRows(const DibInfo& info, std::span<const std::uint8_t> bits) 
       default:
         if (standard32) {
           for (int x = 0; x < w; ++x, src += 4)
-            out[x] = std::uint32_t(src[2]) | std::uint32_t(src[1]) << 8 | std::uint32_t(src[0]) << 16;
+            out[x] =
+                std::uint32_t(src[2]) | std::uint32_t(src[1]) << 8 | std::uint32_t(src[0]) << 16;
         } else {
           for (int x = 0; x < w; ++x) out[x] = fields(le32(src + 4 * x));
         }

@@ -19,7 +19,8 @@ bool validDepth(int bits) {
 
 void checkCompression(const DibInfo& info) {
   switch (info.compression) {
-    case BI_RGB: return;
+    case BI_RGB:
+      return;
     case BI_RLE8:
       if (info.bitCount != 8) invalid("RLE8 compression needs 8 bits per pixel");
       if (info.topDown) invalid("compressed rows cannot be stored top-down");
@@ -34,8 +35,10 @@ void checkCompression(const DibInfo& info) {
         invalid("bit fields need 16 or 32 bits per pixel");
       return;
     case BI_JPEG:
-    case BI_PNG: invalid("JPEG or PNG data inside a bitmap is not supported");
-    default: invalid("unknown compression " + std::to_string(info.compression));
+    case BI_PNG:
+      invalid("JPEG or PNG data inside a bitmap is not supported");
+    default:
+      invalid("unknown compression " + std::to_string(info.compression));
   }
 }
 
@@ -88,8 +91,7 @@ DibInfo readDibInfo(std::span<const std::uint8_t> dib, DibHeight heightKind) {
 
   // Channel masks: inside V2 and later headers, after an info header.
   std::size_t pos = info.headerSize;
-  const bool bitfields =
-      info.compression == BI_BITFIELDS || info.compression == BI_ALPHABITFIELDS;
+  const bool bitfields = info.compression == BI_BITFIELDS || info.compression == BI_ALPHABITFIELDS;
   if (bitfields) {
     const std::uint8_t* masks = p + 40;
     if (info.headerSize < 52) {
@@ -139,8 +141,7 @@ namespace {
 
 gdi::Bitmap decodePixels(const DibInfo& info, std::span<const std::uint8_t> bits) {
   try {
-    if (info.compression == BI_RLE4 || info.compression == BI_RLE8)
-      return decodeRle(info, bits);
+    if (info.compression == BI_RLE4 || info.compression == BI_RLE8) return decodeRle(info, bits);
     return decodeRows(info, bits);
   } catch (const gdi::ResourceError& e) {
     throw PictureError(ErrorKind::TooLarge, e.what());
@@ -167,7 +168,8 @@ gdi::Bitmap readBmp(std::span<const std::uint8_t> bytes) {
   const std::uint32_t offBits = le32(bytes.data() + 10);
   std::uint64_t start = offBits;
   if (offBits == 0) start = kFileHeaderSize + std::uint64_t(info.bitsOffset);
-  if (start < kFileHeaderSize + info.headerSize) invalid("the pixel data offset points into the header");
+  if (start < kFileHeaderSize + info.headerSize)
+    invalid("the pixel data offset points into the header");
   if (start > bytes.size()) invalid("the pixel data offset lies beyond the end of the file");
   return decodePixels(info, bytes.subspan(std::size_t(start)));
 }

@@ -51,7 +51,8 @@ void writeIndexRow(const std::uint32_t* row, int width, int bits, const gdi::Pal
   } else if (bits == 4) {
     for (int x = 0; x < width; ++x) out[x >> 1] |= std::uint8_t(index(row[x]) << ((x & 1) ? 0 : 4));
   } else {
-    for (int x = 0; x < width; ++x) out[x >> 3] |= std::uint8_t((index(row[x]) & 1) << (7 - (x & 7)));
+    for (int x = 0; x < width; ++x)
+      out[x >> 3] |= std::uint8_t((index(row[x]) & 1) << (7 - (x & 7)));
   }
 }
 

@@ -15,25 +15,94 @@ constexpr std::uint32_t kEmfSignature = 0x464D4520;  // " EMF"
 constexpr std::uint32_t kMaxHandles = 65536;
 
 enum EmfRecord : std::uint32_t {
-  EMR_HEADER = 1, EMR_POLYBEZIER, EMR_POLYGON, EMR_POLYLINE, EMR_POLYBEZIERTO, EMR_POLYLINETO,
-  EMR_POLYPOLYLINE, EMR_POLYPOLYGON, EMR_SETWINDOWEXTEX, EMR_SETWINDOWORGEX, EMR_SETVIEWPORTEXTEX,
-  EMR_SETVIEWPORTORGEX, EMR_SETBRUSHORGEX, EMR_EOF, EMR_SETPIXELV, EMR_SETMAPPERFLAGS,
-  EMR_SETMAPMODE, EMR_SETBKMODE, EMR_SETPOLYFILLMODE, EMR_SETROP2, EMR_SETSTRETCHBLTMODE,
-  EMR_SETTEXTALIGN, EMR_SETCOLORADJUSTMENT, EMR_SETTEXTCOLOR, EMR_SETBKCOLOR,
-  EMR_OFFSETCLIPRGN, EMR_MOVETOEX, EMR_SETMETARGN, EMR_EXCLUDECLIPRECT, EMR_INTERSECTCLIPRECT,
-  EMR_SCALEVIEWPORTEXTEX, EMR_SCALEWINDOWEXTEX, EMR_SAVEDC, EMR_RESTOREDC, EMR_SETWORLDTRANSFORM,
-  EMR_MODIFYWORLDTRANSFORM, EMR_SELECTOBJECT, EMR_CREATEPEN, EMR_CREATEBRUSHINDIRECT,
-  EMR_DELETEOBJECT, EMR_ANGLEARC, EMR_ELLIPSE, EMR_RECTANGLE, EMR_ROUNDRECT, EMR_ARC, EMR_CHORD,
-  EMR_PIE, EMR_SELECTPALETTE, EMR_CREATEPALETTE, EMR_SETPALETTEENTRIES, EMR_RESIZEPALETTE,
-  EMR_REALIZEPALETTE, EMR_EXTFLOODFILL, EMR_LINETO, EMR_ARCTO, EMR_POLYDRAW, EMR_SETARCDIRECTION,
-  EMR_SETMITERLIMIT, EMR_BEGINPATH, EMR_ENDPATH, EMR_CLOSEFIGURE, EMR_FILLPATH,
-  EMR_STROKEANDFILLPATH, EMR_STROKEPATH, EMR_FLATTENPATH, EMR_WIDENPATH, EMR_SELECTCLIPPATH,
+  EMR_HEADER = 1,
+  EMR_POLYBEZIER,
+  EMR_POLYGON,
+  EMR_POLYLINE,
+  EMR_POLYBEZIERTO,
+  EMR_POLYLINETO,
+  EMR_POLYPOLYLINE,
+  EMR_POLYPOLYGON,
+  EMR_SETWINDOWEXTEX,
+  EMR_SETWINDOWORGEX,
+  EMR_SETVIEWPORTEXTEX,
+  EMR_SETVIEWPORTORGEX,
+  EMR_SETBRUSHORGEX,
+  EMR_EOF,
+  EMR_SETPIXELV,
+  EMR_SETMAPPERFLAGS,
+  EMR_SETMAPMODE,
+  EMR_SETBKMODE,
+  EMR_SETPOLYFILLMODE,
+  EMR_SETROP2,
+  EMR_SETSTRETCHBLTMODE,
+  EMR_SETTEXTALIGN,
+  EMR_SETCOLORADJUSTMENT,
+  EMR_SETTEXTCOLOR,
+  EMR_SETBKCOLOR,
+  EMR_OFFSETCLIPRGN,
+  EMR_MOVETOEX,
+  EMR_SETMETARGN,
+  EMR_EXCLUDECLIPRECT,
+  EMR_INTERSECTCLIPRECT,
+  EMR_SCALEVIEWPORTEXTEX,
+  EMR_SCALEWINDOWEXTEX,
+  EMR_SAVEDC,
+  EMR_RESTOREDC,
+  EMR_SETWORLDTRANSFORM,
+  EMR_MODIFYWORLDTRANSFORM,
+  EMR_SELECTOBJECT,
+  EMR_CREATEPEN,
+  EMR_CREATEBRUSHINDIRECT,
+  EMR_DELETEOBJECT,
+  EMR_ANGLEARC,
+  EMR_ELLIPSE,
+  EMR_RECTANGLE,
+  EMR_ROUNDRECT,
+  EMR_ARC,
+  EMR_CHORD,
+  EMR_PIE,
+  EMR_SELECTPALETTE,
+  EMR_CREATEPALETTE,
+  EMR_SETPALETTEENTRIES,
+  EMR_RESIZEPALETTE,
+  EMR_REALIZEPALETTE,
+  EMR_EXTFLOODFILL,
+  EMR_LINETO,
+  EMR_ARCTO,
+  EMR_POLYDRAW,
+  EMR_SETARCDIRECTION,
+  EMR_SETMITERLIMIT,
+  EMR_BEGINPATH,
+  EMR_ENDPATH,
+  EMR_CLOSEFIGURE,
+  EMR_FILLPATH,
+  EMR_STROKEANDFILLPATH,
+  EMR_STROKEPATH,
+  EMR_FLATTENPATH,
+  EMR_WIDENPATH,
+  EMR_SELECTCLIPPATH,
   EMR_ABORTPATH,
-  EMR_BITBLT = 76, EMR_STRETCHBLT, EMR_MASKBLT, EMR_PLGBLT, EMR_SETDIBITSTODEVICE,
-  EMR_STRETCHDIBITS, EMR_EXTCREATEFONTINDIRECTW, EMR_EXTTEXTOUTA, EMR_EXTTEXTOUTW,
-  EMR_POLYBEZIER16, EMR_POLYGON16, EMR_POLYLINE16, EMR_POLYBEZIERTO16, EMR_POLYLINETO16,
-  EMR_POLYPOLYLINE16, EMR_POLYPOLYGON16, EMR_POLYDRAW16, EMR_CREATEMONOBRUSH,
-  EMR_CREATEDIBPATTERNBRUSHPT, EMR_EXTCREATEPEN,
+  EMR_BITBLT = 76,
+  EMR_STRETCHBLT,
+  EMR_MASKBLT,
+  EMR_PLGBLT,
+  EMR_SETDIBITSTODEVICE,
+  EMR_STRETCHDIBITS,
+  EMR_EXTCREATEFONTINDIRECTW,
+  EMR_EXTTEXTOUTA,
+  EMR_EXTTEXTOUTW,
+  EMR_POLYBEZIER16,
+  EMR_POLYGON16,
+  EMR_POLYLINE16,
+  EMR_POLYBEZIERTO16,
+  EMR_POLYLINETO16,
+  EMR_POLYPOLYLINE16,
+  EMR_POLYPOLYGON16,
+  EMR_POLYDRAW16,
+  EMR_CREATEMONOBRUSH,
+  EMR_CREATEDIBPATTERNBRUSHPT,
+  EMR_EXTCREATEPEN,
 };
 
 struct EmfHeader {
@@ -46,12 +115,14 @@ struct EmfHeader {
 
 EmfHeader headerOf(std::span<const std::uint8_t> bytes) {
   ByteReader r(bytes, "metafile");
-  if (r.u32() != EMR_HEADER) throw PictureError(ErrorKind::InvalidPicture, "Invalid metafile header");
+  if (r.u32() != EMR_HEADER)
+    throw PictureError(ErrorKind::InvalidPicture, "Invalid metafile header");
   EmfHeader h;
   h.size = r.u32();
   h.bounds = {r.i32(), r.i32(), r.i32(), r.i32()};
   h.frame = {r.i32(), r.i32(), r.i32(), r.i32()};
-  if (r.u32() != kEmfSignature) throw PictureError(ErrorKind::InvalidPicture, "Invalid metafile header");
+  if (r.u32() != kEmfSignature)
+    throw PictureError(ErrorKind::InvalidPicture, "Invalid metafile header");
   r.skip(12);  // version, bytes, records
   h.handles = std::min<std::uint32_t>(r.u16(), kMaxHandles);
   r.skip(2 + 12);  // reserved, description, palette entries
@@ -68,7 +139,8 @@ EmfHeader headerOf(std::span<const std::uint8_t> bytes) {
 gdi::Size sizeOf(const EmfHeader& h) {
   const double w = double(h.frame.right) - h.frame.left, hh = double(h.frame.bottom) - h.frame.top;
   if (w > 0 && hh > 0)
-    return {int(std::lround(std::min(w, 1e9) * 96 / 2540)), int(std::lround(std::min(hh, 1e9) * 96 / 2540))};
+    return {int(std::lround(std::min(w, 1e9) * 96 / 2540)),
+            int(std::lround(std::min(hh, 1e9) * 96 / 2540))};
   return {int(std::clamp(double(h.bounds.right) - h.bounds.left + 1, 0.0, 1e9)),
           int(std::clamp(double(h.bounds.bottom) - h.bounds.top + 1, 0.0, 1e9))};
 }
@@ -95,8 +167,10 @@ struct PathFigure {
 class EmfPlayer {
  public:
   EmfPlayer(std::span<const std::uint8_t> bytes, const EmfHeader& header, gdi::Bitmap& target)
-      : bytes_(bytes), header_(header), player_(target, deviceMap(header, target), header.pxPerMmX,
-                                                header.pxPerMmY, header.handles + 1) {}
+      : bytes_(bytes),
+        header_(header),
+        player_(target, deviceMap(header, target), header.pxPerMmX, header.pxPerMmY,
+                header.handles + 1) {}
 
   void play() {
     ByteReader r(bytes_, "metafile");
@@ -167,9 +241,15 @@ class EmfPlayer {
     const std::uint32_t base = small ? type - EMR_POLYBEZIER16 + EMR_POLYBEZIER : type;
     std::vector<LogPoint> pts = points(r, r.u32(), small);
     switch (base) {
-      case EMR_POLYBEZIER: addFigure(MetafilePlayer::flattenBezier(pts), false, false); break;
-      case EMR_POLYGON: addFigure(std::move(pts), true, true); break;
-      case EMR_POLYLINE: addFigure(std::move(pts), false, false); break;
+      case EMR_POLYBEZIER:
+        addFigure(MetafilePlayer::flattenBezier(pts), false, false);
+        break;
+      case EMR_POLYGON:
+        addFigure(std::move(pts), true, true);
+        break;
+      case EMR_POLYLINE:
+        addFigure(std::move(pts), false, false);
+        break;
       case EMR_POLYBEZIERTO:
       case EMR_POLYLINETO: {
         pts.insert(pts.begin(), LogPoint{player_.dc.posX, player_.dc.posY});
@@ -184,7 +264,8 @@ class EmfPlayer {
         }
         break;
       }
-      default: break;
+      default:
+        break;
     }
   }
 
@@ -254,12 +335,21 @@ class EmfPlayer {
   void record(std::uint32_t type, ByteReader& r) {
     DcState& dc = player_.dc;
     switch (type) {
-      case EMR_POLYBEZIER: case EMR_POLYGON: case EMR_POLYLINE: case EMR_POLYBEZIERTO:
-      case EMR_POLYLINETO: case EMR_POLYBEZIER16: case EMR_POLYGON16: case EMR_POLYLINE16:
-      case EMR_POLYBEZIERTO16: case EMR_POLYLINETO16:
+      case EMR_POLYBEZIER:
+      case EMR_POLYGON:
+      case EMR_POLYLINE:
+      case EMR_POLYBEZIERTO:
+      case EMR_POLYLINETO:
+      case EMR_POLYBEZIER16:
+      case EMR_POLYGON16:
+      case EMR_POLYLINE16:
+      case EMR_POLYBEZIERTO16:
+      case EMR_POLYLINETO16:
         polyRecord(type, r);
         break;
-      case EMR_POLYPOLYLINE: case EMR_POLYPOLYGON: case EMR_POLYPOLYLINE16:
+      case EMR_POLYPOLYLINE:
+      case EMR_POLYPOLYGON:
+      case EMR_POLYPOLYLINE16:
       case EMR_POLYPOLYGON16:
         polyPolyRecord(type, r);
         break;
@@ -298,13 +388,27 @@ class EmfPlayer {
         player_.setPixel(p.x, p.y, colorRef(r.u32()));
         break;
       }
-      case EMR_SETMAPMODE: player_.setMapMode(r.i32()); break;
-      case EMR_SETBKMODE: dc.bkOpaque = r.u32() == 2; break;
-      case EMR_SETROP2: dc.rop2 = int(std::clamp<std::uint32_t>(r.u32(), 1, 16)); break;
-      case EMR_SETSTRETCHBLTMODE: dc.stretchMode = int(std::min<std::uint32_t>(r.u32(), 4)); break;
-      case EMR_SETTEXTALIGN: dc.textAlign = r.u32(); break;
-      case EMR_SETTEXTCOLOR: dc.textColor = colorRef(r.u32()); break;
-      case EMR_SETBKCOLOR: dc.bkColor = colorRef(r.u32()); break;
+      case EMR_SETMAPMODE:
+        player_.setMapMode(r.i32());
+        break;
+      case EMR_SETBKMODE:
+        dc.bkOpaque = r.u32() == 2;
+        break;
+      case EMR_SETROP2:
+        dc.rop2 = int(std::clamp<std::uint32_t>(r.u32(), 1, 16));
+        break;
+      case EMR_SETSTRETCHBLTMODE:
+        dc.stretchMode = int(std::min<std::uint32_t>(r.u32(), 4));
+        break;
+      case EMR_SETTEXTALIGN:
+        dc.textAlign = r.u32();
+        break;
+      case EMR_SETTEXTCOLOR:
+        dc.textColor = colorRef(r.u32());
+        break;
+      case EMR_SETBKCOLOR:
+        dc.bkColor = colorRef(r.u32());
+        break;
       case EMR_MOVETOEX: {
         const LogPoint p = point32(r);
         player_.moveTo(p.x, p.y);
@@ -321,17 +425,32 @@ class EmfPlayer {
         }
         break;
       }
-      case EMR_SAVEDC: player_.saveDc(); break;
-      case EMR_RESTOREDC: player_.restoreDc(r.i32()); break;
-      case EMR_SETWORLDTRANSFORM: dc.world = xformOf(r); break;
+      case EMR_SAVEDC:
+        player_.saveDc();
+        break;
+      case EMR_RESTOREDC:
+        player_.restoreDc(r.i32());
+        break;
+      case EMR_SETWORLDTRANSFORM:
+        dc.world = xformOf(r);
+        break;
       case EMR_MODIFYWORLDTRANSFORM: {
         const Affine x = xformOf(r);
         switch (r.u32()) {
-          case 1: dc.world = Affine{}; break;
-          case 2: dc.world = dc.world.after(x); break;  // x first, then the old transform
-          case 3: dc.world = x.after(dc.world); break;
-          case 4: dc.world = x; break;
-          default: break;
+          case 1:
+            dc.world = Affine{};
+            break;
+          case 2:
+            dc.world = dc.world.after(x);
+            break;  // x first, then the old transform
+          case 3:
+            dc.world = x.after(dc.world);
+            break;
+          case 4:
+            dc.world = x;
+            break;
+          default:
+            break;
         }
         break;
       }
@@ -343,7 +462,9 @@ class EmfPlayer {
           player_.selectObject(h);
         break;
       }
-      case EMR_DELETEOBJECT: player_.deleteObject(r.u32()); break;
+      case EMR_DELETEOBJECT:
+        player_.deleteObject(r.u32());
+        break;
       case EMR_CREATEPEN: {
         const std::uint32_t slot = r.u32();
         GdiObject o;
@@ -386,7 +507,8 @@ class EmfPlayer {
         GdiObject o;
         o.kind = GdiObject::Kind::Brush;
         try {
-          o.brush.pattern = std::make_shared<const gdi::Bitmap>(dibAt(r, offBmi, cbBmi, offBits, cbBits));
+          o.brush.pattern =
+              std::make_shared<const gdi::Bitmap>(dibAt(r, offBmi, cbBmi, offBits, cbBits));
         } catch (const PictureError&) {
           o.brush.color = gdi::clBlack;
         }
@@ -451,7 +573,9 @@ class EmfPlayer {
         inPath_ = true;
         path_.clear();
         break;
-      case EMR_ENDPATH: inPath_ = false; break;
+      case EMR_ENDPATH:
+        inPath_ = false;
+        break;
       case EMR_ABORTPATH:
         inPath_ = false;
         path_.clear();
@@ -459,9 +583,15 @@ class EmfPlayer {
       case EMR_CLOSEFIGURE:
         if (!path_.empty()) path_.back().closed = true;
         break;
-      case EMR_FILLPATH: drawPath(true, false); break;
-      case EMR_STROKEANDFILLPATH: drawPath(true, true); break;
-      case EMR_STROKEPATH: drawPath(false, true); break;
+      case EMR_FILLPATH:
+        drawPath(true, false);
+        break;
+      case EMR_STROKEANDFILLPATH:
+        drawPath(true, true);
+        break;
+      case EMR_STROKEPATH:
+        drawPath(false, true);
+        break;
       case EMR_BITBLT:
       case EMR_STRETCHBLT: {
         r.skip(16);
@@ -522,7 +652,8 @@ class EmfPlayer {
         player_.textOut(at.x, at.y, text);
         break;
       }
-      default: break;  // records we do not play
+      default:
+        break;  // records we do not play
     }
   }
 

@@ -17,7 +17,7 @@ namespace {
 constexpr int kMaxEntries = 512;
 
 struct Entry {
-  int width = 0;   // from the directory (0 means 256)
+  int width = 0;  // from the directory (0 means 256)
   int height = 0;
   int bitCount = 0;
   std::uint32_t size = 0;
@@ -68,8 +68,8 @@ std::uint32_t overWhite(int r, int g, int b, int a) {
 }
 
 IconImage decodePng(std::span<const std::uint8_t> d) {
-  const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(d.data()),
-                                                  qsizetype(d.size()));
+  const QByteArray data =
+      QByteArray::fromRawData(reinterpret_cast<const char*>(d.data()), qsizetype(d.size()));
   QImage image = readQtImage(data, "png");
   if (image.isNull()) invalid("unreadable PNG image");
   image = image.convertToFormat(QImage::Format_RGBA8888);
@@ -180,6 +180,8 @@ gdi::Bitmap readIcon(std::span<const std::uint8_t> bytes) {
   throw PictureError(ErrorKind::InvalidPicture, firstError);
 }
 
-gdi::Bitmap readIconFile(const std::filesystem::path& path) { return readIcon(readFileBytes(path)); }
+gdi::Bitmap readIconFile(const std::filesystem::path& path) {
+  return readIcon(readFileBytes(path));
+}
 
 }  // namespace codecs

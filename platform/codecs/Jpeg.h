@@ -89,7 +89,8 @@ struct JpegEncodeOptions {
 constexpr int kJpegDefaultQuality = 75;
 
 // Encodes the picture as a colour JPEG file image.
-std::vector<std::uint8_t> encodeJpeg(const gdi::Bitmap& bitmap, const JpegEncodeOptions& options = {});
+std::vector<std::uint8_t> encodeJpeg(const gdi::Bitmap& bitmap,
+                                     const JpegEncodeOptions& options = {});
 
 // Encodes and saves safely (see SafeSave.h).
 void writeJpegFile(const std::filesystem::path& path, const gdi::Bitmap& bitmap,

@@ -76,20 +76,24 @@ JpegInfo infoOf(Decompressor& d) {
 
 unsigned denominatorOf(JpegScale s) {
   switch (s) {
-    case JpegScale::Half: return 2;
-    case JpegScale::Quarter: return 4;
-    case JpegScale::Eighth: return 8;
-    case JpegScale::FullSize: break;
+    case JpegScale::Half:
+      return 2;
+    case JpegScale::Quarter:
+      return 4;
+    case JpegScale::Eighth:
+      return 8;
+    case JpegScale::FullSize:
+      break;
   }
   return 1;
 }
 
 // How decoded scanlines become bitmap pixels.
 enum class RowMode {
-  Rgbx,       // libjpeg writes straight into the bitmap rows
-  Gray,       // one byte per pixel, spread to grey
-  Indexed,    // quantizer output: palette indices
-  Cmyk,       // four bytes per pixel, converted here
+  Rgbx,     // libjpeg writes straight into the bitmap rows
+  Gray,     // one byte per pixel, spread to grey
+  Indexed,  // quantizer output: palette indices
+  Cmyk,     // four bytes per pixel, converted here
 };
 
 class JpegReader {
@@ -105,8 +109,8 @@ class JpegReader {
     d_.call([&] { jpeg_calc_output_dimensions(&d_.cinfo); });
     checkPictureSize(d_.cinfo.output_width, d_.cinfo.output_height);
     orientation_ = result.info.orientation;
-    const gdi::Size upright = orientedSize(int(d_.cinfo.output_width),
-                                           int(d_.cinfo.output_height), orientation_);
+    const gdi::Size upright =
+        orientedSize(int(d_.cinfo.output_width), int(d_.cinfo.output_height), orientation_);
     bitmap_ = gdi::Bitmap(upright.cx, upright.cy);
     bitmap_.setPixelFormat(mode_ == RowMode::Indexed ? gdi::PixelFormat::Bits8
                                                      : gdi::PixelFormat::Bits24);

@@ -44,14 +44,38 @@ void OrientedRows::put(int y, const std::uint32_t* row) {
   const int w = width_, h = height_;
   std::ptrdiff_t start = 0, step = 1;
   switch (o_) {
-    case ExifOrientation::Upright: start = y * stride; step = 1; break;
-    case ExifOrientation::Mirrored: start = y * stride + (w - 1); step = -1; break;
-    case ExifOrientation::UpsideDown: start = (h - 1 - y) * stride + (w - 1); step = -1; break;
-    case ExifOrientation::MirroredUpsideDown: start = (h - 1 - y) * stride; step = 1; break;
-    case ExifOrientation::Transposed: start = y; step = stride; break;
-    case ExifOrientation::TurnedRight: start = h - 1 - y; step = stride; break;
-    case ExifOrientation::Transversed: start = (w - 1) * stride + (h - 1 - y); step = -stride; break;
-    case ExifOrientation::TurnedLeft: start = (w - 1) * stride + y; step = -stride; break;
+    case ExifOrientation::Upright:
+      start = y * stride;
+      step = 1;
+      break;
+    case ExifOrientation::Mirrored:
+      start = y * stride + (w - 1);
+      step = -1;
+      break;
+    case ExifOrientation::UpsideDown:
+      start = (h - 1 - y) * stride + (w - 1);
+      step = -1;
+      break;
+    case ExifOrientation::MirroredUpsideDown:
+      start = (h - 1 - y) * stride;
+      step = 1;
+      break;
+    case ExifOrientation::Transposed:
+      start = y;
+      step = stride;
+      break;
+    case ExifOrientation::TurnedRight:
+      start = h - 1 - y;
+      step = stride;
+      break;
+    case ExifOrientation::Transversed:
+      start = (w - 1) * stride + (h - 1 - y);
+      step = -stride;
+      break;
+    case ExifOrientation::TurnedLeft:
+      start = (w - 1) * stride + y;
+      step = -stride;
+      break;
   }
   std::uint32_t* out = upright_.bits() + start;
   for (int x = 0; x < w; ++x, out += step) *out = row[x];

@@ -13,13 +13,13 @@ namespace codecs {
 // The orientation values as EXIF numbers them (1 = stored upright).
 enum class ExifOrientation : std::uint8_t {
   Upright = 1,
-  Mirrored = 2,             // mirrored left to right
-  UpsideDown = 3,           // turned half round
-  MirroredUpsideDown = 4,   // mirrored top to bottom
-  Transposed = 5,           // rows became columns
-  TurnedRight = 6,          // shown turned a quarter clockwise
-  Transversed = 7,          // rows became columns, read from the other corner
-  TurnedLeft = 8,           // shown turned a quarter anticlockwise
+  Mirrored = 2,            // mirrored left to right
+  UpsideDown = 3,          // turned half round
+  MirroredUpsideDown = 4,  // mirrored top to bottom
+  Transposed = 5,          // rows became columns
+  TurnedRight = 6,         // shown turned a quarter clockwise
+  Transversed = 7,         // rows became columns, read from the other corner
+  TurnedLeft = 8,          // shown turned a quarter anticlockwise
 };
 
 // The orientation in an APP1 segment's payload ("Exif\0\0" and the TIFF

@@ -21,20 +21,26 @@ MetafileKind metafileKind(std::span<const std::uint8_t> bytes) {
 
 gdi::Size metafileSize(std::span<const std::uint8_t> bytes) {
   switch (metafileKind(bytes)) {
-    case MetafileKind::Emf: return detail::emfSize(bytes);
+    case MetafileKind::Emf:
+      return detail::emfSize(bytes);
     case MetafileKind::Wmf:
-    case MetafileKind::PlaceableWmf: return detail::wmfSize(bytes);
-    case MetafileKind::None: break;
+    case MetafileKind::PlaceableWmf:
+      return detail::wmfSize(bytes);
+    case MetafileKind::None:
+      break;
   }
   throw PictureError(ErrorKind::InvalidPicture, "The file is not a metafile");
 }
 
 gdi::Bitmap readMetafile(std::span<const std::uint8_t> bytes) {
   switch (metafileKind(bytes)) {
-    case MetafileKind::Emf: return detail::playEmf(bytes);
+    case MetafileKind::Emf:
+      return detail::playEmf(bytes);
     case MetafileKind::Wmf:
-    case MetafileKind::PlaceableWmf: return detail::playWmf(bytes);
-    case MetafileKind::None: break;
+    case MetafileKind::PlaceableWmf:
+      return detail::playWmf(bytes);
+    case MetafileKind::None:
+      break;
   }
   throw PictureError(ErrorKind::InvalidPicture, "The file is not a metafile");
 }

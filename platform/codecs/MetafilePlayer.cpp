@@ -40,13 +40,20 @@ gdi::PenMode penModeOf(int rop2) {
 
 gdi::PenStyle penStyleOf(int style) {
   switch (style & 0xF) {
-    case 1: return gdi::PenStyle::Dash;
-    case 2: return gdi::PenStyle::Dot;
-    case 3: return gdi::PenStyle::DashDot;
-    case 4: return gdi::PenStyle::DashDotDot;
-    case 5: return gdi::PenStyle::Clear;
-    case 6: return gdi::PenStyle::InsideFrame;
-    default: return gdi::PenStyle::Solid;
+    case 1:
+      return gdi::PenStyle::Dash;
+    case 2:
+      return gdi::PenStyle::Dot;
+    case 3:
+      return gdi::PenStyle::DashDot;
+    case 4:
+      return gdi::PenStyle::DashDotDot;
+    case 5:
+      return gdi::PenStyle::Clear;
+    case 6:
+      return gdi::PenStyle::InsideFrame;
+    default:
+      return gdi::PenStyle::Solid;
   }
 }
 
@@ -139,10 +146,17 @@ void MetafilePlayer::selectObject(std::uint32_t index) {
   const GdiObject* o = slot(index);
   if (!o) return;
   switch (o->kind) {
-    case GdiObject::Kind::Pen: dc.pen = o->pen; break;
-    case GdiObject::Kind::Brush: dc.brush = o->brush; break;
-    case GdiObject::Kind::Font: dc.font = o->font; break;
-    default: break;
+    case GdiObject::Kind::Pen:
+      dc.pen = o->pen;
+      break;
+    case GdiObject::Kind::Brush:
+      dc.brush = o->brush;
+      break;
+    case GdiObject::Kind::Font:
+      dc.font = o->font;
+      break;
+    default:
+      break;
   }
 }
 
@@ -160,20 +174,52 @@ void MetafilePlayer::selectStockObject(std::uint32_t index) {
   };
   const auto pen = [&](int style, gdi::TColor c) { dc.pen = LogPen{style, 0, c}; };
   switch (index & 0x7FFFFFFF) {
-    case 0: brush(0, gdi::clWhite); break;
-    case 1: brush(0, gdi::clSilver); break;
-    case 2: brush(0, gdi::clGray); break;
-    case 3: brush(0, gdi::RGB(64, 64, 64)); break;
-    case 4: brush(0, gdi::clBlack); break;
-    case 5: brush(1, gdi::clWhite); break;
-    case 6: pen(0, gdi::clWhite); break;
-    case 7: pen(0, gdi::clBlack); break;
-    case 8: pen(5, gdi::clBlack); break;
-    case 10: case 11: case 16: dc.font = LogFont{0, 0, 0, 400, false, false, false, "Courier New"}; break;
-    case 12: case 13: case 14: case 17: dc.font = LogFont{}; break;
-    case 18: brush(0, gdi::clWhite); break;
-    case 19: pen(0, gdi::clBlack); break;
-    default: break;
+    case 0:
+      brush(0, gdi::clWhite);
+      break;
+    case 1:
+      brush(0, gdi::clSilver);
+      break;
+    case 2:
+      brush(0, gdi::clGray);
+      break;
+    case 3:
+      brush(0, gdi::RGB(64, 64, 64));
+      break;
+    case 4:
+      brush(0, gdi::clBlack);
+      break;
+    case 5:
+      brush(1, gdi::clWhite);
+      break;
+    case 6:
+      pen(0, gdi::clWhite);
+      break;
+    case 7:
+      pen(0, gdi::clBlack);
+      break;
+    case 8:
+      pen(5, gdi::clBlack);
+      break;
+    case 10:
+    case 11:
+    case 16:
+      dc.font = LogFont{0, 0, 0, 400, false, false, false, "Courier New"};
+      break;
+    case 12:
+    case 13:
+    case 14:
+    case 17:
+      dc.font = LogFont{};
+      break;
+    case 18:
+      brush(0, gdi::clWhite);
+      break;
+    case 19:
+      pen(0, gdi::clBlack);
+      break;
+    default:
+      break;
   }
 }
 
@@ -210,11 +256,21 @@ Affine MetafilePlayer::pageToDevice() const {
     sy = -unitsPerMmY_ * mm;
   };
   switch (dc.mapMode) {
-    case MM_LOMETRIC: metric(0.1); break;
-    case MM_HIMETRIC: metric(0.01); break;
-    case MM_LOENGLISH: metric(0.254); break;
-    case MM_HIENGLISH: metric(0.0254); break;
-    case MM_TWIPS: metric(25.4 / 1440); break;
+    case MM_LOMETRIC:
+      metric(0.1);
+      break;
+    case MM_HIMETRIC:
+      metric(0.01);
+      break;
+    case MM_LOENGLISH:
+      metric(0.254);
+      break;
+    case MM_HIENGLISH:
+      metric(0.0254);
+      break;
+    case MM_TWIPS:
+      metric(25.4 / 1440);
+      break;
     case MM_ISOTROPIC:
     case MM_ANISOTROPIC:
       sx = dc.vpExtX / dc.winExtX;
@@ -225,7 +281,8 @@ Affine MetafilePlayer::pageToDevice() const {
         sy = std::copysign(m, sy);
       }
       break;
-    default: break;
+    default:
+      break;
   }
   Affine a;
   a.m11 = sx;
@@ -379,8 +436,8 @@ void MetafilePlayer::ellipse(double l, double t, double r, double b) {
   c.ellipse(deviceRect(l, t, r, b));
 }
 
-void MetafilePlayer::arc(ArcKind kind, double l, double t, double r, double b, double x1,
-                         double y1, double x2, double y2) {
+void MetafilePlayer::arc(ArcKind kind, double l, double t, double r, double b, double x1, double y1,
+                         double x2, double y2) {
   // Drawn as lines through points of the ellipse, counter-clockwise on the
   // picture from the start radial to the end radial.
   const gdi::Rect box = deviceRect(l, t, r, b);
@@ -398,7 +455,8 @@ void MetafilePlayer::arc(ArcKind kind, double l, double t, double r, double b, d
   if (kind == ArcKind::Pie) pts.push_back({int(std::lround(cx)), int(std::lround(cy))});
   for (int i = 0; i <= steps; ++i) {
     const double a = a1 + sweep * i / steps;
-    pts.push_back({int(std::lround(cx + rx * std::cos(a))), int(std::lround(cy - ry * std::sin(a)))});
+    pts.push_back(
+        {int(std::lround(cx + rx * std::cos(a))), int(std::lround(cy - ry * std::sin(a)))});
   }
   gdi::Canvas& c = bitmap_->canvas();
   if (kind == ArcKind::Arc) {
@@ -420,8 +478,8 @@ std::vector<LogPoint> MetafilePlayer::flattenBezier(const std::vector<LogPoint>&
     for (int s = 1; s <= kSteps; ++s) {
       const double t = double(s) / kSteps, u = 1 - t;
       const double w0 = u * u * u, w1 = 3 * u * u * t, w2 = 3 * u * t * t, w3 = t * t * t;
-      out.push_back({w0 * a.x + w1 * b.x + w2 * c.x + w3 * d.x,
-                     w0 * a.y + w1 * b.y + w2 * c.y + w3 * d.y});
+      out.push_back(
+          {w0 * a.x + w1 * b.x + w2 * c.x + w3 * d.x, w0 * a.y + w1 * b.y + w2 * c.y + w3 * d.y});
     }
   }
   return out;
@@ -453,9 +511,8 @@ void MetafilePlayer::textOut(double x, double y, const std::string& utf8) {
   gdi::Font f;
   // Face names with control characters are damage, not fonts.
   const std::string& face = dc.font.face;
-  if (!face.empty() && std::none_of(face.begin(), face.end(), [](char ch) {
-        return static_cast<unsigned char>(ch) < 0x20;
-      }))
+  if (!face.empty() && std::none_of(face.begin(), face.end(),
+                                    [](char ch) { return static_cast<unsigned char>(ch) < 0x20; }))
     f.name = face;
   const double h = dc.font.height * scaleY();
   int height = std::isfinite(h) ? int(std::lround(h)) : 0;
@@ -496,15 +553,25 @@ void MetafilePlayer::textOut(double x, double y, const std::string& utf8) {
   int left = at.x, top = at.y;
   if (f.escapement == 0) {
     switch (dc.textAlign & 6) {
-      case 2: left -= extent.cx; break;      // TA_RIGHT
-      case 6: left -= extent.cx / 2; break;  // TA_CENTER
-      default: break;
+      case 2:
+        left -= extent.cx;
+        break;  // TA_RIGHT
+      case 6:
+        left -= extent.cx / 2;
+        break;  // TA_CENTER
+      default:
+        break;
     }
     switch (dc.textAlign & 24) {
-      case 8: top -= extent.cy; break;  // TA_BOTTOM
+      case 8:
+        top -= extent.cy;
+        break;  // TA_BOTTOM
       // TA_BASELINE: the ascent of the classic faces is about 0.81 of the cell.
-      case 24: top -= int(std::lround(extent.cy * 0.81)); break;
-      default: break;
+      case 24:
+        top -= int(std::lround(extent.cy * 0.81));
+        break;
+      default:
+        break;
     }
   }
   c.textOut(left, top, utf8);

@@ -16,7 +16,13 @@ namespace codecs::detail {
 
 // Mapping modes.
 enum MapMode : int {
-  MM_TEXT = 1, MM_LOMETRIC, MM_HIMETRIC, MM_LOENGLISH, MM_HIENGLISH, MM_TWIPS, MM_ISOTROPIC,
+  MM_TEXT = 1,
+  MM_LOMETRIC,
+  MM_HIMETRIC,
+  MM_LOENGLISH,
+  MM_HIENGLISH,
+  MM_TWIPS,
+  MM_ISOTROPIC,
   MM_ANISOTROPIC
 };
 
@@ -88,8 +94,8 @@ class MetafilePlayer {
   // `device` maps the file's device units (after window/viewport mapping) to
   // the picture's pixels; `unitsPerMm` is the reference device's resolution
   // used by the metric mapping modes.
-  MetafilePlayer(gdi::Bitmap& target, const Affine& device, double unitsPerMmX,
-                 double unitsPerMmY, std::size_t objectSlots);
+  MetafilePlayer(gdi::Bitmap& target, const Affine& device, double unitsPerMmX, double unitsPerMmY,
+                 std::size_t objectSlots);
 
   DcState dc;
 

@@ -9,7 +9,8 @@
 namespace codecs {
 
 enum class ErrorKind {
-  InvalidPicture,  // a picture of a kind we read, but damaged (corrupt, truncated, impossible values)
+  InvalidPicture,  // a picture of a kind we read, but damaged (corrupt, truncated, impossible
+                   // values)
   Unsupported,     // the bytes hold no picture of a kind we read (PNG, GIF, text...)
   TooLarge,        // a valid header asks for a picture larger than we accept
   Io,              // the file could not be opened, read or written

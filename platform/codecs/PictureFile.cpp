@@ -19,10 +19,13 @@ PictureFormat pictureFormatOf(std::span<const std::uint8_t> b) {
   if (b.size() >= 4 && b[0] == 'G' && b[1] == 'I' && b[2] == 'F' && b[3] == '8')
     return PictureFormat::Gif;
   switch (metafileKind(b)) {
-    case MetafileKind::Emf: return PictureFormat::Emf;
+    case MetafileKind::Emf:
+      return PictureFormat::Emf;
     case MetafileKind::Wmf:
-    case MetafileKind::PlaceableWmf: return PictureFormat::Wmf;
-    case MetafileKind::None: break;
+    case MetafileKind::PlaceableWmf:
+      return PictureFormat::Wmf;
+    case MetafileKind::None:
+      break;
   }
   if (looksLikeIcon(b)) return PictureFormat::Icon;
   return PictureFormat::Unknown;
@@ -33,7 +36,8 @@ PictureFormat pictureFormatOfName(const std::filesystem::path& path) {
   std::transform(ext.begin(), ext.end(), ext.begin(),
                  [](unsigned char c) { return char(std::tolower(c)); });
   if (ext == ".bmp" || ext == ".dib") return PictureFormat::Bmp;
-  if (ext == ".jpg" || ext == ".jpeg" || ext == ".jpe" || ext == ".jfif") return PictureFormat::Jpeg;
+  if (ext == ".jpg" || ext == ".jpeg" || ext == ".jpe" || ext == ".jfif")
+    return PictureFormat::Jpeg;
   if (ext == ".ico" || ext == ".cur") return PictureFormat::Icon;
   if (ext == ".wmf") return PictureFormat::Wmf;
   if (ext == ".emf") return PictureFormat::Emf;
@@ -46,8 +50,9 @@ namespace {
 // Pictures of kinds we do not read, named by their first bytes.
 const char* foreignKind(std::span<const std::uint8_t> b) {
   auto starts = [&](std::string_view sig) {
-    return b.size() >= sig.size() && std::equal(sig.begin(), sig.end(), b.begin(),
-                                                [](char s, std::uint8_t c) { return std::uint8_t(s) == c; });
+    return b.size() >= sig.size() &&
+           std::equal(sig.begin(), sig.end(), b.begin(),
+                      [](char s, std::uint8_t c) { return std::uint8_t(s) == c; });
   };
   if (starts("\x89PNG\r\n\x1a\n")) return "a PNG picture";
   if (starts("II*\0") || starts("MM\0*")) return "a TIFF picture";
@@ -77,7 +82,9 @@ Picture decodePicture(std::span<const std::uint8_t> bytes, PictureFormat nameHin
   if (byName) p.format = nameHint;
   try {
     switch (p.format) {
-      case PictureFormat::Bmp: p.bitmap = readBmp(bytes); break;
+      case PictureFormat::Bmp:
+        p.bitmap = readBmp(bytes);
+        break;
       case PictureFormat::Jpeg: {
         JpegPicture j = decodeJpeg(bytes, jpegOptions, progress);
         p.bitmap = std::move(j.bitmap);
@@ -85,11 +92,17 @@ Picture decodePicture(std::span<const std::uint8_t> bytes, PictureFormat nameHin
         p.warnings = j.warnings;
         break;
       }
-      case PictureFormat::Icon: p.bitmap = readIcon(bytes); break;
+      case PictureFormat::Icon:
+        p.bitmap = readIcon(bytes);
+        break;
       case PictureFormat::Wmf:
-      case PictureFormat::Emf: p.bitmap = readMetafile(bytes); break;
-      case PictureFormat::Gif: unsupported("GIF pictures are not read");
-      case PictureFormat::Unknown: unsupported("The file is not a picture format we read");
+      case PictureFormat::Emf:
+        p.bitmap = readMetafile(bytes);
+        break;
+      case PictureFormat::Gif:
+        unsupported("GIF pictures are not read");
+      case PictureFormat::Unknown:
+        unsupported("The file is not a picture format we read");
     }
   } catch (const PictureError& e) {
     if (byName && e.kind() == ErrorKind::InvalidPicture)

@@ -32,8 +32,7 @@ struct Picture {
 // InvalidPicture (not a picture we read, damaged, GIF), TooLarge.
 Picture decodePicture(std::span<const std::uint8_t> bytes,
                       PictureFormat nameHint = PictureFormat::Unknown,
-                      const JpegDecodeOptions& jpegOptions = {},
-                      const JpegProgress& progress = {});
+                      const JpegDecodeOptions& jpegOptions = {}, const JpegProgress& progress = {});
 
 // Reads and decodes a file; PictureError(Io) when it cannot be read.
 Picture loadPicture(const std::filesystem::path& path, const JpegDecodeOptions& jpegOptions = {},

@@ -15,9 +15,7 @@
 namespace codecs {
 namespace {
 
-QString qtPath(const std::filesystem::path& path) {
-  return QString::fromStdString(path.string());
-}
+QString qtPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
 [[noreturn]] void failSave(const std::filesystem::path& path, const QString& reason) {
   throw PictureError(ErrorKind::Io,

@@ -163,8 +163,7 @@ class WmfPlayer {
   WmfPlayer(std::span<const std::uint8_t> bytes, const WmfLayout& layout, gdi::Bitmap& target)
       : bytes_(bytes),
         layout_(layout),
-        player_(target, Affine{}, 96 / 25.4, 96 / 25.4,
-                std::size_t(std::max(layout.objects, 16))) {
+        player_(target, Affine{}, 96 / 25.4, 96 / 25.4, std::size_t(std::max(layout.objects, 16))) {
     DcState& dc = player_.dc;
     dc.mapMode = MM_ANISOTROPIC;
     dc.vpExtX = target.width();
@@ -197,12 +196,24 @@ class WmfPlayer {
   void record(std::uint16_t fn, std::uint32_t words, ByteReader& p) {
     DcState& dc = player_.dc;
     switch (fn) {
-      case META_SETBKMODE: dc.bkOpaque = p.u16() == 2; break;
-      case META_SETROP2: dc.rop2 = std::clamp<int>(p.u16(), 1, 16); break;
-      case META_SETSTRETCHBLTMODE: dc.stretchMode = p.u16(); break;
-      case META_SETTEXTALIGN: dc.textAlign = p.u16(); break;
-      case META_SETBKCOLOR: dc.bkColor = colorRef(p.u32()); break;
-      case META_SETTEXTCOLOR: dc.textColor = colorRef(p.u32()); break;
+      case META_SETBKMODE:
+        dc.bkOpaque = p.u16() == 2;
+        break;
+      case META_SETROP2:
+        dc.rop2 = std::clamp<int>(p.u16(), 1, 16);
+        break;
+      case META_SETSTRETCHBLTMODE:
+        dc.stretchMode = p.u16();
+        break;
+      case META_SETTEXTALIGN:
+        dc.textAlign = p.u16();
+        break;
+      case META_SETBKCOLOR:
+        dc.bkColor = colorRef(p.u32());
+        break;
+      case META_SETTEXTCOLOR:
+        dc.textColor = colorRef(p.u32());
+        break;
       case META_SETWINDOWORG: {
         const LogPoint o = pointYX(p);
         dc.winOrgX = o.x, dc.winOrgY = o.y;
@@ -227,11 +238,20 @@ class WmfPlayer {
       // always played into the whole bitmap.
       case META_SETMAPMODE:
       case META_SETVIEWPORTORG:
-      case META_SETVIEWPORTEXT: break;
-      case META_SAVEDC: player_.saveDc(); break;
-      case META_RESTOREDC: player_.restoreDc(p.i16()); break;
-      case META_SELECTOBJECT: player_.selectObject(p.u16()); break;
-      case META_DELETEOBJECT: player_.deleteObject(p.u16()); break;
+      case META_SETVIEWPORTEXT:
+        break;
+      case META_SAVEDC:
+        player_.saveDc();
+        break;
+      case META_RESTOREDC:
+        player_.restoreDc(p.i16());
+        break;
+      case META_SELECTOBJECT:
+        player_.selectObject(p.u16());
+        break;
+      case META_DELETEOBJECT:
+        player_.deleteObject(p.u16());
+        break;
       case META_CREATEPENINDIRECT: {
         GdiObject o;
         o.kind = GdiObject::Kind::Pen;
@@ -256,8 +276,7 @@ class WmfPlayer {
         o.kind = GdiObject::Kind::Brush;
         p.skip(4);  // style and colour usage
         try {
-          o.brush.pattern =
-              std::make_shared<const gdi::Bitmap>(readPackedDib(p.bytes(p.left())));
+          o.brush.pattern = std::make_shared<const gdi::Bitmap>(readPackedDib(p.bytes(p.left())));
         } catch (const PictureError&) {
           o.brush.color = gdi::clBlack;  // an unreadable pattern still takes its slot
         }
@@ -400,7 +419,8 @@ class WmfPlayer {
         player_.stretchBlt(dx, dy, w, h, &dib, sx, dib.height() - sy - h, w, h, 0x00CC0020);
         break;
       }
-      default: break;  // records we do not play
+      default:
+        break;  // records we do not play
     }
   }
 

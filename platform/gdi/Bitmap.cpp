@@ -29,19 +29,27 @@ std::unique_ptr<std::uint32_t[]> allocatePixels(int width, int height) {
 
 Palette standardPaletteFor(PixelFormat f) {
   switch (f) {
-    case PixelFormat::Bits1: return monochromePalette();
-    case PixelFormat::Bits4: return vgaPalette();
-    case PixelFormat::Bits8: return halftonePalette();
-    default: return {};
+    case PixelFormat::Bits1:
+      return monochromePalette();
+    case PixelFormat::Bits4:
+      return vgaPalette();
+    case PixelFormat::Bits8:
+      return halftonePalette();
+    default:
+      return {};
   }
 }
 
 std::size_t paletteSizeFor(PixelFormat f) {
   switch (f) {
-    case PixelFormat::Bits1: return 2;
-    case PixelFormat::Bits4: return 16;
-    case PixelFormat::Bits8: return 256;
-    default: return 0;
+    case PixelFormat::Bits1:
+      return 2;
+    case PixelFormat::Bits4:
+      return 16;
+    case PixelFormat::Bits8:
+      return 256;
+    default:
+      return 0;
   }
 }
 
@@ -148,8 +156,7 @@ void Bitmap::setPixelFormat(PixelFormat format) {
     matcher_ = PaletteMatcher();
     return;
   }
-  if (matcher_.palette().size() > want || matcher_.empty())
-    setPalette(standardPaletteFor(format));
+  if (matcher_.palette().size() > want || matcher_.empty()) setPalette(standardPaletteFor(format));
 }
 
 void Bitmap::setPalette(Palette palette) {

@@ -49,14 +49,14 @@ void bitBlt(Bitmap& dst, int x, int y, int w, int h, const Bitmap* src, int sx, 
   const RopPlan plan = planRop(code, pattern.isConstant(), pattern.color());
   if (plan.kind == RopPlan::Kind::Nop) return;
 
-  const bool needPatternRow = plan.kind == RopPlan::Kind::PatternCopy ||
-                              plan.kind == RopPlan::Kind::PatternRow;
+  const bool needPatternRow =
+      plan.kind == RopPlan::Kind::PatternCopy || plan.kind == RopPlan::Kind::PatternRow;
   std::vector<std::uint32_t> patternRow(needPatternRow ? std::size_t(n) : 0);
   // A blit of a bitmap onto itself reads each source row into a copy first;
   // rows run in the order that reads every source row before it is written.
-  const bool self = usesSource && src == &dst &&
-                    Rect{l, t, r, b}.intersected(Rect{l, t, r, b}.translated(int(-offX), int(-offY)))
-                        != Rect{};
+  const bool self =
+      usesSource && src == &dst &&
+      Rect{l, t, r, b}.intersected(Rect{l, t, r, b}.translated(int(-offX), int(-offY))) != Rect{};
   std::vector<std::uint32_t> sourceCopy(self ? std::size_t(n) : 0);
   const bool bottomUp = self && offY > 0;
 

@@ -21,8 +21,8 @@ void bitBlt(Bitmap& dst, int x, int y, int w, int h, const Bitmap* src, int sx, 
 // (x, y, w, h). Negative extents mirror. Shrinking combines the dropped
 // pixels by `mode`: BlackOnWhite ANDs them, WhiteOnBlack ORs them,
 // ColorOnColor drops them, Halftone averages them. Enlarging replicates.
-void stretchBlt(Bitmap& dst, int x, int y, int w, int h, const Bitmap& src, int sx, int sy,
-                int sw, int sh, std::uint32_t rop, StretchMode mode, const Brush& pattern);
+void stretchBlt(Bitmap& dst, int x, int y, int w, int h, const Bitmap& src, int sx, int sy, int sw,
+                int sh, std::uint32_t rop, StretchMode mode, const Brush& pattern);
 
 // Copies the source rectangle onto the destination rectangle (stretching with
 // ColorOnColor when the sizes differ), skipping source pixels of colour `key`.

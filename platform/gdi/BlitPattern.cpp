@@ -14,8 +14,12 @@ BlitPattern::BlitPattern(const Brush& brush) {
     return;
   }
   switch (brush.style()) {
-    case BrushStyle::Solid: kind_ = Kind::Solid; break;
-    case BrushStyle::Clear: kind_ = Kind::Clear; break;
+    case BrushStyle::Solid:
+      kind_ = Kind::Solid;
+      break;
+    case BrushStyle::Clear:
+      kind_ = Kind::Clear;
+      break;
     default:
       kind_ = Kind::Hatch;
       hatch_ = brush.style();
@@ -28,7 +32,9 @@ void BlitPattern::fillRow(std::uint32_t* out, int x, int y, int n) const {
   auto wrap = [](int v, int m) { return ((v % m) + m) % m; };
   switch (kind_) {
     case Kind::Clear:
-    case Kind::Solid: std::fill_n(out, n, color_); return;
+    case Kind::Solid:
+      std::fill_n(out, n, color_);
+      return;
     case Kind::Hatch: {
       // One 8-pixel period of the row, then tiled.
       std::uint32_t cell[8];

@@ -23,7 +23,14 @@ enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot, Clear, InsideFrame 
 
 // Fill styles, numbered as the program stores them (0..7).
 enum class BrushStyle : std::uint8_t {
-  Solid, Clear, Horizontal, Vertical, FDiagonal, BDiagonal, Cross, DiagCross
+  Solid,
+  Clear,
+  Horizontal,
+  Vertical,
+  FDiagonal,
+  BDiagonal,
+  Cross,
+  DiagCross
 };
 
 enum class FillStyle { Surface, Border };
@@ -77,9 +84,17 @@ struct Font {
 
 // DrawText flags.
 enum DrawTextFlags : unsigned {
-  DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4, DT_BOTTOM = 0x8,
-  DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20, DT_EXPANDTABS = 0x40, DT_NOCLIP = 0x100,
-  DT_CALCRECT = 0x400, DT_NOPREFIX = 0x800
+  DT_LEFT = 0x0,
+  DT_CENTER = 0x1,
+  DT_RIGHT = 0x2,
+  DT_VCENTER = 0x4,
+  DT_BOTTOM = 0x8,
+  DT_WORDBREAK = 0x10,
+  DT_SINGLELINE = 0x20,
+  DT_EXPANDTABS = 0x40,
+  DT_NOCLIP = 0x100,
+  DT_CALCRECT = 0x400,
+  DT_NOPREFIX = 0x800
 };
 
 class Canvas {
@@ -148,8 +163,8 @@ class Canvas {
   void copyRect(const Rect& dst, const Bitmap& src, const Rect& srcRect);
   // The pattern of ternary operations is this canvas's brush.
   void bitBlt(int x, int y, int w, int h, const Bitmap* src, int sx, int sy, std::uint32_t rop);
-  void stretchBlt(int x, int y, int w, int h, const Bitmap& src, int sx, int sy, int sw,
-                  int sh, std::uint32_t rop);
+  void stretchBlt(int x, int y, int w, int h, const Bitmap& src, int sx, int sy, int sw, int sh,
+                  std::uint32_t rop);
 
  private:
   Bitmap* bitmap_;

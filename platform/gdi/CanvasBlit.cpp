@@ -8,8 +8,8 @@ namespace gdi {
 void Canvas::draw(int x, int y, const Bitmap& src) {
   if (src.empty()) return;
   if (src.transparent()) {
-    transparentBlt(*bitmap_, x, y, src.width(), src.height(), src, 0, 0, src.width(),
-                   src.height(), src.transparentColor());
+    transparentBlt(*bitmap_, x, y, src.width(), src.height(), src, 0, 0, src.width(), src.height(),
+                   src.transparentColor());
   } else {
     gdi::bitBlt(*bitmap_, x, y, src.width(), src.height(), &src, 0, 0, SRCCOPY, brush);
   }
@@ -21,11 +21,11 @@ void Canvas::stretchDraw(const Rect& dst, const Bitmap& src) {
     // The key colour is tested on the pixel each destination pixel takes,
     // so a transparent picture is stretched by picking, never by mixing
     // key pixels into their neighbours.
-    transparentBlt(*bitmap_, dst.left, dst.top, dst.width(), dst.height(), src, 0, 0,
-                   src.width(), src.height(), src.transparentColor());
+    transparentBlt(*bitmap_, dst.left, dst.top, dst.width(), dst.height(), src, 0, 0, src.width(),
+                   src.height(), src.transparentColor());
   } else {
-    gdi::stretchBlt(*bitmap_, dst.left, dst.top, dst.width(), dst.height(), src, 0, 0,
-                    src.width(), src.height(), SRCCOPY, stretchMode, brush);
+    gdi::stretchBlt(*bitmap_, dst.left, dst.top, dst.width(), dst.height(), src, 0, 0, src.width(),
+                    src.height(), SRCCOPY, stretchMode, brush);
   }
 }
 

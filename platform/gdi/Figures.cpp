@@ -18,8 +18,10 @@ void drawFigure(Bitmap& bitmap, const Pen& pen, const Brush& brush, const Rect& 
                              pen.style == PenStyle::InsideFrame, bitmap.rect());
   if (!clearPen) {
     detail::Stroke stroke;
-    if (detail::dashPattern(pen).empty()) stroke.ink = std::move(cov.outline);
-    else stroke = detail::dashOutline(cov.outline, cov.cx2, cov.cy2, pen, detail::opaqueGaps(brush));
+    if (detail::dashPattern(pen).empty())
+      stroke.ink = std::move(cov.outline);
+    else
+      stroke = detail::dashOutline(cov.outline, cov.cx2, cov.cy2, pen, detail::opaqueGaps(brush));
     detail::paintStroke(bitmap, stroke, pen, brush);
   }
   paintSpans(bitmap, cov.interior, Ink::ofBrush(brush, rop2Of(pen.mode)));

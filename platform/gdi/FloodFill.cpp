@@ -27,7 +27,8 @@ class VisitedBits {
     for (int x = x1; x < x2;) {
       const int bit = x & 63;
       const int n = std::min(64 - bit, x2 - x);
-      const std::uint64_t mask = (n == 64 ? ~std::uint64_t(0) : ((std::uint64_t(1) << n) - 1)) << bit;
+      const std::uint64_t mask = (n == 64 ? ~std::uint64_t(0) : ((std::uint64_t(1) << n) - 1))
+                                 << bit;
       w[x >> 6] |= mask;
       x += n;
     }

@@ -7,7 +7,7 @@ namespace gdi {
 Palette monochromePalette() { return {clBlack, clWhite}; }
 
 Palette vgaPalette() {
-  return {clBlack, clMaroon, clGreen, clOlive, clNavy,   clPurple, clTeal, clSilver,
+  return {clBlack, clMaroon, clGreen, clOlive,  clNavy, clPurple,  clTeal, clSilver,
           clGray,  clRed,    clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite};
 }
 

@@ -8,19 +8,46 @@ namespace gdi {
 // Binary raster operation codes R2_BLACK (1) .. R2_WHITE (16). Code r applied
 // to pen P and destination D gives, bit by bit, bit ((P << 1) | D) of r - 1.
 enum Rop2 : int {
-  R2_BLACK = 1, R2_NOTMERGEPEN, R2_MASKNOTPEN, R2_NOTCOPYPEN, R2_MASKPENNOT, R2_NOT,
-  R2_XORPEN, R2_NOTMASKPEN, R2_MASKPEN, R2_NOTXORPEN, R2_NOP, R2_MERGENOTPEN, R2_COPYPEN,
-  R2_MERGEPENNOT, R2_MERGEPEN, R2_WHITE
+  R2_BLACK = 1,
+  R2_NOTMERGEPEN,
+  R2_MASKNOTPEN,
+  R2_NOTCOPYPEN,
+  R2_MASKPENNOT,
+  R2_NOT,
+  R2_XORPEN,
+  R2_NOTMASKPEN,
+  R2_MASKPEN,
+  R2_NOTXORPEN,
+  R2_NOP,
+  R2_MERGENOTPEN,
+  R2_COPYPEN,
+  R2_MERGEPENNOT,
+  R2_MERGEPEN,
+  R2_WHITE
 };
 
 // Pen modes in the order the program's toolkit numbers them.
 enum class PenMode {
-  Black, White, Nop, Not, Copy, NotCopy, MergePenNot, MaskPenNot, MergeNotPen, MaskNotPen,
-  Merge, NotMerge, Mask, NotMask, Xor, NotXor
+  Black,
+  White,
+  Nop,
+  Not,
+  Copy,
+  NotCopy,
+  MergePenNot,
+  MaskPenNot,
+  MergeNotPen,
+  MaskNotPen,
+  Merge,
+  NotMerge,
+  Mask,
+  NotMask,
+  Xor,
+  NotXor
 };
 
 constexpr int rop2Of(PenMode m) {
-  constexpr int table[] = {R2_BLACK,       R2_WHITE,     R2_NOP,         R2_NOT,
+  constexpr int table[] = {R2_BLACK,       R2_WHITE,      R2_NOP,         R2_NOT,
                            R2_COPYPEN,     R2_NOTCOPYPEN, R2_MERGEPENNOT, R2_MASKPENNOT,
                            R2_MERGENOTPEN, R2_MASKNOTPEN, R2_MERGEPEN,    R2_NOTMERGEPEN,
                            R2_MASKPEN,     R2_NOTMASKPEN, R2_XORPEN,      R2_NOTXORPEN};

@@ -39,17 +39,37 @@ RopPlan planRop(std::uint8_t code, bool constantPattern, std::uint32_t pattern) 
     return plan;
   };
   switch (code) {
-    case 0xAA: plan.kind = K::Nop; return plan;
-    case 0x00: return fill(0);
-    case 0xFF: return fill(kRgb);
-    case 0xCC: plan.kind = K::Copy; return plan;
-    case 0x33: plan.kind = K::NotCopy; return plan;
-    case 0x88: plan.kind = K::And; return plan;
-    case 0xEE: plan.kind = K::Or; return plan;
-    case 0x66: plan.kind = K::Xor; return plan;
-    case 0xBB: plan.kind = K::MergePaint; return plan;
-    case 0x44: plan.kind = K::SrcErase; return plan;
-    case 0x55: plan.kind = K::DstInvert; return plan;
+    case 0xAA:
+      plan.kind = K::Nop;
+      return plan;
+    case 0x00:
+      return fill(0);
+    case 0xFF:
+      return fill(kRgb);
+    case 0xCC:
+      plan.kind = K::Copy;
+      return plan;
+    case 0x33:
+      plan.kind = K::NotCopy;
+      return plan;
+    case 0x88:
+      plan.kind = K::And;
+      return plan;
+    case 0xEE:
+      plan.kind = K::Or;
+      return plan;
+    case 0x66:
+      plan.kind = K::Xor;
+      return plan;
+    case 0xBB:
+      plan.kind = K::MergePaint;
+      return plan;
+    case 0x44:
+      plan.kind = K::SrcErase;
+      return plan;
+    case 0x55:
+      plan.kind = K::DstInvert;
+      return plan;
     case 0xF0:
       if (constantPattern) return fill(pattern);
       plan.kind = K::PatternCopy;
@@ -57,7 +77,8 @@ RopPlan planRop(std::uint8_t code, bool constantPattern, std::uint32_t pattern) 
     case 0x0F:
       if (constantPattern) return fill(~pattern);
       break;
-    default: break;
+    default:
+      break;
   }
   if (constantPattern) {
     // Where a pattern bit is 1 the result follows the upper half of the
@@ -89,10 +110,17 @@ void applyRop(const RopPlan& plan, std::uint32_t* __restrict d, const std::uint3
   if (n <= 0) return;
   using K = RopPlan::Kind;
   switch (plan.kind) {
-    case K::Nop: return;
-    case K::Fill: std::fill_n(d, n, plan.a); return;
-    case K::Copy: std::memcpy(d, s, std::size_t(n) * 4); return;
-    case K::PatternCopy: std::memcpy(d, p, std::size_t(n) * 4); return;
+    case K::Nop:
+      return;
+    case K::Fill:
+      std::fill_n(d, n, plan.a);
+      return;
+    case K::Copy:
+      std::memcpy(d, s, std::size_t(n) * 4);
+      return;
+    case K::PatternCopy:
+      std::memcpy(d, p, std::size_t(n) * 4);
+      return;
     case K::NotCopy:
       for (int i = 0; i < n; ++i) d[i] = ~s[i] & kRgb;
       return;
@@ -141,7 +169,8 @@ void applyRop(const RopPlan& plan, std::uint32_t* __restrict d, const std::uint3
       for (int i = 0; i < n; ++i) {
         const std::uint32_t pv = p[i], sv = s[i], dv = d[i];
         const std::uint32_t sd = sv & dv;
-        d[i] = k0 ^ (dv & k1) ^ (sv & k2) ^ (sd & k3) ^ (pv & (k4 ^ (dv & k5) ^ (sv & k6) ^ (sd & k7)));
+        d[i] = k0 ^ (dv & k1) ^ (sv & k2) ^ (sd & k3) ^
+               (pv & (k4 ^ (dv & k5) ^ (sv & k6) ^ (sd & k7)));
       }
       return;
     }

@@ -13,11 +13,20 @@ namespace gdi {
 
 struct RopPlan {
   enum class Kind {
-    Nop, Fill, Copy, NotCopy, And, Or, Xor, MergePaint, SrcErase, DstInvert,
-    PatternCopy,     // destination := pattern row
-    ConstNoSource,   // D' = (D & c) ^ a (pattern constant, no source)
-    ConstPattern,    // D' = a ^ S&b ^ D&c ^ S&D&e (pattern constant)
-    PatternRow,      // the full form with a pattern row
+    Nop,
+    Fill,
+    Copy,
+    NotCopy,
+    And,
+    Or,
+    Xor,
+    MergePaint,
+    SrcErase,
+    DstInvert,
+    PatternCopy,    // destination := pattern row
+    ConstNoSource,  // D' = (D & c) ^ a (pattern constant, no source)
+    ConstPattern,   // D' = a ^ S&b ^ D&c ^ S&D&e (pattern constant)
+    PatternRow,     // the full form with a pattern row
   };
   Kind kind = Kind::Nop;
   std::uint8_t code = 0xAA;
@@ -37,7 +46,7 @@ RopPlan planRop(std::uint8_t code, bool constantPattern, std::uint32_t pattern);
 
 // Applies the plan to n pixels. `s` is read only when the operation uses the
 // source, `p` only for pattern rows; neither may alias `d`.
-void applyRop(const RopPlan& plan, std::uint32_t* d, const std::uint32_t* s,
-              const std::uint32_t* p, int n);
+void applyRop(const RopPlan& plan, std::uint32_t* d, const std::uint32_t* s, const std::uint32_t* p,
+              int n);
 
 }  // namespace gdi

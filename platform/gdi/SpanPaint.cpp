@@ -52,9 +52,8 @@ void SpanList::normalize() {
     }
   } else {
     sorted = spans_;
-    std::sort(sorted.begin(), sorted.end(), [](const Span& a, const Span& c) {
-      return a.y != c.y ? a.y < c.y : a.x1 < c.x1;
-    });
+    std::sort(sorted.begin(), sorted.end(),
+              [](const Span& a, const Span& c) { return a.y != c.y ? a.y < c.y : a.x1 < c.x1; });
   }
   // Merge overlapping and touching spans of the same row.
   std::size_t out = 0;
@@ -136,8 +135,10 @@ Ink Ink::ofBrush(const Brush& brush, int rop2) {
     return ink;
   }
   switch (brush.style()) {
-    case BrushStyle::Solid: return solid(brush.color(), rop2);
-    case BrushStyle::Clear: return none();
+    case BrushStyle::Solid:
+      return solid(brush.color(), rop2);
+    case BrushStyle::Clear:
+      return none();
     default: {
       Ink ink = solid(brush.color(), rop2);
       ink.kind = Kind::Hatch;
@@ -188,8 +189,11 @@ void paintRun(Bitmap& bitmap, int y, int x1, int x2, const Ink& ink) {
   std::uint32_t* p = row + x1;
   const int n = x2 - x1;
   switch (ink.kind) {
-    case Ink::Kind::None: return;
-    case Ink::Kind::Solid: applyMasks(p, n, rop2Masks(ink.rop2, ink.color)); break;
+    case Ink::Kind::None:
+      return;
+    case Ink::Kind::Solid:
+      applyMasks(p, n, rop2Masks(ink.rop2, ink.color));
+      break;
     case Ink::Kind::Hatch: {
       const Rop2Masks m = rop2Masks(ink.rop2, ink.color);
       const unsigned bits = hatchRow(ink.hatch, y);

@@ -191,8 +191,8 @@ class StretchedRow {
 
 }  // namespace
 
-void stretchBlt(Bitmap& dst, int x, int y, int w, int h, const Bitmap& src, int sx, int sy,
-                int sw, int sh, std::uint32_t rop, StretchMode mode, const Brush& brush) {
+void stretchBlt(Bitmap& dst, int x, int y, int w, int h, const Bitmap& src, int sx, int sy, int sw,
+                int sh, std::uint32_t rop, StretchMode mode, const Brush& brush) {
   const std::uint8_t code = ropIndex(rop);
   const bool usesSource = ropUsesSource(code);
   if (!usesSource) {
@@ -218,8 +218,8 @@ void stretchBlt(Bitmap& dst, int x, int y, int w, int h, const Bitmap& src, int 
 
   const RopPlan plan = planRop(code, pattern.isConstant(), pattern.color());
   if (plan.kind == RopPlan::Kind::Nop) return;
-  const bool needPatternRow = plan.kind == RopPlan::Kind::PatternCopy ||
-                              plan.kind == RopPlan::Kind::PatternRow;
+  const bool needPatternRow =
+      plan.kind == RopPlan::Kind::PatternCopy || plan.kind == RopPlan::Kind::PatternRow;
   const int n = cols.size();
   std::vector<std::uint32_t> sourceRow(static_cast<std::size_t>(n));
   std::vector<std::uint32_t> patternRow(needPatternRow ? static_cast<std::size_t>(n) : 0);

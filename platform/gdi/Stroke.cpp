@@ -57,8 +57,10 @@ class RunBuilder {
   }
   void flush() {
     if (!open_) return;
-    if (ink_) on_.add(y_, x1_, x2_);
-    else if (off_) off_->add(y_, x1_, x2_);
+    if (ink_)
+      on_.add(y_, x1_, x2_);
+    else if (off_)
+      off_->add(y_, x1_, x2_);
     open_ = false;
   }
 
@@ -83,11 +85,16 @@ int penPixelWidth(const Pen& pen) { return pen.width <= 1 ? 1 : std::min(pen.wid
 std::span<const bool> dashPattern(const Pen& pen) {
   if (penPixelWidth(pen) > 1) return {};
   switch (pen.style) {
-    case PenStyle::Dash: return kDash;
-    case PenStyle::Dot: return kDot;
-    case PenStyle::DashDot: return kDashDot;
-    case PenStyle::DashDotDot: return kDashDotDot;
-    default: return {};
+    case PenStyle::Dash:
+      return kDash;
+    case PenStyle::Dot:
+      return kDot;
+    case PenStyle::DashDot:
+      return kDashDot;
+    case PenStyle::DashDotDot:
+      return kDashDotDot;
+    default:
+      return {};
   }
 }
 
@@ -105,7 +112,8 @@ void addCapsule(SpanList& out, Point a, Point b, int width, const Rect& clip) {
   const std::int64_t dx = bx - ax, dy = by - ay;  // dy >= 0
   const std::int64_t len2 = dx * dx + dy * dy;
   // Perpendicular distance |cross| / |d| <= r  <=>  |cross| <= floor(r |d|).
-  const std::int64_t k = len2 ? std::int64_t(isqrtProduct(std::uint64_t(r2), std::uint64_t(len2))) : 0;
+  const std::int64_t k =
+      len2 ? std::int64_t(isqrtProduct(std::uint64_t(r2), std::uint64_t(len2))) : 0;
 
   const std::int64_t yFirst = std::max<std::int64_t>(clip.top, ceilDiv(ay - r - 1, 2));
   const std::int64_t yLast = std::min<std::int64_t>(clip.bottom - 1, floorDiv(by + r - 1, 2));
@@ -179,8 +187,10 @@ Stroke strokePath(std::span<const Point> points, bool closed, const Pen& pen, bo
       addCapsule(stroke.ink, a, b, width, clip);
     }
     // A single capsule already has one span per row, top to bottom.
-    if (segments == 1) stroke.ink.markNormalized();
-    else stroke.ink.normalize();
+    if (segments == 1)
+      stroke.ink.markNormalized();
+    else
+      stroke.ink.normalize();
     return stroke;
   }
 
@@ -253,8 +263,10 @@ Stroke dashOutline(const SpanList& outline, std::int64_t cx2, std::int64_t cy2, 
   std::rotate(pixels.begin(), start, pixels.end());
   for (std::size_t i = 0; i < pixels.size(); ++i) {
     const Px& p = pixels[i];
-    if (dashes[i % dashes.size()]) stroke.ink.add(p.y, p.x, p.x + 1);
-    else if (wantGaps) stroke.gaps.add(p.y, p.x, p.x + 1);
+    if (dashes[i % dashes.size()])
+      stroke.ink.add(p.y, p.x, p.x + 1);
+    else if (wantGaps)
+      stroke.gaps.add(p.y, p.x, p.x + 1);
   }
   stroke.ink.normalize();
   stroke.gaps.normalize();

@@ -69,8 +69,10 @@ void walkThinLine(Point a, Point b, const Rect& clip, Fn&& fn) {
   const std::int64_t major0 = xMajor ? ax : ay, minor0 = xMajor ? ay : ax;
   const std::int64_t sMajor = (xMajor ? dx : dy) < 0 ? -1 : 1;
   const std::int64_t dMinor = xMajor ? dy : dx;
-  const std::int64_t majLo = xMajor ? clip.left : clip.top, majHi = (xMajor ? clip.right : clip.bottom) - 1;
-  const std::int64_t minLo = xMajor ? clip.top : clip.left, minHi = (xMajor ? clip.bottom : clip.right) - 1;
+  const std::int64_t majLo = xMajor ? clip.left : clip.top,
+                     majHi = (xMajor ? clip.right : clip.bottom) - 1;
+  const std::int64_t minLo = xMajor ? clip.top : clip.left,
+                     minHi = (xMajor ? clip.bottom : clip.right) - 1;
 
   std::int64_t i0 = 0, i1 = n - 1;
   if (sMajor > 0) {
@@ -86,7 +88,10 @@ void walkThinLine(Point a, Point b, const Rect& clip, Fn&& fn) {
   auto firstWhere = [&](std::int64_t lo, std::int64_t hi, auto pred) {
     while (lo < hi) {
       const std::int64_t mid = lo + (hi - lo) / 2;
-      if (pred(mid)) hi = mid; else lo = mid + 1;
+      if (pred(mid))
+        hi = mid;
+      else
+        lo = mid + 1;
     }
     return lo;
   };
@@ -107,8 +112,10 @@ void walkThinLine(Point a, Point b, const Rect& clip, Fn&& fn) {
   std::int64_t minor = minor0 + q;
   std::int64_t major = major0 + sMajor * i0;
   for (std::int64_t i = i0; i <= i1; ++i) {
-    if (xMajor) fn(i, int(major), int(minor));
-    else fn(i, int(minor), int(major));
+    if (xMajor)
+      fn(i, int(major), int(minor));
+    else
+      fn(i, int(minor), int(major));
     major += sMajor;
     rem += step;
     if (rem >= twoN) {

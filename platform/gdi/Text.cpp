@@ -100,7 +100,7 @@ SpanList maskSpans(const QImage& mask, int left, int top) {
 
 struct TextPaint {
   Point origin;
-  double angle = 0;          // degrees, counter-clockwise
+  double angle = 0;  // degrees, counter-clockwise
   const Rect* clip = nullptr;
   bool opaque = false;
   TColor background = clWhite;

@@ -42,7 +42,9 @@ Prepared removePrefixes(std::string_view in, unsigned flags) {
 class LineBuilder {
  public:
   LineBuilder(const Prepared& p, unsigned flags, int tabWidth, const MeasureText& measure)
-      : p_(p), expandTabs_((flags & DT_EXPANDTABS) && tabWidth > 0), tabWidth_(tabWidth),
+      : p_(p),
+        expandTabs_((flags & DT_EXPANDTABS) && tabWidth > 0),
+        tabWidth_(tabWidth),
         measure_(measure) {}
 
   // Width of text [from, to) with its tab stops.
@@ -66,7 +68,8 @@ class LineBuilder {
       for (std::size_t k = 0; k < starts.size(); ++k) {
         if (at < starts[k] || at >= starts[k] + line.segments[k].text.size()) continue;
         const std::size_t len = charLength(static_cast<unsigned char>(p_.text[at]));
-        line.underlines.push_back({line.segments[k].x + measure(starts[k], at), measure(at, at + len)});
+        line.underlines.push_back(
+            {line.segments[k].x + measure(starts[k], at), measure(at, at + len)});
       }
     return line;
   }

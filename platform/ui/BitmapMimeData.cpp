@@ -20,7 +20,9 @@ bool BitmapMimeData::hasFormat(const QString& mimeType) const {
 
 QVariant BitmapMimeData::retrieveData(const QString& mimeType, QMetaType type) const {
   if (mimeType == kQtImage && type.id() != QMetaType::QByteArray) return image_;
-  const char* format = mimeType == kBmp ? "BMP" : mimeType == kPng || mimeType == kQtImage ? "PNG" : nullptr;
+  const char* format = mimeType == kBmp                           ? "BMP"
+                       : mimeType == kPng || mimeType == kQtImage ? "PNG"
+                                                                  : nullptr;
   if (!format) return {};
   QByteArray bytes;
   QBuffer buffer(&bytes);

@@ -8,8 +8,8 @@
 namespace ui {
 
 const std::array<gdi::TColor, 16> ColorGrid::kColors = {
-    gdi::clBlack, gdi::clMaroon, gdi::clGreen,  gdi::clOlive,   gdi::clNavy, gdi::clPurple,
-    gdi::clTeal,  gdi::clSilver, gdi::clGray,   gdi::clRed,     gdi::clLime, gdi::clYellow,
+    gdi::clBlack, gdi::clMaroon,  gdi::clGreen, gdi::clOlive, gdi::clNavy, gdi::clPurple,
+    gdi::clTeal,  gdi::clSilver,  gdi::clGray,  gdi::clRed,   gdi::clLime, gdi::clYellow,
     gdi::clBlue,  gdi::clFuchsia, gdi::clAqua,  gdi::clWhite};
 
 ColorGrid::ColorGrid(QWidget* parent) : QWidget(parent) { resize(100, 100); }
@@ -54,7 +54,10 @@ void ColorGrid::paintEvent(QPaintEvent*) {
     const gdi::TColor c = kColors[std::size_t(i)];
     const int light = gdi::GetRValue(c) + gdi::GetGValue(c) * 2 + gdi::GetBValue(c);
     p.setPen(light > 2 * 255 ? Qt::black : Qt::white);
-    p.drawText(r, Qt::AlignCenter, fg && bg ? QStringLiteral("FB") : fg ? QStringLiteral("FG") : QStringLiteral("BG"));
+    p.drawText(r, Qt::AlignCenter,
+               fg && bg ? QStringLiteral("FB")
+               : fg     ? QStringLiteral("FG")
+                        : QStringLiteral("BG"));
   }
 }
 

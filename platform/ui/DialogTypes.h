@@ -36,7 +36,7 @@ struct FileDialogOptions {
   QString filter;
   int filterIndex = 1;  // 1-based entry of `filter` chosen at start
   QString initialDir;
-  QString fileName;     // proposed name (may be a bare pattern such as "*.lst")
+  QString fileName;  // proposed name (may be a bare pattern such as "*.lst")
   // Appended (after a '.') to a chosen name that has no extension, so
   // "frame" becomes "frame.BMP" with "BMP".
   QString defaultExt;

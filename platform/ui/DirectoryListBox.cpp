@@ -50,14 +50,15 @@ void DirectoryListBox::refresh() {
   clear();
   // Ancestors from the root down to the current folder.
   QStringList chain;
-  for (QDir d(directory_);; ) {
+  for (QDir d(directory_);;) {
     chain.prepend(d.absolutePath());
     if (d.isRoot() || !d.cdUp()) break;
   }
   int depth = 0;
   const QString indent = QStringLiteral("  ");
   for (const QString& path : chain) {
-    const QString name = QDir(path).isRoot() ? QDir::toNativeSeparators(path) : QFileInfo(path).fileName();
+    const QString name =
+        QDir(path).isRoot() ? QDir::toNativeSeparators(path) : QFileInfo(path).fileName();
     auto* it = new QListWidgetItem(indent.repeated(depth) + name, this);
     it->setData(kPathRole, path);
     ++depth;

@@ -18,15 +18,17 @@ QString withSlash(QString root) {
 
 bool isUserVolume(const QString& root, const QByteArray& type) {
   static const QByteArrayList pseudo = {
-      "proc",  "sysfs",  "devtmpfs", "devpts",  "cgroup",   "cgroup2",     "securityfs",
-      "pstore", "debugfs", "tracefs", "mqueue", "hugetlbfs", "configfs",   "fusectl",
-      "bpf",   "autofs", "binfmt_misc", "efivarfs", "rpc_pipefs", "nsfs", "ramfs",
-      "squashfs", "tmpfs", "overlay", "fuse.gvfsd-fuse", "fuse.portal"};
+      "proc",       "sysfs",       "devtmpfs", "devpts",     "cgroup",
+      "cgroup2",    "securityfs",  "pstore",   "debugfs",    "tracefs",
+      "mqueue",     "hugetlbfs",   "configfs", "fusectl",    "bpf",
+      "autofs",     "binfmt_misc", "efivarfs", "rpc_pipefs", "nsfs",
+      "ramfs",      "squashfs",    "tmpfs",    "overlay",    "fuse.gvfsd-fuse",
+      "fuse.portal"};
   const QString r = withSlash(root);
   if (r == QLatin1String("/")) return true;
   if (pseudo.contains(type)) return false;
-  static const QStringList hidden = {"/proc/", "/sys/", "/dev/", "/run/", "/snap/", "/boot/",
-                                     "/var/lib/"};
+  static const QStringList hidden = {"/proc/", "/sys/",  "/dev/",    "/run/",
+                                     "/snap/", "/boot/", "/var/lib/"};
   for (const QString& h : hidden)
     if (r.startsWith(h) && !r.startsWith(QLatin1String("/run/media/"))) return false;
   return true;

@@ -33,9 +33,8 @@ void runGuarded(F&& fn) noexcept {
 template <class F>
 auto guarded(F fn) {
   // Constrained so Qt's connect can work out how many signal arguments to pass.
-  return [fn = std::move(fn)](auto&&... args) mutable noexcept -> void
-           requires std::invocable<F&, decltype(args)...>
-  {
+  return [fn = std::move(fn)](auto&&... args) mutable noexcept
+         -> void requires std::invocable<F&, decltype(args)...> {
     try {
       fn(std::forward<decltype(args)>(args)...);
     } catch (...) {

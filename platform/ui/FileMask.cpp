@@ -11,9 +11,8 @@ FileMask::FileMask(const QString& mask) : patterns_(splitPatterns(mask)) {
   for (const QString& p : patterns_) {
     // "*.*" means every file, also those without a dot in their name.
     const QString pattern = p == QStringLiteral("*.*") ? QStringLiteral("*") : p;
-    expressions_.emplace_back(
-        QRegularExpression::wildcardToRegularExpression(pattern),
-        QRegularExpression::CaseInsensitiveOption);
+    expressions_.emplace_back(QRegularExpression::wildcardToRegularExpression(pattern),
+                              QRegularExpression::CaseInsensitiveOption);
   }
 }
 

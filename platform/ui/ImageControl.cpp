@@ -95,7 +95,8 @@ void ImageControl::mousePressEvent(QMouseEvent* event) {
   const QPoint at = toPicture(event->position().toPoint());
   pressPoint_ = event->position().toPoint();
   pressedInside_ = event->button() == Qt::LeftButton;
-  if (const auto b = mouseButton(event->button())) emit mouseDown(*b, shiftState(*event), at.x(), at.y());
+  if (const auto b = mouseButton(event->button()))
+    emit mouseDown(*b, shiftState(*event), at.x(), at.y());
 }
 
 void ImageControl::mouseMoveEvent(QMouseEvent* event) {
@@ -113,7 +114,8 @@ void ImageControl::mouseMoveEvent(QMouseEvent* event) {
 void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   const QPoint at = toPicture(pos);
-  if (const auto b = mouseButton(event->button())) emit mouseUp(*b, shiftState(*event), at.x(), at.y());
+  if (const auto b = mouseButton(event->button()))
+    emit mouseUp(*b, shiftState(*event), at.x(), at.y());
   if (event->button() == Qt::LeftButton && pressedInside_ && rect().contains(pos)) emit clicked();
   pressedInside_ = false;
 }

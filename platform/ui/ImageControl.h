@@ -62,7 +62,9 @@ class ImageControl : public QWidget {
   bool dropTarget() const { return acceptDrops(); }
   void setDropTarget(bool on) { setAcceptDrops(on); }
   // Which dragged controls a drop accepts; by default any image control.
-  void setDropFilter(std::function<bool(QWidget* source)> filter) { dropFilter_ = std::move(filter); }
+  void setDropFilter(std::function<bool(QWidget* source)> filter) {
+    dropFilter_ = std::move(filter);
+  }
   bool acceptsDrop(QWidget* source) const;
   // The drop itself: emits dropped() when `source` is accepted.
   bool dropFrom(QWidget* source, QPoint controlPoint);

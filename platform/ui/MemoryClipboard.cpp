@@ -4,9 +4,7 @@ namespace ui {
 
 MemoryClipboard::MemoryClipboard(gdi::Bitmap content) : content_(std::move(content)) {}
 
-bool MemoryClipboard::hasBitmap() const {
-  return available_ && (claimed_ || !content_.empty());
-}
+bool MemoryClipboard::hasBitmap() const { return available_ && (claimed_ || !content_.empty()); }
 
 bool MemoryClipboard::claimFormat() {
   if (!available_) return false;

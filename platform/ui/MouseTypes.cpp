@@ -22,10 +22,14 @@ ShiftState shiftState(const QMouseEvent& e, bool doubleClick) {
 
 std::optional<MouseButton> mouseButton(Qt::MouseButton b) {
   switch (b) {
-    case Qt::LeftButton: return MouseButton::Left;
-    case Qt::RightButton: return MouseButton::Right;
-    case Qt::MiddleButton: return MouseButton::Middle;
-    default: return std::nullopt;
+    case Qt::LeftButton:
+      return MouseButton::Left;
+    case Qt::RightButton:
+      return MouseButton::Right;
+    case Qt::MiddleButton:
+      return MouseButton::Middle;
+    default:
+      return std::nullopt;
   }
 }
 

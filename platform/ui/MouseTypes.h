@@ -11,7 +11,13 @@ namespace ui {
 enum class MouseButton { Left, Right, Middle };
 
 enum ShiftFlag : unsigned {
-  ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64
+  ssShift = 1,
+  ssAlt = 2,
+  ssCtrl = 4,
+  ssLeft = 8,
+  ssRight = 16,
+  ssMiddle = 32,
+  ssDouble = 64
 };
 using ShiftState = unsigned;
 

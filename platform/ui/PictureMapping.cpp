@@ -21,8 +21,8 @@ QRect PictureMapping::area() const {
   if (stretch) return {QPoint(0, 0), control};
   QPoint origin(0, 0);
   if (center)
-    origin = QPoint((control.width() - picture.width()) / 2,
-                    (control.height() - picture.height()) / 2);
+    origin =
+        QPoint((control.width() - picture.width()) / 2, (control.height() - picture.height()) / 2);
   return {origin, picture};
 }
 

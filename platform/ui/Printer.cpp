@@ -48,9 +48,7 @@ void Printer::printBitmap(const gdi::Bitmap& bitmap, const QRect& target) {
   printImage(sharedImage(bitmap), target);
 }
 
-void Printer::printWidget(QWidget& widget) {
-  printImage(widget.grab().toImage());
-}
+void Printer::printWidget(QWidget& widget) { printImage(widget.grab().toImage()); }
 
 void Printer::printDocument(const QTextDocument& document, const QString& title) {
   printer_->setDocName(title);

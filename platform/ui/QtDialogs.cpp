@@ -21,21 +21,30 @@ QWidget* owner() { return QApplication::activeWindow(); }
 
 QMessageBox::StandardButton toQt(MsgResult r) {
   switch (r) {
-    case MsgResult::Ok: return QMessageBox::Ok;
-    case MsgResult::Cancel: return QMessageBox::Cancel;
-    case MsgResult::Yes: return QMessageBox::Yes;
-    case MsgResult::No: return QMessageBox::No;
+    case MsgResult::Ok:
+      return QMessageBox::Ok;
+    case MsgResult::Cancel:
+      return QMessageBox::Cancel;
+    case MsgResult::Yes:
+      return QMessageBox::Yes;
+    case MsgResult::No:
+      return QMessageBox::No;
   }
   return QMessageBox::NoButton;
 }
 
 QMessageBox::Icon toQt(MsgIcon icon) {
   switch (icon) {
-    case MsgIcon::None: return QMessageBox::NoIcon;
-    case MsgIcon::Information: return QMessageBox::Information;
-    case MsgIcon::Confirmation: return QMessageBox::Question;
-    case MsgIcon::Warning: return QMessageBox::Warning;
-    case MsgIcon::Error: return QMessageBox::Critical;
+    case MsgIcon::None:
+      return QMessageBox::NoIcon;
+    case MsgIcon::Information:
+      return QMessageBox::Information;
+    case MsgIcon::Confirmation:
+      return QMessageBox::Question;
+    case MsgIcon::Warning:
+      return QMessageBox::Warning;
+    case MsgIcon::Error:
+      return QMessageBox::Critical;
   }
   return QMessageBox::NoIcon;
 }

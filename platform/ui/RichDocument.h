@@ -14,8 +14,8 @@ namespace ui {
 enum class Alignment { Left, Center, Right, Justify };
 
 struct CharFormat {
-  QString font;        // face name; empty means the editor's default face
-  int halfPoints = 24; // size in half points, as RTF counts it
+  QString font;         // face name; empty means the editor's default face
+  int halfPoints = 24;  // size in half points, as RTF counts it
   bool bold = false;
   bool italic = false;
   bool underline = false;

@@ -22,7 +22,8 @@ namespace {
 QString decodePlainText(const QByteArray& bytes) {
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString text = utf8(bytes);
-  if (utf8.hasError()) text = decodeCp1252(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+  if (utf8.hasError())
+    text = decodeCp1252(std::string_view(bytes.constData(), std::size_t(bytes.size())));
   if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -38,8 +39,8 @@ RichEdit::RichEdit(QWidget* parent) : QTextEdit(parent) {
 void RichEdit::loadFromFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
-    throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2")
-                                 .arg(path, file.errorString()).toStdString());
+    throw std::runtime_error(
+        QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()).toStdString());
   const QByteArray bytes = file.readAll();
   const std::string_view view(bytes.constData(), std::size_t(bytes.size()));
   if (!plainTextMode_ && looksLikeRtf(view))
@@ -60,7 +61,8 @@ void RichEdit::saveToFile(const QString& path) const {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
     throw std::runtime_error(QStringLiteral("Cannot create file \"%1\". %2")
-                                 .arg(path, file.errorString()).toStdString());
+                                 .arg(path, file.errorString())
+                                 .toStdString());
 }
 
 QStringList RichEdit::lines() const {
@@ -82,7 +84,8 @@ void RichEdit::addLine(const QString& line) {
   if (!document()->isEmpty()) c.insertBlock();
   QTextCharFormat f;
   f.setFont(document()->defaultFont());
-  f.setForeground(QColor(gdi::GetRValue(fontColor_), gdi::GetGValue(fontColor_), gdi::GetBValue(fontColor_)));
+  f.setForeground(
+      QColor(gdi::GetRValue(fontColor_), gdi::GetGValue(fontColor_), gdi::GetBValue(fontColor_)));
   c.insertText(line, f);
 }
 
@@ -105,7 +108,8 @@ void RichEdit::setDefaultFont(const gdi::Font& font) {
   all.select(QTextCursor::Document);
   QTextCharFormat format;
   format.setFont(f);
-  format.setForeground(QColor(gdi::GetRValue(fontColor_), gdi::GetGValue(fontColor_), gdi::GetBValue(fontColor_)));
+  format.setForeground(
+      QColor(gdi::GetRValue(fontColor_), gdi::GetGValue(fontColor_), gdi::GetBValue(fontColor_)));
   all.mergeCharFormat(format);
   QTextCursor c = textCursor();
   c.setCharFormat(format);

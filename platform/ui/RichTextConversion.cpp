@@ -11,10 +11,14 @@ namespace {
 
 Qt::Alignment toQt(Alignment a) {
   switch (a) {
-    case Alignment::Left: return Qt::AlignLeft;
-    case Alignment::Center: return Qt::AlignHCenter;
-    case Alignment::Right: return Qt::AlignRight;
-    case Alignment::Justify: return Qt::AlignJustify;
+    case Alignment::Left:
+      return Qt::AlignLeft;
+    case Alignment::Center:
+      return Qt::AlignHCenter;
+    case Alignment::Right:
+      return Qt::AlignRight;
+    case Alignment::Justify:
+      return Qt::AlignJustify;
   }
   return Qt::AlignLeft;
 }
@@ -35,7 +39,8 @@ QTextCharFormat toQt(const CharFormat& f) {
   q.setFontUnderline(f.underline);
   q.setFontStrikeOut(f.strike);
   if (f.color)
-    q.setForeground(QColor(gdi::GetRValue(*f.color), gdi::GetGValue(*f.color), gdi::GetBValue(*f.color)));
+    q.setForeground(
+        QColor(gdi::GetRValue(*f.color), gdi::GetGValue(*f.color), gdi::GetBValue(*f.color)));
   return q;
 }
 

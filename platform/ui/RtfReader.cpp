@@ -1,8 +1,8 @@
 #include "platform/ui/RtfReader.h"
 
 #include <map>
-#include <utility>
 #include <unordered_set>
+#include <utility>
 
 #include "platform/ui/Cp1252.h"
 #include "platform/ui/RtfTokenizer.h"
@@ -12,7 +12,8 @@ namespace ui {
 bool looksLikeRtf(std::string_view bytes) {
   std::size_t i = 0;
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") i = 3;
-  while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
+  while (i < bytes.size() &&
+         (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
     ++i;
   return bytes.substr(i, 5) == "{\\rtf";
 }
@@ -31,16 +32,39 @@ struct GroupState {
 
 // Destinations whose contents are not text of the document.
 bool isSkippedDestination(std::string_view w) {
-  static const std::unordered_set<std::string_view> skipped = {
-      "pict", "object", "objdata", "header", "headerl", "headerr", "headerf", "footer",
-      "footerl", "footerr", "footerf", "info", "stylesheet", "footnote", "annotation",
-      "atnid", "atnauthor", "xe", "tc", "txe", "themedata", "colorschememapping",
-      "latentstyles", "datastore", "listtable", "listoverridetable", "rsidtbl", "generator",
-      "filetbl", "revtbl", "fldinst", "nonshppict", "shp", "shpinst", "sp", "pn",
-      "bkmkstart", "bkmkend", "template", "userprops", "docvar", "xmlnstbl", "mmathPr",
-      "pgdsctbl", "protusertbl", "wgrffmtfilter", "fchars", "lchars", "comment", "title",
-      "subject", "author", "operator", "keywords", "doccomm", "company", "category", "ftnsep",
-      "ftnsepc", "aftnsep", "aftnsepc", "panose", "falt", "fontemb", "fontfile"};
+  static const std::unordered_set<std::string_view> skipped = {"pict",         "object",
+                                                               "objdata",      "header",
+                                                               "headerl",      "headerr",
+                                                               "headerf",      "footer",
+                                                               "footerl",      "footerr",
+                                                               "footerf",      "info",
+                                                               "stylesheet",   "footnote",
+                                                               "annotation",   "atnid",
+                                                               "atnauthor",    "xe",
+                                                               "tc",           "txe",
+                                                               "themedata",    "colorschememapping",
+                                                               "latentstyles", "datastore",
+                                                               "listtable",    "listoverridetable",
+                                                               "rsidtbl",      "generator",
+                                                               "filetbl",      "revtbl",
+                                                               "fldinst",      "nonshppict",
+                                                               "shp",          "shpinst",
+                                                               "sp",           "pn",
+                                                               "bkmkstart",    "bkmkend",
+                                                               "template",     "userprops",
+                                                               "docvar",       "xmlnstbl",
+                                                               "mmathPr",      "pgdsctbl",
+                                                               "protusertbl",  "wgrffmtfilter",
+                                                               "fchars",       "lchars",
+                                                               "comment",      "title",
+                                                               "subject",      "author",
+                                                               "operator",     "keywords",
+                                                               "doccomm",      "company",
+                                                               "category",     "ftnsep",
+                                                               "ftnsepc",      "aftnsep",
+                                                               "aftnsepc",     "panose",
+                                                               "falt",         "fontemb",
+                                                               "fontfile"};
   return skipped.count(w) > 0;
 }
 
@@ -60,7 +84,7 @@ class Reader {
 
   GroupState state_;
   std::vector<GroupState> stack_;
-  int overflow_ = 0;   // groups opened beyond the depth limit
+  int overflow_ = 0;     // groups opened beyond the depth limit
   int pendingSkip_ = 0;  // fallback characters still to drop after \uN
   int defaultFont_ = 0;
   std::map<int, QString> fonts_;
@@ -77,13 +101,24 @@ RichDocument Reader::read(std::string_view bytes) {
   RtfTokenizer tokens(bytes);
   for (RtfToken t = tokens.next(); t.kind != RtfToken::End; t = tokens.next()) {
     switch (t.kind) {
-      case RtfToken::GroupStart: startGroup(); break;
-      case RtfToken::GroupEnd: endGroup(); break;
-      case RtfToken::ControlWord: word(t); break;
-      case RtfToken::ControlSymbol: symbol(t.symbol); break;
+      case RtfToken::GroupStart:
+        startGroup();
+        break;
+      case RtfToken::GroupEnd:
+        endGroup();
+        break;
+      case RtfToken::ControlWord:
+        word(t);
+        break;
+      case RtfToken::ControlSymbol:
+        symbol(t.symbol);
+        break;
       case RtfToken::HexByte:
-      case RtfToken::Text: byte(t.byte); break;
-      case RtfToken::End: break;
+      case RtfToken::Text:
+        byte(t.byte);
+        break;
+      case RtfToken::End:
+        break;
     }
   }
   if (!paragraph_.runs.empty()) doc_.paragraphs.push_back(paragraph_);
@@ -164,49 +199,71 @@ void Reader::word(const RtfToken& t) {
   }
   if (state_.destination == Destination::ColorTable) {
     const int v = std::clamp(p, 0, 255);
-    if (w == "red") red_ = v, colorSet_ = true;
-    else if (w == "green") green_ = v, colorSet_ = true;
-    else if (w == "blue") blue_ = v, colorSet_ = true;
+    if (w == "red")
+      red_ = v, colorSet_ = true;
+    else if (w == "green")
+      green_ = v, colorSet_ = true;
+    else if (w == "blue")
+      blue_ = v, colorSet_ = true;
     return;
   }
   CharFormat& f = state_.format;
-  if (w == "par" || w == "sect" || w == "page") endParagraph();
-  else if (w == "line") character(0x2028);
-  else if (w == "tab") character('\t');
-  else if (w == "pard") state_.alignment = Alignment::Left;
-  else if (w == "ql") state_.alignment = Alignment::Left;
-  else if (w == "qc") state_.alignment = Alignment::Center;
-  else if (w == "qr") state_.alignment = Alignment::Right;
-  else if (w == "qj") state_.alignment = Alignment::Justify;
+  if (w == "par" || w == "sect" || w == "page")
+    endParagraph();
+  else if (w == "line")
+    character(0x2028);
+  else if (w == "tab")
+    character('\t');
+  else if (w == "pard")
+    state_.alignment = Alignment::Left;
+  else if (w == "ql")
+    state_.alignment = Alignment::Left;
+  else if (w == "qc")
+    state_.alignment = Alignment::Center;
+  else if (w == "qr")
+    state_.alignment = Alignment::Right;
+  else if (w == "qj")
+    state_.alignment = Alignment::Justify;
   else if (w == "plain") {
     const auto it = fonts_.find(defaultFont_);
     f = CharFormat{};
     f.font = it != fonts_.end() ? it->second : QString();
-  }
-  else if (w == "b") f.bold = on;
-  else if (w == "i") f.italic = on;
-  else if (w == "strike") f.strike = on;
-  else if (w == "ulnone") f.underline = false;
+  } else if (w == "b")
+    f.bold = on;
+  else if (w == "i")
+    f.italic = on;
+  else if (w == "strike")
+    f.strike = on;
+  else if (w == "ulnone")
+    f.underline = false;
   else if (w == "ul" || w == "uld" || w == "uldb" || w == "ulw" || w == "uldash" || w == "ulwave" ||
            w == "ulth" || w == "uldashd" || w == "uldashdd")
     f.underline = on;
   else if (w == "f") {
     const auto it = fonts_.find(p);
     if (it != fonts_.end()) f.font = it->second;
-  }
-  else if (w == "deff") defaultFont_ = p;
-  else if (w == "fs") f.halfPoints = std::clamp(t.hasParam ? p : 24, 2, 3276);
+  } else if (w == "deff")
+    defaultFont_ = p;
+  else if (w == "fs")
+    f.halfPoints = std::clamp(t.hasParam ? p : 24, 2, 3276);
   else if (w == "cf") {
     f.color = p > 0 && std::size_t(p) < colors_.size() ? colors_[std::size_t(p)] : std::nullopt;
-  }
-  else if (w == "emdash") character(0x2014);
-  else if (w == "endash") character(0x2013);
-  else if (w == "bullet") character(0x2022);
-  else if (w == "lquote") character(0x2018);
-  else if (w == "rquote") character(0x2019);
-  else if (w == "ldblquote") character(0x201C);
-  else if (w == "rdblquote") character(0x201D);
-  else if (w == "emspace" || w == "enspace" || w == "qmspace") character(' ');
+  } else if (w == "emdash")
+    character(0x2014);
+  else if (w == "endash")
+    character(0x2013);
+  else if (w == "bullet")
+    character(0x2022);
+  else if (w == "lquote")
+    character(0x2018);
+  else if (w == "rquote")
+    character(0x2019);
+  else if (w == "ldblquote")
+    character(0x201C);
+  else if (w == "rdblquote")
+    character(0x201D);
+  else if (w == "emspace" || w == "enspace" || w == "qmspace")
+    character(' ');
 }
 
 void Reader::symbol(char s) {
@@ -222,12 +279,23 @@ void Reader::symbol(char s) {
   switch (s) {
     case '\\':
     case '{':
-    case '}': byte(std::uint8_t(s)); break;
-    case '~': character(0x00A0); break;
-    case '_': character(0x2011); break;
-    case '\n': if (state_.destination == Destination::Text) endParagraph(); break;
-    case '\t': character('\t'); break;
-    default: break;  // \- optional hyphen, \: index entries and the like
+    case '}':
+      byte(std::uint8_t(s));
+      break;
+    case '~':
+      character(0x00A0);
+      break;
+    case '_':
+      character(0x2011);
+      break;
+    case '\n':
+      if (state_.destination == Destination::Text) endParagraph();
+      break;
+    case '\t':
+      character('\t');
+      break;
+    default:
+      break;  // \- optional hyphen, \: index entries and the like
   }
 }
 
@@ -270,7 +338,8 @@ void Reader::character(char16_t c) {
         colorSet_ = false;
       }
       break;
-    case Destination::Skip: break;
+    case Destination::Skip:
+      break;
   }
 }
 

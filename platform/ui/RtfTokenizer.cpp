@@ -85,7 +85,7 @@ RtfToken RtfTokenizer::controlWord() {
     if (negative) v = -v;
     t.hasParam = true;
     t.param = std::int32_t(std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(),
-                                                   std::numeric_limits<std::int32_t>::max()));
+                                                    std::numeric_limits<std::int32_t>::max()));
   }
   if (pos_ < in_.size() && in_[pos_] == ' ') ++pos_;  // the delimiting blank
   if (t.word == "bin" && t.hasParam && t.param > 0) {

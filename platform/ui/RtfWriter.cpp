@@ -43,10 +43,14 @@ void appendText(std::string& out, const QString& text, bool inFontTable = false)
 
 const char* alignmentWord(Alignment a) {
   switch (a) {
-    case Alignment::Left: return "\\ql";
-    case Alignment::Center: return "\\qc";
-    case Alignment::Right: return "\\qr";
-    case Alignment::Justify: return "\\qj";
+    case Alignment::Left:
+      return "\\ql";
+    case Alignment::Center:
+      return "\\qc";
+    case Alignment::Right:
+      return "\\qr";
+    case Alignment::Justify:
+      return "\\qj";
   }
   return "\\ql";
 }
@@ -104,7 +108,8 @@ std::string writeRtf(const RichDocument& doc) {
       if (f.underline) out += "\\ul";
       if (f.strike) out += "\\strike";
       if (f.color)
-        out += "\\cf" + std::to_string(std::find(colors.begin(), colors.end(), *f.color) - colors.begin() + 1);
+        out += "\\cf" + std::to_string(std::find(colors.begin(), colors.end(), *f.color) -
+                                       colors.begin() + 1);
       out += ' ';
       appendText(out, r.text);
       out += '}';

@@ -8,15 +8,24 @@ namespace ui {
 
 QString toString(QuestionKind kind) {
   switch (kind) {
-    case QuestionKind::Message: return QStringLiteral("message box");
-    case QuestionKind::OpenFile: return QStringLiteral("open dialog");
-    case QuestionKind::OpenFiles: return QStringLiteral("multiple open dialog");
-    case QuestionKind::SaveFile: return QStringLiteral("save dialog");
-    case QuestionKind::Color: return QStringLiteral("colour dialog");
-    case QuestionKind::Font: return QStringLiteral("font dialog");
-    case QuestionKind::Print: return QStringLiteral("print dialog");
-    case QuestionKind::PrinterSetup: return QStringLiteral("printer set-up dialog");
-    case QuestionKind::Form: return QStringLiteral("modal form");
+    case QuestionKind::Message:
+      return QStringLiteral("message box");
+    case QuestionKind::OpenFile:
+      return QStringLiteral("open dialog");
+    case QuestionKind::OpenFiles:
+      return QStringLiteral("multiple open dialog");
+    case QuestionKind::SaveFile:
+      return QStringLiteral("save dialog");
+    case QuestionKind::Color:
+      return QStringLiteral("colour dialog");
+    case QuestionKind::Font:
+      return QStringLiteral("font dialog");
+    case QuestionKind::Print:
+      return QStringLiteral("print dialog");
+    case QuestionKind::PrinterSetup:
+      return QStringLiteral("printer set-up dialog");
+    case QuestionKind::Form:
+      return QStringLiteral("modal form");
   }
   return {};
 }
@@ -131,7 +140,8 @@ std::optional<ScriptedDialogs::Answer> ScriptedDialogs::take(Question q) {
   else if (next.expectedText && *next.expectedText != q.text)
     problem = QStringLiteral("expected the text \"%1\"").arg(*next.expectedText);
   else if (q.kind == QuestionKind::Message && !offers(q.buttons, next.result))
-    problem = QStringLiteral("scripted answer %1 is not one of its buttons").arg(toString(next.result));
+    problem =
+        QStringLiteral("scripted answer %1 is not one of its buttons").arg(toString(next.result));
   if (!problem.isEmpty()) {
     asked_.back().answered = false;
     fail(QStringLiteral("Asked %1, but %2").arg(describe(q), problem));

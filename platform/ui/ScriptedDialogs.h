@@ -25,7 +25,17 @@
 
 namespace ui {
 
-enum class QuestionKind { Message, OpenFile, OpenFiles, SaveFile, Color, Font, Print, PrinterSetup, Form };
+enum class QuestionKind {
+  Message,
+  OpenFile,
+  OpenFiles,
+  SaveFile,
+  Color,
+  Font,
+  Print,
+  PrinterSetup,
+  Form
+};
 QString toString(QuestionKind kind);
 
 // One question as asked.
@@ -35,11 +45,11 @@ struct Question {
   QString caption;  // message caption; the form's window title
   MsgButtons buttons = MsgButtons::Ok;
   MsgIcon icon = MsgIcon::None;
-  FileDialogOptions file;    // file dialogs
-  PrintOptions print;        // print dialog
+  FileDialogOptions file;  // file dialogs
+  PrintOptions print;      // print dialog
   gdi::TColor initialColor = 0;
   gdi::Font initialFont;
-  bool answered = true;      // false when the script had no answer for it
+  bool answered = true;  // false when the script had no answer for it
 };
 
 class UnscriptedQuestion : public std::logic_error {

@@ -15,26 +15,40 @@ namespace {
 Qt::PenStyle toQt(gdi::PenStyle s) {
   switch (s) {
     case gdi::PenStyle::Solid:
-    case gdi::PenStyle::InsideFrame: return Qt::SolidLine;
-    case gdi::PenStyle::Dash: return Qt::DashLine;
-    case gdi::PenStyle::Dot: return Qt::DotLine;
-    case gdi::PenStyle::DashDot: return Qt::DashDotLine;
-    case gdi::PenStyle::DashDotDot: return Qt::DashDotDotLine;
-    case gdi::PenStyle::Clear: return Qt::NoPen;
+    case gdi::PenStyle::InsideFrame:
+      return Qt::SolidLine;
+    case gdi::PenStyle::Dash:
+      return Qt::DashLine;
+    case gdi::PenStyle::Dot:
+      return Qt::DotLine;
+    case gdi::PenStyle::DashDot:
+      return Qt::DashDotLine;
+    case gdi::PenStyle::DashDotDot:
+      return Qt::DashDotDotLine;
+    case gdi::PenStyle::Clear:
+      return Qt::NoPen;
   }
   return Qt::SolidLine;
 }
 
 Qt::BrushStyle toQt(gdi::BrushStyle s) {
   switch (s) {
-    case gdi::BrushStyle::Solid: return Qt::SolidPattern;
-    case gdi::BrushStyle::Clear: return Qt::NoBrush;
-    case gdi::BrushStyle::Horizontal: return Qt::HorPattern;
-    case gdi::BrushStyle::Vertical: return Qt::VerPattern;
-    case gdi::BrushStyle::FDiagonal: return Qt::FDiagPattern;
-    case gdi::BrushStyle::BDiagonal: return Qt::BDiagPattern;
-    case gdi::BrushStyle::Cross: return Qt::CrossPattern;
-    case gdi::BrushStyle::DiagCross: return Qt::DiagCrossPattern;
+    case gdi::BrushStyle::Solid:
+      return Qt::SolidPattern;
+    case gdi::BrushStyle::Clear:
+      return Qt::NoBrush;
+    case gdi::BrushStyle::Horizontal:
+      return Qt::HorPattern;
+    case gdi::BrushStyle::Vertical:
+      return Qt::VerPattern;
+    case gdi::BrushStyle::FDiagonal:
+      return Qt::FDiagPattern;
+    case gdi::BrushStyle::BDiagonal:
+      return Qt::BDiagPattern;
+    case gdi::BrushStyle::Cross:
+      return Qt::CrossPattern;
+    case gdi::BrushStyle::DiagCross:
+      return Qt::DiagCrossPattern;
   }
   return Qt::SolidPattern;
 }
@@ -77,7 +91,8 @@ QRect ShapeControl::figureRect() const {
     --h;
   }
   const int s = std::min(w, h);
-  if (shape_ == ShapeType::Square || shape_ == ShapeType::RoundSquare || shape_ == ShapeType::Circle) {
+  if (shape_ == ShapeType::Square || shape_ == ShapeType::RoundSquare ||
+      shape_ == ShapeType::Circle) {
     x += (w - s) / 2;
     y += (h - s) / 2;
     w = h = s;
@@ -96,11 +111,17 @@ void ShapeControl::paintEvent(QPaintEvent*) {
   const int s = std::min(r.width(), r.height());
   switch (shape_) {
     case ShapeType::Rectangle:
-    case ShapeType::Square: p.drawRect(r); break;
+    case ShapeType::Square:
+      p.drawRect(r);
+      break;
     case ShapeType::RoundRect:
-    case ShapeType::RoundSquare: p.drawRoundedRect(r, s / 8.0, s / 8.0); break;
+    case ShapeType::RoundSquare:
+      p.drawRoundedRect(r, s / 8.0, s / 8.0);
+      break;
     case ShapeType::Ellipse:
-    case ShapeType::Circle: p.drawEllipse(r); break;
+    case ShapeType::Circle:
+      p.drawEllipse(r);
+      break;
   }
 }
 

@@ -21,7 +21,8 @@ SpinEdit::SpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
 int SpinEdit::value() const {
   bool ok = false;
   const qlonglong v = text().trimmed().toLongLong(&ok);
-  if (!ok || v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max()) return min_;
+  if (!ok || v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max())
+    return min_;
   return int(v);
 }
 

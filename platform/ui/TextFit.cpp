@@ -57,7 +57,8 @@ QSize editSizeFor(const QLineEdit& edit, const QString& widest) {
                     text.right() + contents.left() + contents.right();
   QStyleOptionFrame opt;
   opt.initFrom(&edit);
-  opt.lineWidth = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, &edit) : 0;
+  opt.lineWidth =
+      edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, &edit) : 0;
   opt.midLineWidth = 0;
   opt.state |= QStyle::State_Sunken;
   opt.features = QStyleOptionFrame::None;

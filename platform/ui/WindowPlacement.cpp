@@ -65,8 +65,8 @@ QMargins frameMargins(const QWidget& window) {
   const QRect frame = window.frameGeometry();
   const QRect client = window.geometry();
   if (frame != client)
-    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-            frame.bottom() - client.bottom()};
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
   const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
   return {kEstimatedBorder, title + kEstimatedBorder, kEstimatedBorder, kEstimatedBorder};
 }
@@ -84,8 +84,8 @@ namespace {
 QRect centredClearOf(const QWidget& window, QRect frame, const QRect& area) {
   frame.moveCenter(area.center());
   for (QWidget* other : QApplication::topLevelWidgets()) {
-    if (other == &window || !other->isVisible() || !other->windowFlags().testFlag(Qt::WindowStaysOnTopHint) ||
-        !isFramedWindow(*other))
+    if (other == &window || !other->isVisible() ||
+        !other->windowFlags().testFlag(Qt::WindowStaysOnTopHint) || !isFramedWindow(*other))
       continue;
     const QRect onTop = frameRect(*other);
     if (!frame.intersects(onTop)) continue;

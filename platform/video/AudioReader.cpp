@@ -77,13 +77,14 @@ struct AudioReader::Impl {
     SwrContext* ctx = nullptr;
     // The stream's own rate is kept: a frame at another rate (a damaged
     // stream) is resampled to it.
-    const int r = swr_alloc_set_opts2(&ctx, &outLayout, AV_SAMPLE_FMT_S16, info.sampleRate,
-                                      &f->ch_layout, AVSampleFormat(f->format), f->sample_rate,
-                                      0, nullptr);
+    const int r =
+        swr_alloc_set_opts2(&ctx, &outLayout, AV_SAMPLE_FMT_S16, info.sampleRate, &f->ch_layout,
+                            AVSampleFormat(f->format), f->sample_rate, 0, nullptr);
     av_channel_layout_uninit(&outLayout);
     if (r < 0 || !ctx || swr_init(ctx) < 0) {
       swr_free(&ctx);
-      throw VideoError(VideoErrorKind::Damaged, "\"" + input.name() + "\": the sound cannot be converted");
+      throw VideoError(VideoErrorKind::Damaged,
+                       "\"" + input.name() + "\": the sound cannot be converted");
     }
     swr.reset(ctx);
     av_channel_layout_uninit(&swrLayout);
@@ -107,9 +108,9 @@ struct AudioReader::Impl {
       if (room <= 0) continue;
       std::vector<std::int16_t> converted(std::size_t(room) * std::size_t(info.channels));
       auto* out = reinterpret_cast<std::uint8_t*>(converted.data());
-      const int got = swr_convert(swr.get(), &out, room,
-                                  const_cast<const std::uint8_t**>(frame->extended_data),
-                                  frame->nb_samples);
+      const int got =
+          swr_convert(swr.get(), &out, room, const_cast<const std::uint8_t**>(frame->extended_data),
+                      frame->nb_samples);
       if (got <= 0) continue;
       converted.resize(std::size_t(got) * std::size_t(info.channels));
       if (!positioned) {
@@ -138,7 +139,8 @@ struct AudioReader::Impl {
         startTs, av_rescale_q(sample, AVRational{1, info.sampleRate}, stream->time_base));
     if (av_seek_frame(input.format(), streamIndex, ts, AVSEEK_FLAG_BACKWARD) < 0 &&
         av_seek_frame(input.format(), streamIndex, startTs, AVSEEK_FLAG_BACKWARD) < 0)
-      throw VideoError(VideoErrorKind::Damaged, "\"" + input.name() + "\": the sound cannot be sought");
+      throw VideoError(VideoErrorKind::Damaged,
+                       "\"" + input.name() + "\": the sound cannot be sought");
     decoder->flush();
     if (swr) swr_init(swr.get());
     pending.clear();
@@ -148,8 +150,8 @@ struct AudioReader::Impl {
 
   int read(std::int64_t first, int count, std::vector<std::int16_t>& out) {
     if (count <= 0 || first < 0) return 0;
-    const bool covered = positioned && first >= pendingStart &&
-                         first <= pendingEnd() + kForwardSamples;
+    const bool covered =
+        positioned && first >= pendingStart && first <= pendingEnd() + kForwardSamples;
     if (!covered) seekTo(first);
     const std::int64_t want = first + count;
     while (pendingEnd() < want) {

@@ -16,8 +16,8 @@ namespace video {
 
 struct AudioStreamInfo {
   int sampleRate = 0;
-  int channels = 0;           // 1 or 2
-  std::int64_t length = 0;    // samples per channel
+  int channels = 0;         // 1 or 2
+  std::int64_t length = 0;  // samples per channel
   int bytesPerSample() const { return channels * 2; }
 };
 

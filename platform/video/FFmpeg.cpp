@@ -7,7 +7,6 @@ extern "C" {
 #include <libavutil/log.h>
 }
 
-
 namespace video::ff {
 
 FramePtr makeFrame() {

@@ -9,12 +9,23 @@ namespace {
 // the plain format and the range said separately.
 AVPixelFormat plainFormat(AVPixelFormat f, bool& fullRange) {
   switch (f) {
-    case AV_PIX_FMT_YUVJ420P: fullRange = true; return AV_PIX_FMT_YUV420P;
-    case AV_PIX_FMT_YUVJ422P: fullRange = true; return AV_PIX_FMT_YUV422P;
-    case AV_PIX_FMT_YUVJ444P: fullRange = true; return AV_PIX_FMT_YUV444P;
-    case AV_PIX_FMT_YUVJ440P: fullRange = true; return AV_PIX_FMT_YUV440P;
-    case AV_PIX_FMT_YUVJ411P: fullRange = true; return AV_PIX_FMT_YUV411P;
-    default: return f;
+    case AV_PIX_FMT_YUVJ420P:
+      fullRange = true;
+      return AV_PIX_FMT_YUV420P;
+    case AV_PIX_FMT_YUVJ422P:
+      fullRange = true;
+      return AV_PIX_FMT_YUV422P;
+    case AV_PIX_FMT_YUVJ444P:
+      fullRange = true;
+      return AV_PIX_FMT_YUV444P;
+    case AV_PIX_FMT_YUVJ440P:
+      fullRange = true;
+      return AV_PIX_FMT_YUV440P;
+    case AV_PIX_FMT_YUVJ411P:
+      fullRange = true;
+      return AV_PIX_FMT_YUV411P;
+    default:
+      return f;
   }
 }
 
@@ -29,7 +40,8 @@ void FrameConverter::toBitmap(const AVFrame& frame, int width, int height, gdi::
     sws_.reset(sws_getContext(frame.width, frame.height, format, width, height, AV_PIX_FMT_RGB0,
                               SWS_BILINEAR, nullptr, nullptr, nullptr));
     if (!sws_)
-      throw VideoError(VideoErrorKind::Damaged, "A decoded picture has a format that cannot be shown");
+      throw VideoError(VideoErrorKind::Damaged,
+                       "A decoded picture has a format that cannot be shown");
     sws_setColorspaceDetails(sws_.get(), sws_getCoefficients(space), fullRange ? 1 : 0,
                              sws_getCoefficients(SWS_CS_DEFAULT), 1, 0, 1 << 16, 1 << 16);
     srcW_ = frame.width;

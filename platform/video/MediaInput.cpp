@@ -28,10 +28,16 @@ struct MediaInput::MemorySource {
     if (whence & AVSEEK_SIZE) return size;
     std::int64_t target = offset;
     switch (whence & ~AVSEEK_FORCE) {
-      case SEEK_SET: break;
-      case SEEK_CUR: target += m->pos; break;
-      case SEEK_END: target += size; break;
-      default: return AVERROR(EINVAL);
+      case SEEK_SET:
+        break;
+      case SEEK_CUR:
+        target += m->pos;
+        break;
+      case SEEK_END:
+        target += size;
+        break;
+      default:
+        return AVERROR(EINVAL);
     }
     if (target < 0 || target > size) return AVERROR(EINVAL);
     m->pos = target;

@@ -9,14 +9,16 @@ namespace video::ff {
 inline std::int64_t saturatingAdd(std::int64_t a, std::int64_t b) {
   std::int64_t r = 0;
   if (__builtin_add_overflow(a, b, &r))
-    return b > 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+    return b > 0 ? std::numeric_limits<std::int64_t>::max()
+                 : std::numeric_limits<std::int64_t>::min();
   return r;
 }
 
 inline std::int64_t saturatingSub(std::int64_t a, std::int64_t b) {
   std::int64_t r = 0;
   if (__builtin_sub_overflow(a, b, &r))
-    return b < 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+    return b < 0 ? std::numeric_limits<std::int64_t>::max()
+                 : std::numeric_limits<std::int64_t>::min();
   return r;
 }
 

@@ -82,9 +82,11 @@ struct VideoReader::Impl {
     // Pictures are scaled to the stream's frame size anyway; a damaged packet
     // must not make the decoder allocate far more than that.
     const std::int64_t maxPixels = std::min<std::int64_t>(
-        gdi::Bitmap::kMaxPixels, std::max<std::int64_t>(std::int64_t(par->width) * par->height * 4, 1 << 22));
-    decoder.emplace(input.format(), streamIndex,
-                    ff::openDecoder(stream, FF_THREAD_SLICE, maxPixels, VideoErrorKind::NoVideo, name()));
+        gdi::Bitmap::kMaxPixels,
+        std::max<std::int64_t>(std::int64_t(par->width) * par->height * 4, 1 << 22));
+    decoder.emplace(
+        input.format(), streamIndex,
+        ff::openDecoder(stream, FF_THREAD_SLICE, maxPixels, VideoErrorKind::NoVideo, name()));
     decoder->setPacketHook([this](AVPacket* p) { stampFromIndex(p); });
 
     AVRational fps = av_guess_frame_rate(input.format(), stream, nullptr);
@@ -136,9 +138,9 @@ struct VideoReader::Impl {
     std::int64_t ts = f->best_effort_timestamp;
     if (ts == AV_NOPTS_VALUE) ts = f->pts;
     if (ts == AV_NOPTS_VALUE) return heldValid ? heldIndex + 1 : seekTarget;
-    const std::int64_t i = av_rescale_q_rnd(ff::saturatingSub(ts, startTs), stream->time_base,
-                                            frameDuration,
-                                            AVRounding(AV_ROUND_NEAR_INF | AV_ROUND_PASS_MINMAX));
+    const std::int64_t i =
+        av_rescale_q_rnd(ff::saturatingSub(ts, startTs), stream->time_base, frameDuration,
+                         AVRounding(AV_ROUND_NEAR_INF | AV_ROUND_PASS_MINMAX));
     return i;
   }
 
@@ -148,9 +150,9 @@ struct VideoReader::Impl {
     if (i < 0) return -1;
     const AVIndexEntry* e = avformat_index_get_entry(stream, i);
     if (!e) return -1;
-    const std::int64_t k = av_rescale_q_rnd(ff::saturatingSub(e->timestamp, startTs),
-                                            stream->time_base, frameDuration,
-                                            AVRounding(AV_ROUND_NEAR_INF | AV_ROUND_PASS_MINMAX));
+    const std::int64_t k =
+        av_rescale_q_rnd(ff::saturatingSub(e->timestamp, startTs), stream->time_base, frameDuration,
+                         AVRounding(AV_ROUND_NEAR_INF | AV_ROUND_PASS_MINMAX));
     return k <= n ? k : -1;
   }
 

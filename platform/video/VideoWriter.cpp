@@ -72,7 +72,8 @@ struct VideoWriter::Impl {
     if (s.sampleRate > 0) addAudio();
     const int r = avio_open(&format->pb, temporary.path.string().c_str(), AVIO_FLAG_WRITE);
     if (r < 0) fail(VideoErrorKind::Io, ff::errorText(r));
-    if (avformat_write_header(format, nullptr) < 0) fail(VideoErrorKind::Io, "the header cannot be written");
+    if (avformat_write_header(format, nullptr) < 0)
+      fail(VideoErrorKind::Io, "the header cannot be written");
   }
 
   void addVideo() {
@@ -94,7 +95,8 @@ struct VideoWriter::Impl {
       c->global_quality = FF_QP2LAMBDA * settings.quality;
     }
     if (format->oformat->flags & AVFMT_GLOBALHEADER) c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    if (avcodec_open2(c, codec, nullptr) < 0) fail(VideoErrorKind::NotMedia, "the video encoder refused the settings");
+    if (avcodec_open2(c, codec, nullptr) < 0)
+      fail(VideoErrorKind::NotMedia, "the video encoder refused the settings");
     avcodec_parameters_from_context(videoStream->codecpar, c);
     videoStream->time_base = c->time_base;
     videoStream->avg_frame_rate = c->framerate;
@@ -122,7 +124,8 @@ struct VideoWriter::Impl {
     c->sample_rate = settings.sampleRate;
     av_channel_layout_default(&c->ch_layout, settings.channels);
     c->time_base = AVRational{1, settings.sampleRate};
-    if (avcodec_open2(c, codec, nullptr) < 0) fail(VideoErrorKind::NotMedia, "the sound encoder refused the settings");
+    if (avcodec_open2(c, codec, nullptr) < 0)
+      fail(VideoErrorKind::NotMedia, "the sound encoder refused the settings");
     avcodec_parameters_from_context(audioStream->codecpar, c);
     audioStream->time_base = c->time_base;
   }
@@ -132,7 +135,8 @@ struct VideoWriter::Impl {
     while (avcodec_receive_packet(encoder, packet.get()) == 0) {
       av_packet_rescale_ts(packet.get(), encoder->time_base, stream->time_base);
       packet->stream_index = stream->index;
-      if (av_interleaved_write_frame(format, packet.get()) < 0) fail(VideoErrorKind::Io, "the disk refused the data");
+      if (av_interleaved_write_frame(format, packet.get()) < 0)
+        fail(VideoErrorKind::Io, "the disk refused the data");
     }
   }
 
@@ -147,7 +151,8 @@ struct VideoWriter::Impl {
     sws_scale(sws.get(), src, srcStride, 0, frame.height(), picture->data, picture->linesize);
     picture->pts = frames++;
     if (settings.codec == VideoCodec::Mjpeg) picture->quality = videoEncoder->global_quality;
-    if (avcodec_send_frame(videoEncoder.get(), picture.get()) < 0) fail(VideoErrorKind::NotMedia, "a frame cannot be encoded");
+    if (avcodec_send_frame(videoEncoder.get(), picture.get()) < 0)
+      fail(VideoErrorKind::NotMedia, "a frame cannot be encoded");
     drain(videoEncoder.get(), videoStream);
   }
 
@@ -165,7 +170,8 @@ struct VideoWriter::Impl {
     std::memcpy(sound->data[0], values.data(), std::size_t(count) * std::size_t(channels) * 2);
     sound->pts = samples;
     samples += count;
-    if (avcodec_send_frame(audioEncoder.get(), sound.get()) < 0) fail(VideoErrorKind::NotMedia, "the sound cannot be encoded");
+    if (avcodec_send_frame(audioEncoder.get(), sound.get()) < 0)
+      fail(VideoErrorKind::NotMedia, "the sound cannot be encoded");
     drain(audioEncoder.get(), audioStream);
   }
 

@@ -35,7 +35,8 @@ TEST(SoundOutput, QueuedSoundIsPlayedAtTheDevicesPace) {
   EXPECT_EQ(out.queuedBytes(), 6400u);
   out.resume();
   const auto start = std::chrono::steady_clock::now();
-  while (out.queuedBytes() == 6400u && std::chrono::steady_clock::now() - start < std::chrono::seconds(5))
+  while (out.queuedBytes() == 6400u &&
+         std::chrono::steady_clock::now() - start < std::chrono::seconds(5))
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   EXPECT_LT(out.queuedBytes(), 6400u);
   out.clear();

@@ -54,7 +54,7 @@ TEST(CaptureEllipse, AtTheEdgeTheBoxIsClamped) {
   EXPECT_EQ(c.clip.width(), 22);
   EXPECT_LT(c.clip.width(), 30 + 4);
   EXPECT_EQ(c.origin, (Point{1, 4}));
-  EXPECT_EQ(c.clip.pixel(1, 17), gdi::clRed);  // inside, next to the edge
+  EXPECT_EQ(c.clip.pixel(1, 17), gdi::clRed);   // inside, next to the edge
   EXPECT_EQ(c.clip.pixel(1, 1), gdi::clWhite);  // above it, next to the edge
   EXPECT_EQ(c.clip.pixel(20, 1), gdi::clWhite);
 }

@@ -16,9 +16,11 @@ using testing_support::gridBitmap;
 
 TEST(ReplaceClipColor, WhiteIsRefusedAndTheClipKept) {
   Bitmap clip = gridBitmap({"r..", ".r."});
-  EXPECT_EQ(clips::replaceClipColor(clip, gdi::clWhite, gdi::clBlue), clips::ClipReplace::RefusedWhite);
+  EXPECT_EQ(clips::replaceClipColor(clip, gdi::clWhite, gdi::clBlue),
+            clips::ClipReplace::RefusedWhite);
   // A system colour that stands for white is white too.
-  EXPECT_EQ(clips::replaceClipColor(clip, gdi::clWindow, gdi::clBlue), clips::ClipReplace::RefusedWhite);
+  EXPECT_EQ(clips::replaceClipColor(clip, gdi::clWindow, gdi::clBlue),
+            clips::ClipReplace::RefusedWhite);
   EXPECT_EQ(grid(clip), (Grid{"r..", ".r."}));
 }
 

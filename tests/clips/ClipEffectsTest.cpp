@@ -27,8 +27,8 @@ namespace {
 
 // Places that put a 40 x 30 clip inside a 90 x 70 picture, across each edge
 // and corner, and wholly off it.
-const std::vector<gdi::Point> kPlaces = {{20, 15}, {-12, 10}, {70, 20}, {30, -9}, {25, 55},
-                                         {-20, -20}, {75, 60}, {200, 5}, {-40, -30}};
+const std::vector<gdi::Point> kPlaces = {{20, 15},   {-12, 10}, {70, 20}, {30, -9},  {25, 55},
+                                         {-20, -20}, {75, 60},  {200, 5}, {-40, -30}};
 
 StoppableStep stopAt(int position) {
   return [position](int p) { return p < position; };
@@ -41,7 +41,8 @@ TEST(ToneArithmetic, BlendIsExactlyTheWrittenArithmeticForEveryPairOfChannels) {
            {3, 6}, {3, 10}, {1, 64}, {63, 64}, {32, 64}, {56, 64}, {0, 5}})
     for (int x = 0; x < 256; ++x)
       for (int y = 0; y < 256; ++y)
-        ASSERT_EQ(blendChannel(x, y, b, a), ref::blend(x, y, b, a)) << x << " " << y << " " << b << "/" << a;
+        ASSERT_EQ(blendChannel(x, y, b, a), ref::blend(x, y, b, a))
+            << x << " " << y << " " << b << "/" << a;
   // Halves go to the even neighbour; a < 1 leaves x.
   EXPECT_EQ(blendChannel(1, 2, 3, 6), 2);
   EXPECT_EQ(blendChannel(2, 3, 3, 6), 2);
@@ -51,8 +52,10 @@ TEST(ToneArithmetic, BlendIsExactlyTheWrittenArithmeticForEveryPairOfChannels) {
 
 TEST(ToneArithmetic, ShiftsClampAtBothEnds) {
   EXPECT_EQ(shiftColor(0xFFFFFF, 48, Tone::Darken), 0xCFCFCFu);
-  EXPECT_EQ(shiftColor(gdi::RGB(250, 5, 100), 8, Tone::Lighten), std::uint32_t(gdi::RGB(255, 13, 108)));
-  EXPECT_EQ(shiftColor(gdi::RGB(250, 5, 100), 8, Tone::Darken), std::uint32_t(gdi::RGB(242, 0, 92)));
+  EXPECT_EQ(shiftColor(gdi::RGB(250, 5, 100), 8, Tone::Lighten),
+            std::uint32_t(gdi::RGB(255, 13, 108)));
+  EXPECT_EQ(shiftColor(gdi::RGB(250, 5, 100), 8, Tone::Darken),
+            std::uint32_t(gdi::RGB(242, 0, 92)));
 }
 
 TEST(Imprint, DarkOnWhiteGives207UnderTheShapeAndLightLeavesWhite) {
@@ -224,11 +227,21 @@ TEST(AreaEffects, AStoppedEffectLeavesThePictureAsItWas) {
   const Bitmap clip = ref::raggedClip(60, 50, 13);
   using Effect = std::function<bool(Bitmap&, const StoppableStep&)>;
   const std::vector<Effect> effects = {
-      [&](Bitmap& p, const StoppableStep& s) { return imprint(p, clip, {20, 10}, 48, Tone::Darken, s); },
-      [&](Bitmap& p, const StoppableStep& s) { return emboss(p, clip, {20, 10}, s); },
-      [&](Bitmap& p, const StoppableStep& s) { return dropShadow(p, clip, {20, 10}, s); },
-      [&](Bitmap& p, const StoppableStep& s) { return lightenArea(p, clip, {-5, 30}, Tone::Lighten, 9, s); },
-      [&](Bitmap& p, const StoppableStep& s) { return blendArea(p, clip, {40, 30}, 8, s); },
+      [&](Bitmap& p, const StoppableStep& s) {
+        return imprint(p, clip, {20, 10}, 48, Tone::Darken, s);
+      },
+      [&](Bitmap& p, const StoppableStep& s) {
+        return emboss(p, clip, {20, 10}, s);
+      },
+      [&](Bitmap& p, const StoppableStep& s) {
+        return dropShadow(p, clip, {20, 10}, s);
+      },
+      [&](Bitmap& p, const StoppableStep& s) {
+        return lightenArea(p, clip, {-5, 30}, Tone::Lighten, 9, s);
+      },
+      [&](Bitmap& p, const StoppableStep& s) {
+        return blendArea(p, clip, {40, 30}, 8, s);
+      },
   };
   for (std::size_t i = 0; i < effects.size(); ++i)
     for (const int position : {1, 37, 60, 100}) {
@@ -240,7 +253,10 @@ TEST(AreaEffects, AStoppedEffectLeavesThePictureAsItWas) {
   for (std::size_t i = 0; i < effects.size(); ++i) {
     Bitmap picture = before;
     std::vector<int> seen;
-    EXPECT_TRUE(effects[i](picture, [&](int p) { seen.push_back(p); return true; }));
+    EXPECT_TRUE(effects[i](picture, [&](int p) {
+      seen.push_back(p);
+      return true;
+    }));
     ASSERT_FALSE(seen.empty());
     EXPECT_EQ(seen.back(), 100) << i;
     EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end())) << i;

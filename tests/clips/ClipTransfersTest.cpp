@@ -2,8 +2,8 @@
 // and matching a clip to the picture's palette.
 #include <gtest/gtest.h>
 
-#include "clips/engine/ReplaceWithClip.h"
 #include "clips/engine/PaletteRemap.h"
+#include "clips/engine/ReplaceWithClip.h"
 #include "clips/engine/TemplateCapture.h"
 #include "support/PixelGrid.h"
 
@@ -18,8 +18,7 @@ TEST(ReplaceWithClip, TheClipShowsThroughTheClickedColourAlignedAtTheTopLeft) {
   const Bitmap clip = gridBitmap({"#g", "by"});
   // Only where the picture is red and the clip reaches: the third column and
   // the third row are beyond the 2 x 2 clip and stay.
-  EXPECT_EQ(grid(replaceColorWithClip(picture, clip, gdi::clRed)),
-            (Grid{"#gk", "ky.", "rrr"}));
+  EXPECT_EQ(grid(replaceColorWithClip(picture, clip, gdi::clRed)), (Grid{"#gk", "ky.", "rrr"}));
 }
 
 TEST(ReplaceWithClip, OnlyTheExactColourIsReplaced) {
@@ -42,8 +41,7 @@ TEST(TemplateCapture, TakesThePictureUnderTheTemplatesOpaquePixels) {
 TEST(TemplateCapture, PlacesOffThePictureStayWhite) {
   const Bitmap picture = gridBitmap({"rg", "by"});
   const Bitmap stencil = gridBitmap({"###", "###", "###"});
-  EXPECT_EQ(grid(captureUnderTemplate(picture, stencil, {-1, -1})),
-            (Grid{"...", ".rg", ".by"}));
+  EXPECT_EQ(grid(captureUnderTemplate(picture, stencil, {-1, -1})), (Grid{"...", ".rg", ".by"}));
   EXPECT_EQ(grid(captureUnderTemplate(picture, stencil, {5, 0})), (Grid{"...", "...", "..."}));
 }
 

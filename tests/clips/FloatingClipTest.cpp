@@ -83,7 +83,8 @@ TEST(ClipHits, TheBorderIsAMiss) {
   EXPECT_FALSE(hitsClip(area, 11, 20));
   EXPECT_FALSE(hitsClip(area, 15, 21));
   EXPECT_FALSE(hitsClip(area, 11, 24));
-  EXPECT_EQ(clipArea(ClipPlacement::stretched({1, 2}, {30, 40}), {5, 4}), (gdi::Rect{1, 2, 31, 42}));
+  EXPECT_EQ(clipArea(ClipPlacement::stretched({1, 2}, {30, 40}), {5, 4}),
+            (gdi::Rect{1, 2, 31, 42}));
 }
 
 TEST(ClipFrame, IsABlackRingInsideTheAreaReported) {
@@ -155,7 +156,8 @@ TEST(FloatingClip, AfterForgettingTheWholeBackdropGoesBack) {
   picture.canvas().moveTo(40, 0);
   picture.canvas().lineTo(40, 50);  // someone else drew on the picture
   floating.forget();
-  EXPECT_EQ(floating.move(picture, backdrop, clip, makeMask(clip), ClipPlacement::at({10, 10})), picture.rect());
+  EXPECT_EQ(floating.move(picture, backdrop, clip, makeMask(clip), ClipPlacement::at({10, 10})),
+            picture.rect());
   Bitmap expected = backdrop;
   drawClip(expected, clip, makeMask(clip), ClipPlacement::at({10, 10}));
   EXPECT_EQ(picture, expected);
@@ -168,8 +170,8 @@ TEST(FloatingClip, TheFrameComesOffExactlyUnlessSomethingDrewOverIt) {
   const Bitmap clip = noiseBitmap(30, 20, 4);
   const Bitmap mask = makeMask(clip);
   // Frames of every size, partly off the picture too.
-  for (const gdi::Rect area : {gdi::Rect{10, 10, 40, 30}, gdi::Rect{-5, 50, 20, 70},
-                               gdi::Rect{30, 20, 33, 22}}) {
+  for (const gdi::Rect area :
+       {gdi::Rect{10, 10, 40, 30}, gdi::Rect{-5, 50, 20, 70}, gdi::Rect{30, 20, 33, 22}}) {
     Bitmap picture = backdrop;
     FloatingClip floating;
     floating.start();

@@ -120,13 +120,8 @@ TEST(CaptureOutline, PictureOutlineColourStopsTheFlood) {
   ringed.canvas().rectangle(22, 20, 27, 25);
   const Capture ring =
       capture(ringed, closedOutline({{5, 5}, {30, 5}, {30, 15}, {15, 15}, {15, 30}, {5, 30}}));
-  EXPECT_EQ(grid(ring.clip, {16, 14, 23, 21}), (Grid{".......",
-                                                     ".ooooo.",
-                                                     ".orrro.",
-                                                     ".orrro.",
-                                                     ".orrro.",
-                                                     ".ooooo.",
-                                                     "......."}));
+  EXPECT_EQ(grid(ring.clip, {16, 14, 23, 21}),
+            (Grid{".......", ".ooooo.", ".orrro.", ".orrro.", ".orrro.", ".ooooo.", "......."}));
 }
 
 TEST(CaptureOutline, OutlineBeyondThePictureIsClamped) {
@@ -145,21 +140,17 @@ TEST(CaptureOutline, OutsidePartsReachedOnlyAcrossThePictureEdgeAreMasked) {
   // A "C" open to the left and running off the picture: its notch touches
   // nothing but the picture's left edge, which walls the arms' insides off.
   const Bitmap picture = filled(40, 60, gdi::clRed);
-  const Capture cap = capture(picture, closedOutline({{-10, 10},
-                                                      {30, 10},
-                                                      {30, 50},
-                                                      {-10, 50},
-                                                      {-10, 40},
-                                                      {10, 40},
-                                                      {10, 20},
-                                                      {-10, 20}}));
+  const Capture cap = capture(
+      picture,
+      closedOutline(
+          {{-10, 10}, {30, 10}, {30, 50}, {-10, 50}, {-10, 40}, {10, 40}, {10, 20}, {-10, 20}}));
   ASSERT_TRUE(cap.captured());
   EXPECT_EQ(cap.area, (gdi::Rect{0, 10, 30, 50}));
   auto at = [&](int x, int y) { return cap.clip.pixel(x, y - 10); };
   EXPECT_EQ(at(0, 30), gdi::clWhite);  // the notch, at the edge
   EXPECT_EQ(at(5, 30), gdi::clWhite);
-  EXPECT_EQ(at(1, 15), gdi::clRed);  // upper arm
-  EXPECT_EQ(at(1, 45), gdi::clRed);  // lower arm
+  EXPECT_EQ(at(1, 15), gdi::clRed);   // upper arm
+  EXPECT_EQ(at(1, 45), gdi::clRed);   // lower arm
   EXPECT_EQ(at(20, 30), gdi::clRed);  // back of the C
 }
 

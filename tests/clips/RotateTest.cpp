@@ -63,8 +63,10 @@ TEST(RotationSetup, DegreesAreTurnedClockwiseAndRoundedToWholeNumbers) {
   EXPECT_EQ(s.x0, 0);
   EXPECT_EQ(s.y0, 20000);
   // 15.4 degrees becomes 345, 15.5 becomes 344 (344.5, halves to even).
-  EXPECT_EQ(rotationSetup(15.4, 1, 0, 0).xCol, std::lround(std::cos(345 * std::numbers::pi / 180) * 1000));
-  EXPECT_EQ(rotationSetup(15.5, 1, 0, 0).xCol, std::lround(std::cos(344 * std::numbers::pi / 180) * 1000));
+  EXPECT_EQ(rotationSetup(15.4, 1, 0, 0).xCol,
+            std::lround(std::cos(345 * std::numbers::pi / 180) * 1000));
+  EXPECT_EQ(rotationSetup(15.5, 1, 0, 0).xCol,
+            std::lround(std::cos(344 * std::numbers::pi / 180) * 1000));
 }
 
 TEST(Rotate, RowRunsMatchThePixelByPixelLoop) {
@@ -79,8 +81,8 @@ TEST(Rotate, RowRunsMatchThePixelByPixelLoop) {
       const RotationSetup s = rotationSetup(degrees, 1.0, cx, cy);
       Bitmap out(w, h);
       rotate(src, out, s);
-      ASSERT_EQ(out, referenceRotate(src, w, h, s)) << degrees << " degrees about " << cx << ","
-                                                   << cy;
+      ASSERT_EQ(out, referenceRotate(src, w, h, s))
+          << degrees << " degrees about " << cx << "," << cy;
     }
   }
 }
@@ -89,7 +91,7 @@ TEST(Rotate, TruncationTowardZeroTakesColumnZeroJustLeftOfTheSource) {
   const Bitmap src = gridBitmap({"rg", "by"});
   RotationSetup s;
   s.x0 = -1500;  // column 0 samples x = -500: truncated to 0, inside
-  s.y0 = -999;  // rows 0 and 1 (y = -999 and 1) both truncate to row 0
+  s.y0 = -999;   // rows 0 and 1 (y = -999 and 1) both truncate to row 0
   s.xCol = 1000;
   s.yRow = 1000;
   Bitmap out(4, 3);
@@ -161,7 +163,7 @@ TEST(RotatePicture, SquarePicturesAreNotEnlargedAndOthersAreCentredInTheirSquare
   ASSERT_TRUE(square.has_value());
   EXPECT_EQ(square->width(), 14);
   EXPECT_EQ(square->height(), 14);
-  EXPECT_EQ(square->pixel(6, 5), gdi::clRed);   // ((14 - 1) div 2, (14 - 4) div 2)
+  EXPECT_EQ(square->pixel(6, 5), gdi::clRed);  // ((14 - 1) div 2, (14 - 4) div 2)
   EXPECT_EQ(square->pixel(6, 8), gdi::clYellow);
   EXPECT_EQ(testing_support::countColor(*square, gdi::clWhite), 14 * 14 - 4);
 

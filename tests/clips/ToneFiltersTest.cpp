@@ -47,8 +47,8 @@ Bitmap detailed(int w, int h, std::uint32_t seed) {
     for (int x = 0; x < w; ++x) {
       if (y > h / 3 && y < h / 2) continue;
       const std::uint32_t n = b.row(y)[x];
-      b.row(y)[x] = std::uint32_t(gdi::RGB(x * 255 / w + int(n & 3), y * 250 / h + int(n >> 8 & 5),
-                                           (x + y) % 256));
+      b.row(y)[x] = std::uint32_t(
+          gdi::RGB(x * 255 / w + int(n & 3), y * 250 / h + int(n >> 8 & 5), (x + y) % 256));
     }
   return b;
 }
@@ -141,14 +141,20 @@ TEST(ToneFilters, AStoppedFilterLeavesThePictureAsItWas) {
     for (const int position : {1, 50, 100}) {
       Bitmap picture = before;
       int steps = 0;
-      EXPECT_FALSE(c.filter(picture, [&](int p) { ++steps; return p < position; })) << c.name;
+      EXPECT_FALSE(c.filter(picture, [&](int p) {
+        ++steps;
+        return p < position;
+      })) << c.name;
       EXPECT_EQ(steps, position) << c.name;
       EXPECT_EQ(picture, before) << c.name << " stopped at " << position;
     }
     // Run to the end, the bar counts every 1 % once.
     Bitmap picture = before;
     std::vector<int> seen;
-    EXPECT_TRUE(c.filter(picture, [&](int p) { seen.push_back(p); return true; }));
+    EXPECT_TRUE(c.filter(picture, [&](int p) {
+      seen.push_back(p);
+      return true;
+    }));
     ASSERT_EQ(seen.size(), 100u) << c.name;
     EXPECT_EQ(seen.front(), 1);
     EXPECT_EQ(seen.back(), 100);

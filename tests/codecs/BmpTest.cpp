@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <algorithm>
 #include <QImage>
+#include <algorithm>
 #include <optional>
 
 #include "CodecTestSupport.h"
-#include "support/ExternalTool.h"
 #include "platform/codecs/Bmp.h"
 #include "platform/codecs/PictureError.h"
+#include "support/ExternalTool.h"
 #include "support/PixelGrid.h"
 
 using namespace codecs;
@@ -209,8 +209,14 @@ TEST(Bmp, ReadsSixteenAndThirtyTwoBitsWithDefaultAndArbitraryMasks) {
   t.compression = BI_BITFIELDS;
   t.masks = {0x3FF00000, 0x000FFC00, 0x000003FF};
   const std::uint32_t v = 0x3FF00000u | (0x200u << 10);
-  t.bits = {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24),
-            0, 0, 0, 0};
+  t.bits = {std::uint8_t(v),
+            std::uint8_t(v >> 8),
+            std::uint8_t(v >> 16),
+            std::uint8_t(v >> 24),
+            0,
+            0,
+            0,
+            0};
   b = readBmp(t.bytes());
   EXPECT_EQ(b.pixel(0, 0), gdi::RGB(255, 128, 0));
   EXPECT_EQ(b.pixel(1, 0), gdi::clBlack);
@@ -251,7 +257,7 @@ TEST(Bmp, RunLengthCodesPastTheRowEndAreDroppedAsThePlatformDrops) {
   f.compression = BI_RLE8;
   f.palette = kFour;
   f.colorsUsed = 4;
-  f.bits = {4, 1, 0, 0,           // bottom: a run of 4 red on a row of 3
+  f.bits = {4, 1, 0, 0,              // bottom: a run of 4 red on a row of 3
             0, 5, 2, 3, 2, 3, 1, 0,  // top: a literal of 5, padded
             0, 0, 0, 1};
   EXPECT_EQ(grid(readBmp(f.bytes())), (Grid{"gbg", "rrr"}));
@@ -259,8 +265,8 @@ TEST(Bmp, RunLengthCodesPastTheRowEndAreDroppedAsThePlatformDrops) {
   BmpFile g = f;
   g.bitCount = 4;
   g.compression = BI_RLE4;
-  g.bits = {4, 0x12, 2, 0x33, 0, 0,  // bottom: r g r, then g and two blue dropped
-            0, 5, 0x21, 0x32, 0x10, 0, 0, 1};
+  g.bits = {4, 0x12, 2,    0x33, 0,    0,  // bottom: r g r, then g and two blue dropped
+            0, 5,    0x21, 0x32, 0x10, 0, 0, 1};
   EXPECT_EQ(grid(readBmp(g.bytes())), (Grid{"grb", "rgr"}));
 }
 
@@ -273,8 +279,8 @@ TEST(Bmp, ReadsRunLengthBitmapsImageMagickWrites) {
     int width, height, colours;
   } cases[] = {{640, 480, 256}, {61, 37, 16}, {250, 97, 2}, {3, 5, 256}};
   for (const Case& c : cases) {
-    const std::string tag = std::to_string(c.width) + "x" + std::to_string(c.height) + "@" +
-                            std::to_string(c.colours);
+    const std::string tag =
+        std::to_string(c.width) + "x" + std::to_string(c.height) + "@" + std::to_string(c.colours);
     gdi::Bitmap picture = codec_test::smoothPicture(c.width, c.height);
     const gdi::Bitmap noise = noiseBitmap(c.width, c.height / 3 + 1, 7);
     for (int y = 0; y < noise.height(); ++y)
@@ -283,9 +289,9 @@ TEST(Bmp, ReadsRunLengthBitmapsImageMagickWrites) {
     writeBmpFile(source, picture);
     const QString plain = QString::fromStdString((dir / (tag + "-plain.bmp")).string());
     const QString rle = QString::fromStdString((dir / (tag + "-rle.bmp")).string());
-    ASSERT_TRUE(testing_support::runTool("convert", {QString::fromStdString(source.string()),
-                                                     "-colors", QString::number(c.colours),
-                                                     "-compress", "None", "BMP3:" + plain})
+    ASSERT_TRUE(testing_support::runTool(
+                    "convert", {QString::fromStdString(source.string()), "-colors",
+                                QString::number(c.colours), "-compress", "None", "BMP3:" + plain})
                     .ok())
         << tag;
     ASSERT_TRUE(
@@ -311,9 +317,9 @@ TEST(Bmp, DibsWithoutFileHeaderAndIconHeights) {
     f.width = 2;
     f.height = 4;
     f.bitCount = 24;
-    f.bits = {0, 0, 255, 0, 255, 0, 0, 0,  // bottom: red lime (+2 padding)
-              255, 0, 0, 0, 0, 0, 0, 0,    // top: blue black
-              0x40, 0, 0, 0, 0x80, 0, 0, 0};
+    f.bits = {0,    0, 255, 0, 255,  0, 0, 0,  // bottom: red lime (+2 padding)
+              255,  0, 0,   0, 0,    0, 0, 0,  // top: blue black
+              0x40, 0, 0,   0, 0x80, 0, 0, 0};
     return f.bytes();
   }();
   const std::span<const std::uint8_t> dib = std::span(file).subspan(14);
@@ -345,10 +351,16 @@ TEST(Bmp, MalformedFilesGiveAPictureErrorAndNeverCrash) {
   const ErrorKind bad = ErrorKind::InvalidPicture;
   expectPictureError({}, bad, "empty");
   expectPictureError({'B', 'M', 0, 0}, bad, "only a signature");
-  expectPictureError(variant([](BmpFile& f) { f.width = 60000; f.height = 60000; }),
+  expectPictureError(variant([](BmpFile& f) {
+                       f.width = 60000;
+                       f.height = 60000;
+                     }),
                      ErrorKind::TooLarge, "huge dimensions");
-  expectPictureError(variant([](BmpFile& f) { f.width = 200; f.height = 200; }), bad,
-                     "rows missing");
+  expectPictureError(variant([](BmpFile& f) {
+                       f.width = 200;
+                       f.height = 200;
+                     }),
+                     bad, "rows missing");
   expectPictureError(variant([](BmpFile& f) { f.offBits = 0x7FFFFFF0; }), bad,
                      "offset past the end");
   expectPictureError(variant([](BmpFile& f) { f.offBits = 20; }), bad, "offset into header");
@@ -366,8 +378,7 @@ TEST(Bmp, MalformedFilesGiveAPictureErrorAndNeverCrash) {
   expectPictureError(variant([](BmpFile& f) { f.headerSize = 30; }), bad, "header size");
   expectPictureError(variant([](BmpFile& f) { f.compression = 9; }), bad, "compression");
   expectPictureError(variant([](BmpFile& f) { f.compression = BI_PNG; }), bad, "PNG inside");
-  expectPictureError(variant([](BmpFile& f) { f.compression = BI_RLE4; }), bad,
-                     "RLE4 at 8 bits");
+  expectPictureError(variant([](BmpFile& f) { f.compression = BI_RLE4; }), bad, "RLE4 at 8 bits");
   expectPictureError(variant([](BmpFile& f) { f.compression = BI_BITFIELDS; }), bad,
                      "bit fields at 8 bits");
   expectPictureError(variant([](BmpFile& f) {
@@ -490,8 +501,8 @@ TEST(Bmp, AgreesWithQtsReaderAndWriter) {
   QBuffer buffer(&data);
   buffer.open(QIODevice::WriteOnly);
   ASSERT_TRUE(image.save(&buffer, "BMP"));
-  const Bitmap b = readBmp(std::span(reinterpret_cast<const std::uint8_t*>(data.constData()),
-                                     std::size_t(data.size())));
+  const Bitmap b = readBmp(
+      std::span(reinterpret_cast<const std::uint8_t*>(data.constData()), std::size_t(data.size())));
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 9; ++x) EXPECT_EQ(b.pixel(x, y), gdi::RGB(x * 25, y * 60, 255 - x * 9));
 }

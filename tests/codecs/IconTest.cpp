@@ -65,11 +65,18 @@ Bytes dibImage(const Grid& rows, int bits, int alphaOfRed = -1) {
     Bytes row(stride, 0);
     for (int x = 0; x < w; ++x) {
       const gdi::TColor c = colour(rows[std::size_t(y)][std::size_t(x)]);
-      const int index = bits <= 8 ? int(std::find(palette.begin(), palette.end(), c) - palette.begin()) : 0;
+      const int index =
+          bits <= 8 ? int(std::find(palette.begin(), palette.end(), c) - palette.begin()) : 0;
       switch (bits) {
-        case 1: row[std::size_t(x / 8)] |= std::uint8_t(index << (7 - x % 8)); break;
-        case 4: row[std::size_t(x / 2)] |= std::uint8_t(index << (x % 2 ? 0 : 4)); break;
-        case 8: row[std::size_t(x)] = std::uint8_t(index); break;
+        case 1:
+          row[std::size_t(x / 8)] |= std::uint8_t(index << (7 - x % 8));
+          break;
+        case 4:
+          row[std::size_t(x / 2)] |= std::uint8_t(index << (x % 2 ? 0 : 4));
+          break;
+        case 8:
+          row[std::size_t(x)] = std::uint8_t(index);
+          break;
         case 24:
         case 32: {
           const std::size_t at = std::size_t(x) * std::size_t(bits / 8);
@@ -77,7 +84,8 @@ Bytes dibImage(const Grid& rows, int bits, int alphaOfRed = -1) {
           row[at + 1] = std::uint8_t(gdi::GetGValue(c));
           row[at + 2] = std::uint8_t(gdi::GetRValue(c));
           if (bits == 32 && alphaOfRed >= 0)
-            row[at + 3] = std::uint8_t(c == gdi::clRed ? alphaOfRed : (c == gdi::clBlack ? 0 : 255));
+            row[at + 3] =
+                std::uint8_t(c == gdi::clRed ? alphaOfRed : (c == gdi::clBlack ? 0 : 255));
           break;
         }
       }

@@ -31,14 +31,34 @@ gdi::Bitmap shownAs(const gdi::Bitmap& stored, int orientation) {
     for (int x = 0; x < w; ++x) {
       int u = x, v = y;
       switch (orientation) {
-        case 2: u = w - 1 - x; break;
-        case 3: u = w - 1 - x; v = h - 1 - y; break;
-        case 4: v = h - 1 - y; break;
-        case 5: u = y; v = x; break;
-        case 6: u = h - 1 - y; v = x; break;
-        case 7: u = h - 1 - y; v = w - 1 - x; break;
-        case 8: u = y; v = w - 1 - x; break;
-        default: break;
+        case 2:
+          u = w - 1 - x;
+          break;
+        case 3:
+          u = w - 1 - x;
+          v = h - 1 - y;
+          break;
+        case 4:
+          v = h - 1 - y;
+          break;
+        case 5:
+          u = y;
+          v = x;
+          break;
+        case 6:
+          u = h - 1 - y;
+          v = x;
+          break;
+        case 7:
+          u = h - 1 - y;
+          v = w - 1 - x;
+          break;
+        case 8:
+          u = y;
+          v = w - 1 - x;
+          break;
+        default:
+          break;
       }
       out.setPixel(u, v, stored.pixel(x, y));
     }
@@ -105,11 +125,11 @@ TEST(JpegOrientation, MissingOrDamagedExifDataLeavesThePictureAsStored) {
   const gdi::Bitmap upright = decodeJpeg(stored).bitmap;
   std::vector<std::uint8_t> good = exifPayload(6, EXIF_BYTE_ORDER_INTEL);
   std::vector<std::vector<std::uint8_t>> payloads = {
-      exifPayload(9, EXIF_BYTE_ORDER_INTEL),   // no such orientation
+      exifPayload(9, EXIF_BYTE_ORDER_INTEL),  // no such orientation
       exifPayload(0, EXIF_BYTE_ORDER_MOTOROLA),
-      {'E', 'x', 'i', 'f', 0, 0},              // header only
+      {'E', 'x', 'i', 'f', 0, 0},                                           // header only
       {'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0, 0xFF, 0xFF, 0xFF, 0x7F},  // IFD far away
-      {'X', 'M', 'P', 0, 1, 2, 3},             // another kind of APP1
+      {'X', 'M', 'P', 0, 1, 2, 3},                                          // another kind of APP1
   };
   // Every cut of a good block, and random damage to it.
   for (std::size_t n = 0; n < good.size(); n += 3)
@@ -139,10 +159,10 @@ TEST(JpegOrientation, AnotherProgramsPhotoMarkedAsTurnedOpensUpright) {
   // Red at the top, blue at the bottom as stored (written by ImageMagick);
   // the EXIF block says it is shown turned a quarter clockwise, so red is
   // on the right.
-  ASSERT_TRUE(testing_support::runTool("convert", {"-size", "64x32", "gradient:red-blue", plain}).ok());
-  codec_test::writeBytes(
-      file.toStdString(),
-      withApp1(codec_test::fileBytes(plain.toStdString()), exifPayload(6, EXIF_BYTE_ORDER_MOTOROLA)));
+  ASSERT_TRUE(
+      testing_support::runTool("convert", {"-size", "64x32", "gradient:red-blue", plain}).ok());
+  codec_test::writeBytes(file.toStdString(), withApp1(codec_test::fileBytes(plain.toStdString()),
+                                                      exifPayload(6, EXIF_BYTE_ORDER_MOTOROLA)));
   // ImageMagick reads the block as a camera's.
   const testing_support::ToolRun identify =
       testing_support::runTool("identify", {"-format", "%[orientation]", file});

@@ -8,10 +8,10 @@
 #include <span>
 
 #include "CodecTestSupport.h"
-#include "support/PixelGrid.h"
 #include "platform/codecs/Jpeg.h"
 #include "platform/codecs/PictureError.h"
 #include "support/JpegReadBack.h"
+#include "support/PixelGrid.h"
 
 using namespace codecs;
 using codec_test::meanChannelDifference;
@@ -48,7 +48,8 @@ std::vector<std::uint8_t> rawJpeg(int w, int h, J_COLOR_SPACE space, int compone
   if (progressive) jpeg_simple_progression(&c);
   jpeg_start_compress(&c, TRUE);
   while (int(c.next_scanline) < h) {
-    JSAMPROW row = const_cast<JSAMPROW>(samples.data() + std::size_t(c.next_scanline) * w * components);
+    JSAMPROW row =
+        const_cast<JSAMPROW>(samples.data() + std::size_t(c.next_scanline) * w * components);
     jpeg_write_scanlines(&c, &row, 1);
   }
   jpeg_finish_compress(&c);
@@ -239,8 +240,7 @@ TEST(Jpeg, EightBitOutputIsAPaletteBitmapWhosePixelsAreAllInThePalette) {
       EXPECT_LE(p.bitmap.palette().size(), 256u);
       const std::set<gdi::TColor> entries(p.bitmap.palette().begin(), p.bitmap.palette().end());
       for (int y = 0; y < p.bitmap.height(); ++y)
-        for (int x = 0; x < p.bitmap.width(); ++x)
-          ASSERT_TRUE(entries.count(p.bitmap.pixel(x, y)));
+        for (int x = 0; x < p.bitmap.width(); ++x) ASSERT_TRUE(entries.count(p.bitmap.pixel(x, y)));
       if (space == JpegColorSpace::Color)
         EXPECT_LT(meanChannelDifference(p.bitmap, original), 20.0);  // dithering noise
       else
@@ -309,7 +309,7 @@ TEST(Jpeg, FilesThatAreNoJpegAreInvalidPictures) {
 TEST(Jpeg, AbsurdSizesAreRefusedBeforeDecoding) {
   auto bytes = encodeJpeg(smoothPicture(16, 16), enc({}, false));
   const std::size_t at = frameSizeOffset(bytes);
-  bytes[at] = 0xFF, bytes[at + 1] = 0xD0;  // height 65488
+  bytes[at] = 0xFF, bytes[at + 1] = 0xD0;      // height 65488
   bytes[at + 2] = 0xFF, bytes[at + 3] = 0xD0;  // width 65488
   EXPECT_EQ(readJpegInfo(bytes).width, 65488);
   EXPECT_EQ(kindOf([&] { decodeJpeg(bytes); }), ErrorKind::TooLarge);
@@ -332,8 +332,8 @@ TEST(JpegWrite, DetailedPicturesReadBackCleanlyAtEachQualityAndMode) {
   codec_test::TempDir dir;
   for (int quality : {50, 90})
     for (bool progressive : {false, true}) {
-      SCOPED_TRACE(testing::Message() << "quality " << quality
-                                      << (progressive ? " progressive" : " baseline"));
+      SCOPED_TRACE(testing::Message()
+                   << "quality " << quality << (progressive ? " progressive" : " baseline"));
       const std::vector<std::uint8_t> bytes =
           codecs::encodeJpeg(original, {.quality = quality, .progressive = progressive});
       // Larger than the encoder's first output buffer.

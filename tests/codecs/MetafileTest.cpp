@@ -33,7 +33,9 @@ ErrorKind kindOf(const std::function<void()>& f) {
   return ErrorKind::Io;
 }
 
-std::int64_t count(const gdi::Bitmap& b, gdi::TColor c) { return testing_support::countColor(b, c); }
+std::int64_t count(const gdi::Bitmap& b, gdi::TColor c) {
+  return testing_support::countColor(b, c);
+}
 
 }  // namespace
 
@@ -68,12 +70,8 @@ TEST(Metafile, WmfRectangleUsesTheSelectedPenAndBrush) {
                         .select(1)
                         .rectangle(1, 1, 6, 5)
                         .finish();
-  EXPECT_EQ(grid(readMetafile(wmf)), (Grid{"........",
-                                          ".#####..",
-                                          ".#rrr#..",
-                                          ".#rrr#..",
-                                          ".#####..",
-                                          "........"}));
+  EXPECT_EQ(grid(readMetafile(wmf)),
+            (Grid{"........", ".#####..", ".#rrr#..", ".#rrr#..", ".#####..", "........"}));
 }
 
 TEST(Metafile, NewObjectsTakeTheLowestFreeSlot) {
@@ -116,9 +114,9 @@ TEST(Metafile, LinesPolygonsAndEllipses) {
   WmfBuilder w = pixelWmf(20, 20);
   w.pen(0, 1, kBlack).brush(0, kRed).select(0).select(1);
   w.record(0x0214, {1, 0}).record(0x0213, {1, 10});  // MoveTo(0,1) LineTo(10,1)
-  w.record(0x0325, {3, 0, 3, 5, 3, 5, 8});          // Polyline (0,3)-(5,3)-(5,8)
-  w.record(0x0324, {3, 12, 0, 19, 0, 19, 7});       // Polygon triangle
-  w.record(0x0418, {19, 19, 12, 12});               // Ellipse (12,12)-(19,19)
+  w.record(0x0325, {3, 0, 3, 5, 3, 5, 8});           // Polyline (0,3)-(5,3)-(5,8)
+  w.record(0x0324, {3, 12, 0, 19, 0, 19, 7});        // Polygon triangle
+  w.record(0x0418, {19, 19, 12, 12});                // Ellipse (12,12)-(19,19)
   const gdi::Bitmap b = readMetafile(w.finish());
   for (int x = 0; x < 10; ++x) EXPECT_EQ(b.pixel(x, 1), gdi::clBlack) << x;
   EXPECT_EQ(b.pixel(10, 1), gdi::clWhite);  // end point left out
@@ -163,7 +161,7 @@ TEST(Metafile, PiesChordsAndArcs) {
 TEST(Metafile, TextIsDrawnInTheTextColourWithTheBackgroundMode) {
   const auto text = [](int bkMode) {
     WmfBuilder w = pixelWmf(80, 30);
-    w.record(0x0209, {int(kRed & 0xFFFF), int(kRed >> 16)});  // SetTextColor
+    w.record(0x0209, {int(kRed & 0xFFFF), int(kRed >> 16)});    // SetTextColor
     w.record(0x0201, {int(kLime & 0xFFFF), int(kLime >> 16)});  // SetBkColor
     w.record(0x0102, {bkMode});
     Bytes params = codec_test::words({5});
@@ -193,14 +191,8 @@ TEST(Metafile, StretchDibAndPatternBlits) {
   // PatBlt of a blue brush over the top row.
   w.brush(0, kBlue).select(0).record(0x061D, {0x0021, 0x00F0, 1, 8, 0, 0});
   const gdi::Bitmap b = readMetafile(w.finish());
-  EXPECT_EQ(grid(b), (Grid{"bbbbbbbb",
-                           "........",
-                           "..rrgg..",
-                           "..rrgg..",
-                           "..bb##..",
-                           "..bb##..",
-                           "........",
-                           "........"}));
+  EXPECT_EQ(grid(b), (Grid{"bbbbbbbb", "........", "..rrgg..", "..rrgg..", "..bb##..", "..bb##..",
+                           "........", "........"}));
 }
 
 TEST(Metafile, SaveAndRestoreTheDeviceContext) {
@@ -234,10 +226,10 @@ TEST(Metafile, UnknownAndDamagedRecordsDoNotStopTheRest) {
 TEST(Metafile, EmfShapesTransformsTextAndBitmaps) {
   // 20 x 20 pixels at 96 dpi.
   EmfBuilder e(529, 529, 4);
-  e.record(39, {1, 0, kRed, 0});          // CREATEBRUSHINDIRECT slot 1, solid red
-  e.record(37, {1});                      // select it
-  e.record(37, {0x80000008});             // NULL_PEN
-  e.record(43, {0, 0, 5, 5});             // RECTANGLE
+  e.record(39, {1, 0, kRed, 0});  // CREATEBRUSHINDIRECT slot 1, solid red
+  e.record(37, {1});              // select it
+  e.record(37, {0x80000008});     // NULL_PEN
+  e.record(43, {0, 0, 5, 5});     // RECTANGLE
   // Scale everything by 2 from here on.
   e.recordBytes(35, [] {
     Bytes b;
@@ -248,8 +240,8 @@ TEST(Metafile, EmfShapesTransformsTextAndBitmaps) {
     }
     return b;
   }());
-  e.record(37, {0x80000004});             // BLACK_BRUSH
-  e.record(43, {5, 0, 7, 2});             // becomes (10,0)-(14,4)
+  e.record(37, {0x80000004});  // BLACK_BRUSH
+  e.record(43, {5, 0, 7, 2});  // becomes (10,0)-(14,4)
   const gdi::Bitmap b = readMetafile(e.finish());
   EXPECT_EQ(b.pixel(2, 2), gdi::clRed);
   EXPECT_EQ(b.pixel(6, 6), gdi::clWhite);
@@ -259,7 +251,7 @@ TEST(Metafile, EmfShapesTransformsTextAndBitmaps) {
 }
 
 TEST(Metafile, EmfPolygon16PathsAndStretchDibits) {
-  EmfBuilder e(265, 265, 2);  // 10 x 10
+  EmfBuilder e(265, 265, 2);   // 10 x 10
   e.record(37, {0x80000008});  // NULL_PEN
   e.record(37, {0x80000004});  // BLACK_BRUSH
   // POLYGON16: bounds, count 3, points (0,0) (4,0) (0,4)
@@ -280,7 +272,8 @@ TEST(Metafile, EmfPolygon16PathsAndStretchDibits) {
   e.record(62, {0, 0, 0, 0});
   // STRETCHDIBITS: a 1 x 1 blue DIB onto (0,6)-(4,10).
   const Bytes dib = codec_test::packedDib24(1, 1, {kBlue});
-  std::vector<std::uint32_t> p{0, 0, 0, 0, 0, 6, 0, 0, 1, 1, 80, 40, 120, std::uint32_t(dib.size() - 40),
+  std::vector<std::uint32_t> p{0, 0,          0, 0,  0,  6,   0,
+                               0, 1,          1, 80, 40, 120, std::uint32_t(dib.size() - 40),
                                0, 0x00CC0020, 4, 4};
   Bytes params;
   for (auto v : p)

@@ -5,12 +5,12 @@
 
 #include <csignal>
 
-#include "support/FileSizeLimit.h"
-#include "support/ReadOnlyMount.h"
 #include "CodecTestSupport.h"
 #include "platform/codecs/Jpeg.h"
 #include "platform/codecs/PictureError.h"
 #include "platform/codecs/SafeSave.h"
+#include "support/FileSizeLimit.h"
+#include "support/ReadOnlyMount.h"
 
 using namespace codecs;
 using codec_test::fileBytes;
@@ -33,7 +33,6 @@ void expectIoErrorNaming(const std::function<void()>& f, const std::string& name
     EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
   }
 }
-
 
 }  // namespace
 

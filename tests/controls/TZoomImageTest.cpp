@@ -22,8 +22,7 @@ Grid shown(TZoomImage& zm) { return grid(ui::toBitmap(zm.grab().toImage())); }
 
 void sendMouse(TZoomImage& zm, QEvent::Type type, Qt::MouseButton button, QPoint at) {
   const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
-  QMouseEvent e(type, QPointF(at), zm.mapToGlobal(QPointF(at)), button, buttons,
-                Qt::ShiftModifier);
+  QMouseEvent e(type, QPointF(at), zm.mapToGlobal(QPointF(at)), button, buttons, Qt::ShiftModifier);
   QApplication::sendEvent(&zm, &e);
 }
 
@@ -118,23 +117,16 @@ TEST(TZoomImage, SettersFollowTheRectangleRulesAndCentre) {
 TEST(TZoomImage, PaintsTheRectangleEnlarged) {
   TZoomImage zm;
   zm.resize(6, 4);
-  zm.setBitmap(gridBitmap({"rgb",
-                           "#.y"}));
+  zm.setBitmap(gridBitmap({"rgb", "#.y"}));
   EXPECT_EQ(zm.zoomValue(), 200);
-  EXPECT_EQ(shown(zm), (Grid{"rrggbb",
-                             "rrggbb",
-                             "##..yy",
-                             "##..yy"}));
+  EXPECT_EQ(shown(zm), (Grid{"rrggbb", "rrggbb", "##..yy", "##..yy"}));
 }
 
 TEST(TZoomImage, InvertChoosesHowShrinkingCombinesPixels) {
   // Shrinking a checker board by 2: AND gives black, OR gives white.
   TZoomImage zm;
   zm.resize(2, 2);
-  zm.setBitmap(gridBitmap({"#.#.",
-                           ".#.#",
-                           "#.#.",
-                           ".#.#"}));
+  zm.setBitmap(gridBitmap({"#.#.", ".#.#", "#.#.", ".#.#"}));
   EXPECT_EQ(shown(zm), (Grid{"##", "##"}));
   zm.setInvert(true);
   EXPECT_EQ(zm.stretchMode(), gdi::StretchMode::WhiteOnBlack);
@@ -202,14 +194,15 @@ TEST(TZoomImage, PassesMouseEventsOnAndRepaintsAfterMouseUp) {
                    });
   QObject::connect(&zm, &TZoomImage::mouseMove,
                    [&](Qt::MouseButtons b, Qt::KeyboardModifiers, QPoint p) {
-                     seen.push_back("move " + std::to_string(int(b)) + " " +
-                                    std::to_string(p.x()) + "," + std::to_string(p.y()));
+                     seen.push_back("move " + std::to_string(int(b)) + " " + std::to_string(p.x()) +
+                                    "," + std::to_string(p.y()));
                    });
   // The window draws on mouse up; the repaint that follows shows it.
-  QObject::connect(&zm, &TZoomImage::mouseUp, [&](Qt::MouseButton b, Qt::KeyboardModifiers, QPoint p) {
-    seen.push_back("up " + std::to_string(int(b)));
-    zm.Bitmap().setPixel(p.x(), p.y(), gdi::clBlue);
-  });
+  QObject::connect(&zm, &TZoomImage::mouseUp,
+                   [&](Qt::MouseButton b, Qt::KeyboardModifiers, QPoint p) {
+                     seen.push_back("up " + std::to_string(int(b)));
+                     zm.Bitmap().setPixel(p.x(), p.y(), gdi::clBlue);
+                   });
   zm.renderFrame();
   sendMouse(zm, QEvent::MouseButtonPress, Qt::LeftButton, {3, 4});
   sendMouse(zm, QEvent::MouseMove, Qt::LeftButton, {5, 6});

@@ -13,7 +13,8 @@ namespace document_test {
 
 TempDir::TempDir() {
   std::random_device rd;
-  path_ = fs::temp_directory_path() / ("qm-document-" + std::to_string(rd()) + std::to_string(rd()));
+  path_ =
+      fs::temp_directory_path() / ("qm-document-" + std::to_string(rd()) + std::to_string(rd()));
   fs::create_directories(path_);
 }
 
@@ -36,7 +37,8 @@ gdi::Bitmap quadrants(int width, int height) {
 }
 
 void writeJpegPicture(const fs::path& file, int width, int height, bool progressive) {
-  codecs::writeJpegFile(file, quadrants(width, height), {.quality = 90, .progressive = progressive});
+  codecs::writeJpegFile(file, quadrants(width, height),
+                        {.quality = 90, .progressive = progressive});
 }
 
 void writeText(const fs::path& file, const std::string& text) {

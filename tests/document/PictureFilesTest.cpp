@@ -8,12 +8,12 @@
 
 #include <csignal>
 
-#include "support/FileSizeLimit.h"
 #include "DocumentTestSupport.h"
 #include "document/engine/PictureFiles.h"
 #include "platform/codecs/Bmp.h"
 #include "platform/codecs/FileBytes.h"
 #include "platform/codecs/PictureError.h"
+#include "support/FileSizeLimit.h"
 #include "support/PixelGrid.h"
 
 using namespace document;
@@ -34,7 +34,6 @@ void expectIoErrorNaming(const std::function<void()>& f, const std::string& name
   }
 }
 
-
 }  // namespace
 
 TEST(PictureFiles, DamagedFilesReadAsEmptyMissingOnesAreErrorsNamingTheFile) {
@@ -52,7 +51,8 @@ TEST(PictureFiles, DamagedFilesReadAsEmptyMissingOnesAreErrorsNamingTheFile) {
 TEST(PictureFiles, JpegsBecomePlainBitmapsBitmapFilesKeepTheirPalette) {
   TempDir dir;
   document_test::writeJpegPicture(dir / "q.jpg", 64, 48);
-  LoadedPicture jpeg = readPictureFile(dir / "q.jpg", {.pixelFormat = codecs::JpegPixelFormat::Bits8});
+  LoadedPicture jpeg =
+      readPictureFile(dir / "q.jpg", {.pixelFormat = codecs::JpegPixelFormat::Bits8});
   ASSERT_TRUE(jpeg.isJpeg());
   const gdi::Bitmap quantized = jpeg.bitmap;
   makePlainBitmap(jpeg);
@@ -75,7 +75,9 @@ TEST(PictureFiles, JpegSavesAreProgressiveAtTheQualityGiven) {
   writeJpeg(dir / "low.jpg", picture, 10);
   writeJpeg(dir / "high.jpg", picture, 100);
   writeJpeg(dir / "default.jpg", picture, std::nullopt);
-  const auto info = [&](const char* name) { return codecs::readJpegInfo(codecs::readFileBytes(dir / name)); };
+  const auto info = [&](const char* name) {
+    return codecs::readJpegInfo(codecs::readFileBytes(dir / name));
+  };
   EXPECT_TRUE(info("low.jpg").progressive);
   EXPECT_TRUE(info("default.jpg").progressive);
   EXPECT_EQ(info("high.jpg").width, 120);

@@ -15,8 +15,8 @@
 #include "support/PixelGrid.h"
 
 namespace fs = std::filesystem;
-using document::resizePicture;
 using document::ResizeOptions;
+using document::resizePicture;
 using document::ResizeResult;
 
 namespace {
@@ -25,7 +25,8 @@ class TempDir {
  public:
   TempDir() {
     std::random_device rd;
-    path_ = fs::temp_directory_path() / ("qm-resize-" + std::to_string(rd()) + std::to_string(rd()));
+    path_ =
+        fs::temp_directory_path() / ("qm-resize-" + std::to_string(rd()) + std::to_string(rd()));
     fs::create_directories(path_);
   }
   ~TempDir() {
@@ -164,7 +165,8 @@ TEST_F(Resize, FastPathGivesWhatAProgressiveQuality100FileWould) {
   const gdi::Bitmap original = gradient(200, 120);
   const std::vector<std::uint8_t> saved =
       codecs::encodeJpeg(original, {.quality = 100, .progressive = true});
-  const gdi::Bitmap expected = codecs::decodeJpeg(saved, {.scale = codecs::JpegScale::Quarter}).bitmap;
+  const gdi::Bitmap expected =
+      codecs::decodeJpeg(saved, {.scale = codecs::JpegScale::Quarter}).bitmap;
   gdi::Bitmap picture = original;
   ASSERT_TRUE(resizePicture(picture, 50, 30, options()).fastPath);
   EXPECT_EQ(picture, expected);

@@ -54,11 +54,11 @@ TEST(ThumbnailSheet, CellsRunFourToARow) {
 }
 
 TEST(ThumbnailSheet, LargeJpegsAreReadAtAReducedScale) {
-  EXPECT_EQ(thumbnailScale(1000, 300), JpegScale::Eighth);   // w = 10
-  EXPECT_EQ(thumbnailScale(350, 250), JpegScale::Half);      // w = 3, h = 2
-  EXPECT_EQ(thumbnailScale(480, 100), JpegScale::Quarter);   // w = 4
-  EXPECT_EQ(thumbnailScale(100, 599), JpegScale::Eighth);    // h = 5
-  EXPECT_EQ(thumbnailScale(201, 10), JpegScale::Half);       // w = 2
+  EXPECT_EQ(thumbnailScale(1000, 300), JpegScale::Eighth);  // w = 10
+  EXPECT_EQ(thumbnailScale(350, 250), JpegScale::Half);     // w = 3, h = 2
+  EXPECT_EQ(thumbnailScale(480, 100), JpegScale::Quarter);  // w = 4
+  EXPECT_EQ(thumbnailScale(100, 599), JpegScale::Eighth);   // h = 5
+  EXPECT_EQ(thumbnailScale(201, 10), JpegScale::Half);      // w = 2
   EXPECT_EQ(thumbnailScale(200, 200), std::nullopt);
   EXPECT_EQ(thumbnailScale(1, 1), std::nullopt);
 }

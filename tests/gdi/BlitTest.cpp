@@ -20,7 +20,8 @@ Brush solidBrush(TColor c) {
 
 // The pattern pixel a blit must use at (x, y) for each kind of brush.
 std::uint32_t referencePattern(const Brush& brush, int x, int y) {
-  if (const Bitmap* p = brush.bitmap()) return std::uint32_t(p->pixel(x % p->width(), y % p->height()));
+  if (const Bitmap* p = brush.bitmap())
+    return std::uint32_t(p->pixel(x % p->width(), y % p->height()));
   if (brush.style() == BrushStyle::Solid) return std::uint32_t(brush.color());
   return hatchBit(brush.style(), x, y) ? std::uint32_t(brush.color()) : 0xFFFFFFu;
 }
@@ -59,12 +60,9 @@ TEST(BitBlt, ClipsToTheDestinationAtEveryEdge) {
     int x, y;
     Grid expect;
   } cases[] = {
-      {-1, 0, {"g..", "y..", "..."}},
-      {2, 0, {"..r", "..b", "..."}},
-      {0, -1, {"by.", "...", "..."}},
-      {0, 2, {"...", "...", "rg."}},
-      {-1, -1, {"y..", "...", "..."}},
-      {5, 5, {"...", "...", "..."}},
+      {-1, 0, {"g..", "y..", "..."}},  {2, 0, {"..r", "..b", "..."}},
+      {0, -1, {"by.", "...", "..."}},  {0, 2, {"...", "...", "rg."}},
+      {-1, -1, {"y..", "...", "..."}}, {5, 5, {"...", "...", "..."}},
   };
   for (const Case& c : cases) {
     Bitmap dst = white;

@@ -17,15 +17,20 @@ enum class Kind { Rect, Round, Ellipse };
 
 void draw(Canvas& c, Kind k, int x1, int y1, int x2, int y2) {
   switch (k) {
-    case Kind::Rect: c.rectangle(x1, y1, x2, y2); break;
-    case Kind::Round: c.roundRect(x1, y1, x2, y2, 20, 16); break;
-    case Kind::Ellipse: c.ellipse(x1, y1, x2, y2); break;
+    case Kind::Rect:
+      c.rectangle(x1, y1, x2, y2);
+      break;
+    case Kind::Round:
+      c.roundRect(x1, y1, x2, y2, 20, 16);
+      break;
+    case Kind::Ellipse:
+      c.ellipse(x1, y1, x2, y2);
+      break;
   }
 }
 
 // Black pen, red brush.
-Bitmap figure(int w, int h, Kind k, Rect box, int penWidth = 1,
-              PenStyle style = PenStyle::Solid) {
+Bitmap figure(int w, int h, Kind k, Rect box, int penWidth = 1, PenStyle style = PenStyle::Solid) {
   Bitmap b(w, h);
   Canvas& c = b.canvas();
   c.pen.width = penWidth;
@@ -57,35 +62,18 @@ int countColorsOutside(const Bitmap& b, std::initializer_list<TColor> colors) {
 }  // namespace
 
 TEST(Rectangle, OutlineTakesThePenAndInteriorTheBrush) {
-  const Grid expected{"..........",
-                      ".#######..",
-                      ".#rrrrr#..",
-                      ".#rrrrr#..",
-                      ".#rrrrr#..",
-                      ".#######..",
-                      ".........."};
+  const Grid expected{"..........", ".#######..", ".#rrrrr#..", ".#rrrrr#..",
+                      ".#rrrrr#..", ".#######..", ".........."};
   EXPECT_EQ(grid(figure(10, 7, Kind::Rect, {1, 1, 8, 6})), expected);
   // The box is normalised.
   EXPECT_EQ(grid(figure(10, 7, Kind::Rect, {8, 6, 1, 1})), expected);
   // Odd pens are centred on the edge pixels, even pens on the box's edge.
-  EXPECT_EQ(grid(figure(10, 9, Kind::Rect, {2, 2, 8, 7}, 3)), (Grid{"..........",
-                                                                   ".########.",
-                                                                   ".########.",
-                                                                   ".########.",
-                                                                   ".###rr###.",
-                                                                   ".########.",
-                                                                   ".########.",
-                                                                   ".########.",
-                                                                   ".........."}));
-  EXPECT_EQ(grid(figure(10, 9, Kind::Rect, {2, 2, 8, 7}, 2)), (Grid{"..........",
-                                                                   ".########.",
-                                                                   ".########.",
-                                                                   ".##rrrr##.",
-                                                                   ".##rrrr##.",
-                                                                   ".##rrrr##.",
-                                                                   ".########.",
-                                                                   ".########.",
-                                                                   ".........."}));
+  EXPECT_EQ(grid(figure(10, 9, Kind::Rect, {2, 2, 8, 7}, 3)),
+            (Grid{"..........", ".########.", ".########.", ".########.", ".###rr###.",
+                  ".########.", ".########.", ".########.", ".........."}));
+  EXPECT_EQ(grid(figure(10, 9, Kind::Rect, {2, 2, 8, 7}, 2)),
+            (Grid{"..........", ".########.", ".########.", ".##rrrr##.", ".##rrrr##.",
+                  ".##rrrr##.", ".########.", ".########.", ".........."}));
   // Joins are round: a five-pixel pen cuts the outer corners.
   const Bitmap wide = figure(20, 20, Kind::Rect, {5, 5, 15, 15}, 5);
   EXPECT_EQ(grid(wide, {3, 3, 6, 6}), (Grid{".##", "###", "###"}));
@@ -103,7 +91,8 @@ TEST(Rectangle, DegenerateBoxes) {
     EXPECT_EQ(grid(figure(4, 7, k, {1, 1, 3, 6})),
               (Grid{"....", ".##.", ".##.", ".##.", ".##.", ".##.", "...."}));
     // One pixel wide: a line the height of the box.
-    EXPECT_EQ(grid(figure(3, 6, k, {1, 1, 2, 5})), (Grid{"...", ".#.", ".#.", ".#.", ".#.", "..."}));
+    EXPECT_EQ(grid(figure(3, 6, k, {1, 1, 2, 5})),
+              (Grid{"...", ".#.", ".#.", ".#.", ".#.", "..."}));
   }
 }
 
@@ -112,28 +101,14 @@ TEST(RoundRect, CornersAreQuarterEllipses) {
   Canvas& c = b.canvas();
   c.brush.setColor(clRed);
   c.roundRect(1, 1, 13, 9, 6, 4);
-  EXPECT_EQ(grid(b), (Grid{"..............",
-                           "..##########..",
-                           ".#rrrrrrrrrr#.",
-                           ".#rrrrrrrrrr#.",
-                           ".#rrrrrrrrrr#.",
-                           ".#rrrrrrrrrr#.",
-                           ".#rrrrrrrrrr#.",
-                           ".#rrrrrrrrrr#.",
-                           "..##########..",
-                           ".............."}));
+  EXPECT_EQ(grid(b), (Grid{"..............", "..##########..", ".#rrrrrrrrrr#.", ".#rrrrrrrrrr#.",
+                           ".#rrrrrrrrrr#.", ".#rrrrrrrrrr#.", ".#rrrrrrrrrr#.", ".#rrrrrrrrrr#.",
+                           "..##########..", ".............."}));
   b.fill(clWhite);
   c.roundRect(1, 1, 13, 9, 8, 6);
-  EXPECT_EQ(grid(b), (Grid{"..............",
-                           "...########...",
-                           "..#rrrrrrrr#..",
-                           ".#rrrrrrrrrr#.",
-                           ".#rrrrrrrrrr#.",
-                           ".#rrrrrrrrrr#.",
-                           ".#rrrrrrrrrr#.",
-                           "..#rrrrrrrr#..",
-                           "...########...",
-                           ".............."}));
+  EXPECT_EQ(grid(b), (Grid{"..............", "...########...", "..#rrrrrrrr#..", ".#rrrrrrrrrr#.",
+                           ".#rrrrrrrrrr#.", ".#rrrrrrrrrr#.", ".#rrrrrrrrrr#.", "..#rrrrrrrr#..",
+                           "...########...", ".............."}));
   // Corners as large as the box make an ellipse, no corners a rectangle.
   for (int w : {1, 2, 5}) {
     Bitmap r(30, 24), e(30, 24), q(30, 24);
@@ -150,36 +125,16 @@ TEST(RoundRect, CornersAreQuarterEllipses) {
 
 TEST(Ellipse, SmallEllipse) {
   // The pixels whose centres lie in the ellipse inscribed in the box.
-  EXPECT_EQ(grid(figure(9, 7, Kind::Ellipse, {1, 1, 8, 6})), (Grid{".........",
-                                                                   "..#####..",
-                                                                   ".#rrrrr#.",
-                                                                   ".#rrrrr#.",
-                                                                   ".#rrrrr#.",
-                                                                   "..#####..",
-                                                                   "........."}));
-  EXPECT_EQ(grid(figure(16, 16, Kind::Ellipse, {3, 3, 13, 13}, 2)), (Grid{"................",
-                                                                          "................",
-                                                                          "......####......",
-                                                                          "....########....",
-                                                                          "...###rrrr###...",
-                                                                          "...##rrrrrr##...",
-                                                                          "..##rrrrrrrr##..",
-                                                                          "..##rrrrrrrr##..",
-                                                                          "..##rrrrrrrr##..",
-                                                                          "..##rrrrrrrr##..",
-                                                                          "...##rrrrrr##...",
-                                                                          "...###rrrr###...",
-                                                                          "....########....",
-                                                                          "......####......",
-                                                                          "................",
-                                                                          "................"}));
-  EXPECT_EQ(grid(figure(7, 7, Kind::Ellipse, {1, 1, 6, 6})), (Grid{".......",
-                                                                   "..###..",
-                                                                   ".#rrr#.",
-                                                                   ".#rrr#.",
-                                                                   ".#rrr#.",
-                                                                   "..###..",
-                                                                   "......."}));
+  EXPECT_EQ(grid(figure(9, 7, Kind::Ellipse, {1, 1, 8, 6})),
+            (Grid{".........", "..#####..", ".#rrrrr#.", ".#rrrrr#.", ".#rrrrr#.", "..#####..",
+                  "........."}));
+  EXPECT_EQ(grid(figure(16, 16, Kind::Ellipse, {3, 3, 13, 13}, 2)),
+            (Grid{"................", "................", "......####......", "....########....",
+                  "...###rrrr###...", "...##rrrrrr##...", "..##rrrrrrrr##..", "..##rrrrrrrr##..",
+                  "..##rrrrrrrr##..", "..##rrrrrrrr##..", "...##rrrrrr##...", "...###rrrr###...",
+                  "....########....", "......####......", "................", "................"}));
+  EXPECT_EQ(grid(figure(7, 7, Kind::Ellipse, {1, 1, 6, 6})),
+            (Grid{".......", "..###..", ".#rrr#.", ".#rrr#.", ".#rrr#.", "..###..", "......."}));
 }
 
 TEST(Figures, CoverageIsMirrorSymmetric) {
@@ -256,7 +211,8 @@ TEST(Figures, InsideFramePensStayInsideTheBoxAndReachItsEdges) {
             left |= x == box.left;
             right |= x == box.right - 1;
           }
-        EXPECT_TRUE(top && bottom && left && right) << int(k) << " w" << w << " " << bw << "x" << bh;
+        EXPECT_TRUE(top && bottom && left && right)
+            << int(k) << " w" << w << " " << bw << "x" << bh;
       }
   // The pen is as wide as asked, inside the edge.
   const Bitmap b = figure(40, 40, Kind::Rect, {5, 5, 35, 35}, 4, PenStyle::InsideFrame);
@@ -265,13 +221,8 @@ TEST(Figures, InsideFramePensStayInsideTheBoxAndReachItsEdges) {
 
 TEST(Figures, ClearPenLeavesTheOutlineAndDashedPensDashIt) {
   Bitmap b = figure(9, 7, Kind::Rect, {1, 1, 8, 6}, 1, PenStyle::Clear);
-  EXPECT_EQ(grid(b), (Grid{".........",
-                           ".........",
-                           "..rrrrr..",
-                           "..rrrrr..",
-                           "..rrrrr..",
-                           ".........",
-                           "........."}));
+  EXPECT_EQ(grid(b), (Grid{".........", ".........", "..rrrrr..", "..rrrrr..", "..rrrrr..",
+                           ".........", "........."}));
   // A dotted one-pixel outline: dots of three, gaps in the (solid) brush colour.
   for (Kind k : {Kind::Rect, Kind::Ellipse}) {
     const Bitmap solid = figure(40, 40, k, {2, 2, 38, 30});
@@ -279,7 +230,8 @@ TEST(Figures, ClearPenLeavesTheOutlineAndDashedPensDashIt) {
     const auto outline = testing_support::countColor(solid, clBlack);
     const auto ink = testing_support::countColor(dotted, clBlack);
     EXPECT_NEAR(double(ink), outline / 2.0, 3.0);
-    EXPECT_EQ(testing_support::countColor(dotted, clRed), testing_support::countColor(solid, clRed) + outline - ink);
+    EXPECT_EQ(testing_support::countColor(dotted, clRed),
+              testing_support::countColor(solid, clRed) + outline - ink);
   }
 }
 
@@ -327,12 +279,7 @@ TEST(FrameRect, DrawsAOnePixelFrameWithTheBrush) {
   c.brush.setColor(clRed);
   c.frameRect({1, 1, 6, 5});
   c.frameRect({0, 5, 2, 6});
-  EXPECT_EQ(grid(b), (Grid{".......",
-                           ".rrrrr.",
-                           ".r...r.",
-                           ".r...r.",
-                           ".rrrrr.",
-                           "rr....."}));
+  EXPECT_EQ(grid(b), (Grid{".......", ".rrrrr.", ".r...r.", ".r...r.", ".rrrrr.", "rr....."}));
   b.fill(clWhite);
   c.brush.setStyle(BrushStyle::Clear);
   c.frameRect({1, 1, 6, 5});

@@ -43,35 +43,20 @@ Bitmap referenceFill(Bitmap b, int x0, int y0, TColor color, FillStyle style, TC
 }  // namespace
 
 TEST(FloodFill, SurfaceFillsTheFourConnectedAreaOfTheColour) {
-  Bitmap b = gridBitmap({"...#....",
-                         "...#..#.",
-                         "..#..#..",
-                         "##..#...",
-                         "...#....",
-                         "..#....."});
+  Bitmap b = gridBitmap({"...#....", "...#..#.", "..#..#..", "##..#...", "...#....", "..#....."});
   Canvas& c = b.canvas();
   c.brush.setColor(clRed);
   c.floodFill(4, 0, clWhite, FillStyle::Surface);
-  EXPECT_EQ(grid(b), (Grid{"...#rrrr",
-                           "...#rr#r",
-                           "..#rr#rr",
-                           "##rr#rrr",
-                           "rrr#rrrr",
-                           "rr#rrrrr"}));
+  EXPECT_EQ(grid(b),
+            (Grid{"...#rrrr", "...#rr#r", "..#rr#rr", "##rr#rrr", "rrr#rrrr", "rr#rrrrr"}));
 }
 
 TEST(FloodFill, BorderFillsUpToTheBorderColour) {
-  Bitmap b = gridBitmap({"..#####.",
-                         ".#.g.y.#",
-                         ".#.b...#",
-                         "..#####."});
+  Bitmap b = gridBitmap({"..#####.", ".#.g.y.#", ".#.b...#", "..#####."});
   Canvas& c = b.canvas();
   c.brush.setColor(clRed);
   c.floodFill(3, 2, clBlack, FillStyle::Border);
-  EXPECT_EQ(grid(b), (Grid{"..#####.",
-                           ".#rrrrr#",
-                           ".#rrrrr#",
-                           "..#####."}));
+  EXPECT_EQ(grid(b), (Grid{"..#####.", ".#rrrrr#", ".#rrrrr#", "..#####."}));
   // Starting on the border colour does nothing.
   c.brush.setColor(clBlue);
   c.floodFill(2, 0, clBlack, FillStyle::Border);
@@ -127,31 +112,19 @@ TEST(FloodFill, OutsideTheBitmapOrOnAnotherColourDoesNothing) {
 }
 
 TEST(FloodFill, HatchesLeaveTheirGapsAndPatternsTileFromTheOrigin) {
-  Bitmap b = gridBitmap({"#########",
-                         "#.......#",
-                         "#.......#",
-                         "#########"});
+  Bitmap b = gridBitmap({"#########", "#.......#", "#.......#", "#########"});
   Canvas& c = b.canvas();
   c.brush.setColor(clRed);
   c.brush.setStyle(BrushStyle::Vertical);  // column 4 of every 8
   c.floodFill(2, 2, clWhite, FillStyle::Surface);
-  EXPECT_EQ(grid(b), (Grid{"#########",
-                           "#...r...#",
-                           "#...r...#",
-                           "#########"}));
+  EXPECT_EQ(grid(b), (Grid{"#########", "#...r...#", "#...r...#", "#########"}));
 
-  b = gridBitmap({"#######",
-                  "#.....#",
-                  "#.....#",
-                  "#######"});
+  b = gridBitmap({"#######", "#.....#", "#.....#", "#######"});
   Brush pattern;
   pattern.setBitmap(gridBitmap({"rg", "by"}));
   b.canvas().brush = pattern;
   b.canvas().floodFill(3, 1, clBlack, FillStyle::Border);
-  EXPECT_EQ(grid(b), (Grid{"#######",
-                           "#ybyby#",
-                           "#grgrg#",
-                           "#######"}));
+  EXPECT_EQ(grid(b), (Grid{"#######", "#ybyby#", "#grgrg#", "#######"}));
 }
 
 TEST(FloodFill, PenModeIsTheRasterOperation) {

@@ -23,12 +23,9 @@ Bitmap line(int w, int h, Point a, Point b, int width = 1) {
 }  // namespace
 
 TEST(Line, OnePixelLineLeavesOutItsEndPoint) {
-  EXPECT_EQ(grid(line(12, 6, {1, 1}, {10, 4})), (Grid{"............",
-                                                      ".##.........",
-                                                      "...###......",
-                                                      "......###...",
-                                                      ".........#..",
-                                                      "............"}));
+  EXPECT_EQ(grid(line(12, 6, {1, 1}, {10, 4})),
+            (Grid{"............", ".##.........", "...###......", "......###...", ".........#..",
+                  "............"}));
   // Width 0 is a one-pixel pen too; a line to its own start draws nothing.
   EXPECT_EQ(grid(line(5, 1, {0, 0}, {4, 0}, 0)), (Grid{"####."}));
   EXPECT_EQ(testing_support::countColor(line(5, 5, {2, 2}, {2, 2}), clBlack), 0);
@@ -48,19 +45,11 @@ TEST(Line, ReversedLinesCoverTheSamePixelsApartFromTheirEnds) {
 
 TEST(Line, WidePensCoverTheirWidthWithRoundCaps) {
   // Odd widths centre on pixels, even widths on the grid lines between them.
-  EXPECT_EQ(grid(line(12, 7, {2, 3}, {9, 3}, 3)), (Grid{"............",
-                                                        "............",
-                                                        ".##########.",
-                                                        ".##########.",
-                                                        ".##########.",
-                                                        "............",
-                                                        "............"}));
-  EXPECT_EQ(grid(line(10, 6, {2, 3}, {7, 3}, 2)), (Grid{"..........",
-                                                        "..........",
-                                                        ".#######..",
-                                                        ".#######..",
-                                                        "..........",
-                                                        ".........."}));
+  EXPECT_EQ(grid(line(12, 7, {2, 3}, {9, 3}, 3)),
+            (Grid{"............", "............", ".##########.", ".##########.", ".##########.",
+                  "............", "............"}));
+  EXPECT_EQ(grid(line(10, 6, {2, 3}, {7, 3}, 2)), (Grid{"..........", "..........", ".#######..",
+                                                        ".#######..", "..........", ".........."}));
   for (int w : {2, 3, 4, 7, 30}) {
     Bitmap b = line(200, 100, {60, 50}, {140, 50}, w);
     int rows = 0;
@@ -68,13 +57,9 @@ TEST(Line, WidePensCoverTheirWidthWithRoundCaps) {
     EXPECT_EQ(rows, w) << "width " << w;
   }
   // A wide line to its own start is a dot.
-  EXPECT_EQ(grid(line(9, 7, {4, 3}, {4, 3}, 5)), (Grid{".........",
-                                                       "...###...",
-                                                       "..#####..",
-                                                       "..#####..",
-                                                       "..#####..",
-                                                       "...###...",
-                                                       "........."}));
+  EXPECT_EQ(grid(line(9, 7, {4, 3}, {4, 3}, 5)),
+            (Grid{".........", "...###...", "..#####..", "..#####..", "..#####..", "...###...",
+                  "........."}));
 }
 
 TEST(Line, LineToMovesThePenAndPolylinesPaintJointsOnce) {
@@ -90,11 +75,7 @@ TEST(Line, LineToMovesThePenAndPolylinesPaintJointsOnce) {
   b.fill(clBlack);
   const Point path[] = {{0, 0}, {4, 0}, {4, 4}, {1, 4}, {1, 0}, {1, -1}};
   c.polyline(path);
-  EXPECT_EQ(grid(b), (Grid{".....#",
-                           "#.##.#",
-                           "#.##.#",
-                           "#.##.#",
-                           "#....#"}));
+  EXPECT_EQ(grid(b), (Grid{".....#", "#.##.#", "#.##.#", "#.##.#", "#....#"}));
   for (int w : {2, 5}) {
     b.fill(clBlack);
     c.pen.width = w;
@@ -132,10 +113,7 @@ TEST(Line, DashPatternsRunAlongThePathAndGapsTakeASolidBrush) {
   pc.pen.style = PenStyle::Dot;
   const Point path[] = {{0, 0}, {4, 0}, {4, 3}, {0, 3}};
   pc.polyline(path);
-  EXPECT_EQ(grid(p), (Grid{"###...",
-                           "......",
-                           "....#.",
-                           "...##."}));
+  EXPECT_EQ(grid(p), (Grid{"###...", "......", "....#.", "...##."}));
 }
 
 TEST(Line, WideDashedAndInsideFramePensDrawSolid) {

@@ -16,26 +16,14 @@ TEST(Polygon, FillsPixelCentresInsideAndOutlinesThroughTheVertices) {
   Canvas& c = b.canvas();
   c.brush.setColor(clRed);
   c.polygon(square);
-  EXPECT_EQ(grid(b), (Grid{"........",
-                           ".######.",
-                           ".#rrrr#.",
-                           ".#rrrr#.",
-                           ".#rrrr#.",
-                           ".#rrrr#.",
-                           ".######.",
-                           "........"}));
+  EXPECT_EQ(grid(b), (Grid{"........", ".######.", ".#rrrr#.", ".#rrrr#.", ".#rrrr#.", ".#rrrr#.",
+                           ".######.", "........"}));
   // Without a pen the fill is the pixels whose centres are inside.
   b.fill(clWhite);
   c.pen.style = PenStyle::Clear;
   c.polygon(square);
-  EXPECT_EQ(grid(b), (Grid{"........",
-                           ".rrrrr..",
-                           ".rrrrr..",
-                           ".rrrrr..",
-                           ".rrrrr..",
-                           ".rrrrr..",
-                           "........",
-                           "........"}));
+  EXPECT_EQ(grid(b), (Grid{"........", ".rrrrr..", ".rrrrr..", ".rrrrr..", ".rrrrr..", ".rrrrr..",
+                           "........", "........"}));
 }
 
 TEST(Polygon, AlternateRuleLeavesTheMiddleOfAStarEmpty) {

@@ -105,7 +105,8 @@ TEST(SpanList, NormalizeAgreesWithAPixelSetForCrowdedAndSparseRows) {
     const int rows = 1 + rnd(round % 3 == 0 ? 3 : 40), width = 1 + rnd(300);
     const int spread = round % 5 == 4 ? 1000000 : 1;
     SpanList list;
-    std::vector<std::vector<bool>> covered(std::size_t(rows), std::vector<bool>(std::size_t(width), false));
+    std::vector<std::vector<bool>> covered(std::size_t(rows),
+                                           std::vector<bool>(std::size_t(width), false));
     for (int i = 0, n = rnd(400); i < n; ++i) {
       const int y = rnd(rows), x1 = rnd(width), x2 = x1 + 1 + rnd(width - x1);
       list.add(y * spread - 7, x1 - 50, x2 - 50);
@@ -116,7 +117,8 @@ TEST(SpanList, NormalizeAgreesWithAPixelSetForCrowdedAndSparseRows) {
     for (int y = 0; y < rows; ++y)
       for (int x = 0; x < width; ++x) {
         if (!covered[std::size_t(y)][std::size_t(x)]) continue;
-        if (!expected.empty() && expected.back().y == y * spread - 7 && expected.back().x2 == x - 50)
+        if (!expected.empty() && expected.back().y == y * spread - 7 &&
+            expected.back().x2 == x - 50)
           ++expected.back().x2;
         else
           expected.push_back({y * spread - 7, x - 50, x - 49});
@@ -131,7 +133,8 @@ TEST(SpanPaint, HatchedSpansPaintExactlyTheHatchPixels) {
     brush.setColor(clBlack);
     brush.setStyle(BrushStyle(s));
     Bitmap b(40, 16);
-    for (int y = 0; y < 16; ++y) paintSpan(b, y, (y * 7) % 13 - 3, 40 - y, Ink::ofBrush(brush, R2_COPYPEN));
+    for (int y = 0; y < 16; ++y)
+      paintSpan(b, y, (y * 7) % 13 - 3, 40 - y, Ink::ofBrush(brush, R2_COPYPEN));
     for (int y = 0; y < 16; ++y)
       for (int x = 0; x < 40; ++x) {
         const bool inSpan = x >= (y * 7) % 13 - 3 && x < 40 - y;

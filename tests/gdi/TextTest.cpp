@@ -73,7 +73,8 @@ TEST(Text, ClassicFaceNamesResolveToTheirMetricCompatibleFaces) {
   Font arial, liberation;
   liberation.name = "Liberation Sans";
   arial.height = liberation.height = -20;
-  EXPECT_EQ(pixelHash(textPicture(arial, "Quillmoor")), pixelHash(textPicture(liberation, "Quillmoor")));
+  EXPECT_EQ(pixelHash(textPicture(arial, "Quillmoor")),
+            pixelHash(textPicture(liberation, "Quillmoor")));
 }
 
 TEST(Text, ExtentGrowsWithTheTextAndFollowsTheFontHeight) {
@@ -158,7 +159,7 @@ TEST(Text, StylesAddInkAndPaletteBitmapsGetPaletteColours) {
 
   Bitmap mono(60, 30);
   mono.setPixelFormat(PixelFormat::Bits1);
-  mono.canvas().font.color = clSilver;  // nearer white than black
+  mono.canvas().font.color = clSilver;   // nearer white than black
   mono.canvas().brush.setColor(clGray);  // nearer white too
   mono.canvas().textOut(2, 2, "Hi");
   EXPECT_EQ(countColor(mono, clWhite), 60 * 30);
@@ -215,7 +216,7 @@ TEST(DrawText, PrefixesUnderlineUnlessTurnedOff) {
     return b;
   };
   const Bitmap plain = draw("File", DT_NOPREFIX);
-  EXPECT_TRUE(draw("Fi&&le", 0) != plain);               // "&&" shows one "&"
+  EXPECT_TRUE(draw("Fi&&le", 0) != plain);  // "&&" shows one "&"
   EXPECT_TRUE(draw("F&&ile", 0) == draw("F&ile", DT_NOPREFIX));
   const Bitmap prefixed = draw("&File", 0);
   EXPECT_GT(countColor(prefixed, clBlack), countColor(plain, clBlack));  // the underline
@@ -244,7 +245,8 @@ TEST(TextLayout, BreaksLinesWordsAndTabs) {
   // Tabs stop every 80 pixels when expanded.
   const std::vector<TextLine> tabs = layoutText("ab\tc\t\td", 0, DT_EXPANDTABS, 80, tenPerByte);
   ASSERT_EQ(tabs.size(), 1u);
-  EXPECT_EQ(tabs[0].segments, (std::vector<TextSegment>{{"ab", 0, 20}, {"c", 80, 10}, {"d", 240, 10}}));
+  EXPECT_EQ(tabs[0].segments,
+            (std::vector<TextSegment>{{"ab", 0, 20}, {"c", 80, 10}, {"d", 240, 10}}));
   EXPECT_EQ(tabs[0].width, 250);
 
   // Prefixes: the underline sits under the character after "&".

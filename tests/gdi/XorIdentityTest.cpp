@@ -22,12 +22,24 @@ struct Primitive {
 };
 
 std::vector<Primitive> primitives() {
-  static const std::vector<Point> zigzag{{-20, 10}, {60, 70}, {15, 5}, {90, 40},
-                                         {15, 5},  {40, 95}, {40, 95}, {-5, 60}};
+  static const std::vector<Point> zigzag{{-20, 10}, {60, 70}, {15, 5},  {90, 40},
+                                         {15, 5},   {40, 95}, {40, 95}, {-5, 60}};
   return {
-      {"line", [](Canvas& c) { c.moveTo(-30, 17); c.lineTo(91, 64); }},
-      {"steep line", [](Canvas& c) { c.moveTo(50, 120); c.lineTo(43, -9); }},
-      {"point line", [](Canvas& c) { c.moveTo(40, 40); c.lineTo(40, 40); }},
+      {"line",
+       [](Canvas& c) {
+         c.moveTo(-30, 17);
+         c.lineTo(91, 64);
+       }},
+      {"steep line",
+       [](Canvas& c) {
+         c.moveTo(50, 120);
+         c.lineTo(43, -9);
+       }},
+      {"point line",
+       [](Canvas& c) {
+         c.moveTo(40, 40);
+         c.lineTo(40, 40);
+       }},
       {"polyline", [](Canvas& c) { c.polyline(zigzag); }},
       {"polygon", [](Canvas& c) { c.polygon(zigzag); }},
       {"rectangle", [](Canvas& c) { c.rectangle(70, 80, 12, 9); }},
@@ -76,9 +88,8 @@ TEST(XorTwice, EveryPrimitiveRestoresThePicture) {
             p.draw(c);
             const std::uint64_t once = pixelHash(b);
             p.draw(c);
-            ASSERT_EQ(pixelHash(b), before)
-                << p.name << ", " << brushName << ", width " << width << ", style " << int(style)
-                << ", mode " << int(mode);
+            ASSERT_EQ(pixelHash(b), before) << p.name << ", " << brushName << ", width " << width
+                                            << ", style " << int(style) << ", mode " << int(mode);
             // Not-xor with a non-white pen changes every pixel it covers.
             if (mode == PenMode::NotXor && style == PenStyle::Solid && brushName == "solid" &&
                 (width > 1 || p.name != "point line")) {

@@ -92,9 +92,9 @@ TEST(FrameDump, AFrameThatCannotBeReadEndsTheDumpWithItsMessage) {
   TempDir dir;
   media_test::writeTestVideo(dir / "in.avi", TestVideo{});
   video::VideoReader reader(dir / "in.avi");
-  const media::DumpResult r = dumpFrames(
-      (dir / "f").string(), {8, 9, 10, 11},
-      [&](int n) -> const gdi::Bitmap& { return reader.frame(n); }, {});
+  const media::DumpResult r =
+      dumpFrames((dir / "f").string(), {8, 9, 10, 11},
+                 [&](int n) -> const gdi::Bitmap& { return reader.frame(n); }, {});
   EXPECT_EQ(r.written, 2);
   EXPECT_NE(r.error.find("frame 10"), std::string::npos) << r.error;
   EXPECT_EQ(dir.entries(), names({"f008.bmp", "f009.bmp", "in.avi"}));
@@ -104,13 +104,12 @@ TEST(FrameDump, StoppingEndsTheDumpBeforeTheNextRound) {
   TempDir dir;
   const gdi::Bitmap picture = framePicture(0, 32, 32);
   std::vector<std::pair<int, int>> calls;
-  const media::DumpResult r = dumpFrames(
-      (dir / "f").string(), {1, 2, 3, 4},
-      [&](int) -> const gdi::Bitmap& { return picture; },
-      [&](int done, int total) {
-        calls.emplace_back(done, total);
-        return done < 2;
-      });
+  const media::DumpResult r = dumpFrames((dir / "f").string(), {1, 2, 3, 4},
+                                         [&](int) -> const gdi::Bitmap& { return picture; },
+                                         [&](int done, int total) {
+                                           calls.emplace_back(done, total);
+                                           return done < 2;
+                                         });
   EXPECT_TRUE(r.stopped);
   EXPECT_EQ(r.written, 2);
   EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{0, 4}, {1, 4}, {2, 4}}));

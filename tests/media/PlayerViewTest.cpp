@@ -83,14 +83,11 @@ TEST(PlayerView, StretchedFramesTakeTheirKeyAfterStretching) {
   auto legend = testing_support::defaultLegend();
   legend['m'] = kKey;
   legend['z'] = kBehind;
-  const gdi::Bitmap frame = testing_support::gridBitmap({"bm",
-                                                         "mg"}, legend);
+  const gdi::Bitmap frame = testing_support::gridBitmap({"bm", "mg"}, legend);
   gdi::Bitmap view = testing_support::gridBitmap({"zzzz", "zzzz", "zzzz", "zzzz"}, legend);
   PlayerLook look;
   look.stretch = true;
   composePlayerView(view, &frame, look);
-  EXPECT_EQ(testing_support::grid(view, legend), (testing_support::Grid{"bbzz",
-                                                                       "bbzz",
-                                                                       "zzgg",
-                                                                       "zzgg"}));
+  EXPECT_EQ(testing_support::grid(view, legend),
+            (testing_support::Grid{"bbzz", "bbzz", "zzgg", "zzgg"}));
 }

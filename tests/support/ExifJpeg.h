@@ -29,7 +29,7 @@ inline std::vector<std::uint8_t> exifPayload(int orientation, ExifByteOrder orde
 
 // `jpeg` with an APP1 segment holding `payload` right after its start marker.
 inline std::vector<std::uint8_t> withApp1(const std::vector<std::uint8_t>& jpeg,
-                                   const std::vector<std::uint8_t>& payload) {
+                                          const std::vector<std::uint8_t>& payload) {
   std::vector<std::uint8_t> out(jpeg.begin(), jpeg.begin() + 2);
   const std::size_t length = payload.size() + 2;
   out.insert(out.end(), {0xFF, 0xE1, std::uint8_t(length >> 8), std::uint8_t(length)});

@@ -36,9 +36,9 @@ inline ToolRun runTool(const QString& program, const QStringList& arguments,
 
 // The picture in `file` as ImageMagick reads it; empty when it cannot.
 inline gdi::Bitmap readWithImageMagick(const QString& file) {
-  const ToolRun run = runTool(QStringLiteral("convert"),
-                              {file + QStringLiteral("[0]"), QStringLiteral("-depth"),
-                               QStringLiteral("8"), QStringLiteral("ppm:-")});
+  const ToolRun run =
+      runTool(QStringLiteral("convert"), {file + QStringLiteral("[0]"), QStringLiteral("-depth"),
+                                          QStringLiteral("8"), QStringLiteral("ppm:-")});
   if (!run.ok()) return {};
   // P6, width, height, maximum, one white-space character, then RGB bytes.
   const QByteArray& out = run.output;

@@ -69,7 +69,7 @@ gdi::Bitmap photoLikePicture(int width, int height, int noise, std::uint32_t see
           bl = (bl + d.blue) / 2;
         }
       }
-            double texture = 0;
+      double texture = 0;
       for (const Wave& v : waves) texture += std::sin(x * v.fx + y * v.fy + v.phase);
       const int stripe = int(24 * texture);
       r += stripe;
@@ -92,13 +92,13 @@ gdi::Bitmap photoLikePicture(int width, int height, int noise, std::uint32_t see
   try {
     codecs::JpegPicture p = codecs::decodeJpeg(bytes);
     if (p.warnings != 0)
-      return ::testing::AssertionFailure() << "libjpeg raised " << p.warnings << " warning(s) on "
-                                           << bytes.size() << " bytes";
+      return ::testing::AssertionFailure()
+             << "libjpeg raised " << p.warnings << " warning(s) on " << bytes.size() << " bytes";
     if (picture) *picture = std::move(p.bitmap);
     return ::testing::AssertionSuccess();
   } catch (const std::exception& e) {
-    return ::testing::AssertionFailure() << "libjpeg cannot decode " << bytes.size()
-                                         << " bytes: " << e.what();
+    return ::testing::AssertionFailure()
+           << "libjpeg cannot decode " << bytes.size() << " bytes: " << e.what();
   }
 }
 
@@ -117,9 +117,9 @@ gdi::Bitmap photoLikePicture(int width, int height, int noise, std::uint32_t see
   const ToolRun djpeg = runTool(QStringLiteral("djpeg"),
                                 {QStringLiteral("-pnm"), QString::fromStdString(file.string())});
   if (!djpeg.ok() || !djpeg.errors.isEmpty())
-    return ::testing::AssertionFailure() << "djpeg exit status " << djpeg.exitCode << " on "
-                                         << file.string() << ": "
-                                         << djpeg.errors.trimmed().toStdString();
+    return ::testing::AssertionFailure()
+           << "djpeg exit status " << djpeg.exitCode << " on " << file.string() << ": "
+           << djpeg.errors.trimmed().toStdString();
   const gdi::Size size = pnmSize(djpeg.output);
   if (size != expected)
     return ::testing::AssertionFailure() << "djpeg gives " << size.cx << " x " << size.cy

@@ -4,10 +4,9 @@ namespace testing_support {
 
 const std::map<char, gdi::TColor>& defaultLegend() {
   static const std::map<char, gdi::TColor> legend = {
-      {'.', gdi::clWhite},  {'#', gdi::clBlack},  {'r', gdi::clRed},
-      {'g', gdi::clLime},   {'b', gdi::clBlue},   {'y', gdi::clYellow},
-      {'s', gdi::clSilver}, {'k', gdi::clGray},   {'x', 0x000001},
-      {'o', gdi::RGB(1, 1, 1)}};
+      {'.', gdi::clWhite}, {'#', gdi::clBlack},     {'r', gdi::clRed},    {'g', gdi::clLime},
+      {'b', gdi::clBlue},  {'y', gdi::clYellow},    {'s', gdi::clSilver}, {'k', gdi::clGray},
+      {'x', 0x000001},     {'o', gdi::RGB(1, 1, 1)}};
   return legend;
 }
 

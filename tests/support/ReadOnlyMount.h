@@ -29,8 +29,8 @@ class ReadOnlyMount {
       QFile f(folder_ + QLatin1Char('/') + name);
       if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) return;
     }
-    readOnly_ = ::mount("quillmoor-test", at.constData(), "tmpfs",
-                        MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    readOnly_ =
+        ::mount("quillmoor-test", at.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
   }
   ~ReadOnlyMount() {
     if (mounted_) ::umount2(QFile::encodeName(folder_).constData(), MNT_DETACH);

@@ -14,11 +14,10 @@ TEST(BezierPath, ThirtySegmentsStopBeforeTheEnd) {
   // accumulation of t; none lies within 0.02 of a half.
   const BezierPoints curve{{10, 20}, {40, 200}, {160, -60}, {200, 120}};
   const std::vector<Point> expected{
-      {10, 20},   {13, 37},   {17, 50},   {22, 62},   {26, 71},   {32, 77},  {37, 82},
-      {44, 85},   {50, 87},   {57, 87},   {64, 86},   {71, 84},   {78, 81},  {86, 78},
-      {94, 74},   {101, 70},  {109, 66},  {117, 62},  {124, 59},  {132, 56}, {140, 54},
-      {147, 53},  {154, 53},  {161, 55},  {168, 58},  {174, 63},  {180, 69}, {186, 78},
-      {191, 90},  {196, 103}};
+      {10, 20},  {13, 37},  {17, 50},  {22, 62},  {26, 71},  {32, 77},  {37, 82},  {44, 85},
+      {50, 87},  {57, 87},  {64, 86},  {71, 84},  {78, 81},  {86, 78},  {94, 74},  {101, 70},
+      {109, 66}, {117, 62}, {124, 59}, {132, 56}, {140, 54}, {147, 53}, {154, 53}, {161, 55},
+      {168, 58}, {174, 63}, {180, 69}, {186, 78}, {191, 90}, {196, 103}};
   // The accumulated t after thirty steps is a hair above 1, so the end point
   // itself is not among them.
   EXPECT_EQ(tools::bezierPath(curve, 30), expected);
@@ -65,7 +64,8 @@ TEST(DrawBezier, StartsAtTheStartAndFollowsThePath) {
 }
 
 TEST(BezierControls, WideChordTakesThirds) {
-  EXPECT_EQ(tools::bezierControls({10, 10}, {100, 40}), (std::array<Point, 2>{{{40, 20}, {70, 30}}}));
+  EXPECT_EQ(tools::bezierControls({10, 10}, {100, 40}),
+            (std::array<Point, 2>{{{40, 20}, {70, 30}}}));
 }
 
 TEST(BezierControls, UprightChordGetsControlsTwentyEitherSide) {

@@ -232,13 +232,14 @@ TEST(GradientFigures, GlobeMatchesItsRingsDrawnOneByOne) {
 TEST(GradientFigures, FrameMatchesItsRectanglesDrawnOneByOne) {
   const std::vector<TColor> list = rainbow(6);
   const std::vector<TColor> reversed(list.rbegin(), list.rend());
-  for (Size box : {Size{30, 9}, Size{3, 20}, Size{4, 21}, Size{12, 12}, Size{50, 35}, Size{7, 40}}) {
+  for (Size box :
+       {Size{30, 9}, Size{3, 20}, Size{4, 21}, Size{12, 12}, Size{50, 35}, Size{7, 40}}) {
     const Bitmap start = noiseBitmap(60, 50, unsigned(box.cx));
     Bitmap fast = start;
     ASSERT_TRUE(tools::Hdogradrectfill(fast.canvas(), 5, 4, 5 + box.cx, 4 + box.cy, list, clRed));
     const int sideLimit = (box.cx - 1) / 2;
-    const Bitmap slow = drawnByFigures(
-        start, tools::gradientSteps(reversed, box.cy / 2), [&](Canvas& c, int k) {
+    const Bitmap slow =
+        drawnByFigures(start, tools::gradientSteps(reversed, box.cy / 2), [&](Canvas& c, int k) {
           const int dx = std::min(k, sideLimit);
           c.rectangle(5 + dx, 4 + k, 5 + box.cx - dx, 4 + box.cy - k);
         });
@@ -251,9 +252,10 @@ TEST(GradientFigures, ColumnFillMatchesItsLinesDrawnOneByOne) {
   for (Rect box : {Rect{5, 5, 40, 30}, Rect{-3, 10, 20, 11}, Rect{50, -4, 70, 60}}) {
     const Bitmap start = noiseBitmap(60, 50, 4);
     Bitmap fast = start;
-    ASSERT_TRUE(tools::Vdogradboxfill(fast.canvas(), box.left, box.top, box.right, box.bottom, list));
-    const Bitmap slow = drawnByFigures(
-        start, tools::gradientSteps(list, box.width()), [&](Canvas& c, int k) {
+    ASSERT_TRUE(
+        tools::Vdogradboxfill(fast.canvas(), box.left, box.top, box.right, box.bottom, list));
+    const Bitmap slow =
+        drawnByFigures(start, tools::gradientSteps(list, box.width()), [&](Canvas& c, int k) {
           c.moveTo(box.left + k, box.top);
           c.lineTo(box.left + k, box.bottom);
         });

@@ -26,8 +26,7 @@ struct Setup : ::testing::Test {
 TEST(ToolGroups, RoutingFamiliesHoldTheirCodes) {
   for (int code : {7, 8, 11, 15, 16, 101, 105, 108, 151, 153, 154, 158, 159})
     EXPECT_TRUE(tools::isGroupA(code)) << code;
-  for (int code : {5, 12, 17, 18, 100, 109, 152, 155})
-    EXPECT_FALSE(tools::isGroupA(code)) << code;
+  for (int code : {5, 12, 17, 18, 100, 109, 152, 155}) EXPECT_FALSE(tools::isGroupA(code)) << code;
   for (int code : {5, 6, 9, 10, 13, 14, 24, 25, 152, 155, 156, 157})
     EXPECT_TRUE(tools::isGroupB(code)) << code;
   EXPECT_FALSE(tools::isGroupB(11));
@@ -141,23 +140,14 @@ TEST_F(Setup, SetItBackGivesTheRealPenAndTheFillBrush) {
 }
 
 TEST_F(Setup, FloodFillWithPatternFillTilesThePatternFromTheOrigin) {
-  const Bitmap pattern = gridBitmap({"rb",
-                                     "gy"});
+  const Bitmap pattern = gridBitmap({"rb", "gy"});
   s.PlainFill = false;
   s.PatternFill = true;
-  Bitmap b = gridBitmap({"......",
-                         ".####.",
-                         ".#...#",
-                         ".#...#",
-                         ".#####"});
+  Bitmap b = gridBitmap({"......", ".####.", ".#...#", ".#...#", ".#####"});
   Canvas& bc = b.canvas();
   tools::set_itback(s, bc, &pattern);
   bc.floodFill(3, 2, b.pixel(3, 2), FillStyle::Surface);
-  EXPECT_EQ(grid(b), (Grid{"......",
-                           ".####.",
-                           ".#rbr#",
-                           ".#gyg#",
-                           ".#####"}));
+  EXPECT_EQ(grid(b), (Grid{"......", ".####.", ".#rbr#", ".#gyg#", ".#####"}));
 }
 
 TEST_F(Setup, ClearImageKeepsTheUndoCopyAndFillsWithTheBackgroundColour) {

@@ -12,17 +12,9 @@ using testing_support::grid;
 using testing_support::gridBitmap;
 
 TEST(ColorReplacer, OnlyTheSquareRightAndBelowTheMouseIsTouched) {
-  Bitmap b = gridBitmap({"rrrrr",
-                         "rrrrr",
-                         "rrrrr",
-                         "rrrrr",
-                         "rrrrr"});
+  Bitmap b = gridBitmap({"rrrrr", "rrrrr", "rrrrr", "rrrrr", "rrrrr"});
   tools::replaceSquare(b, 1, 1, 2, clRed, clBlue);
-  EXPECT_EQ(grid(b), (Grid{"rrrrr",
-                           "rrrrr",
-                           "rrbbr",
-                           "rrbbr",
-                           "rrrrr"}));
+  EXPECT_EQ(grid(b), (Grid{"rrrrr", "rrrrr", "rrbbr", "rrbbr", "rrrrr"}));
 }
 
 TEST(ColorReplacer, OnlyTheExactColourIsReplaced) {
@@ -49,28 +41,14 @@ TEST(ColorReplacer, TheSquareIsClippedToThePicture) {
 }
 
 TEST(MovePixels, RightLeavesTheTrailingColumn) {
-  Bitmap b = gridBitmap({"......",
-                         ".rgb..",
-                         ".ybk..",
-                         ".kgr..",
-                         "......"});
+  Bitmap b = gridBitmap({"......", ".rgb..", ".ybk..", ".kgr..", "......"});
   Bitmap scratch(3, 3);
   tools::movePixels(b, scratch, 1, 1, 101, 3, 3);
-  EXPECT_EQ(grid(b), (Grid{"......",
-                           ".rrgb.",
-                           ".yybk.",
-                           ".kkgr.",
-                           "......"}));
+  EXPECT_EQ(grid(b), (Grid{"......", ".rrgb.", ".yybk.", ".kkgr.", "......"}));
 }
 
 TEST(MovePixels, EveryDirectionShiftsTheBlockOneStep) {
-  const Grid start{".......",
-                   ".......",
-                   "..rgb..",
-                   "..ybk..",
-                   "..kgr..",
-                   ".......",
-                   "......."};
+  const Grid start{".......", ".......", "..rgb..", "..ybk..", "..kgr..", ".......", "......."};
   struct Way {
     int code, dx, dy;
   };
@@ -91,22 +69,16 @@ TEST(MovePixels, EveryDirectionShiftsTheBlockOneStep) {
 }
 
 TEST(MovePixels, ABlockOverTheEdgeMovesOnlyItsPixelsInside) {
-  Bitmap b = gridBitmap({"....",
-                         "..rg",
-                         "..yb"});
+  Bitmap b = gridBitmap({"....", "..rg", "..yb"});
   // A stale scratch bitmap must not leak into the picture.
   Bitmap scratch(4, 4);
   scratch.fill(clSilver);
   tools::movePixels(b, scratch, 2, 1, 102, 4, 4);
-  EXPECT_EQ(grid(b), (Grid{"....",
-                           ".rgg",
-                           ".ybb"}));
+  EXPECT_EQ(grid(b), (Grid{"....", ".rgg", ".ybb"}));
   // A scratch bitmap smaller than the block grows.
   Bitmap small(1, 1);
   tools::movePixels(b, small, 0, 0, 104, 4, 3);
-  EXPECT_EQ(grid(b), (Grid{"....",
-                           "....",
-                           ".rgg"}));
+  EXPECT_EQ(grid(b), (Grid{"....", "....", ".rgg"}));
 }
 
 TEST(PictureCopy, TakesPixelsAndKindWhateverTheCopyHeldBefore) {

@@ -19,7 +19,7 @@ namespace {
 
 // A drag that wanders in every direction and off the picture.
 std::vector<Point> dragPath() {
-  return {{30, 30}, {31, 30}, {45, 52}, {70, 70}, {95, 20}, {10, 5},  {-12, 40},
+  return {{30, 30}, {31, 30}, {45, 52}, {70, 70}, {95, 20},   {10, 5}, {-12, 40},
           {30, 31}, {30, 30}, {60, 99}, {99, 99}, {120, 130}, {5, 90}, {50, 50}};
 }
 
@@ -85,10 +85,7 @@ TEST(RubberBand, ALineRunsFromThePressPointToTheMouse) {
   tools::setBandPen(c, false, clWhite);
   // Dragged up and to the left: the rectangle keeps its corners unsorted.
   tools::drawBandFigure(c, BandFigure::Line, {5, 3, 0, 0});
-  EXPECT_EQ(grid(b), (Grid{"......",
-                           ".##...",
-                           "...##.",
-                           ".....#"}));
+  EXPECT_EQ(grid(b), (Grid{"......", ".##...", "...##.", ".....#"}));
 }
 
 TEST(RubberBand, OutlineAreasHoldEveryChangedPixel) {

@@ -177,8 +177,8 @@ TEST(Clipboard, PicturesLargerThanAnyPictureFileAreRefusedBeforeTheyAreRead) {
     for (int shift = 24; shift >= 0; shift -= 8) b.append(char(v >> shift));
     return b;
   };
-  const QByteArray ihdr = QByteArray("IHDR") + be32(20000) + be32(20000) +
-                          QByteArray("\x08\x02\x00\x00\x00", 5);
+  const QByteArray ihdr =
+      QByteArray("IHDR") + be32(20000) + be32(20000) + QByteArray("\x08\x02\x00\x00\x00", 5);
   QByteArray png("\x89PNG\r\n\x1a\n", 8);
   png += be32(13) + ihdr + be32(crc(ihdr));
   auto* foreign = new QMimeData;

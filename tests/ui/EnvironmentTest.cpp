@@ -92,9 +92,8 @@ TEST(ErrorReport, AnExceptionInAHandlerBecomesAnErrorBoxAndTheProgramGoesOn) {
   testing_support::TestUi t;
   QPushButton button;
   int after = 0;
-  QObject::connect(&button, &QPushButton::clicked, ui::guarded([] {
-                     throw std::runtime_error("Cannot open file \"x.bmp\"");
-                   }));
+  QObject::connect(&button, &QPushButton::clicked,
+                   ui::guarded([] { throw std::runtime_error("Cannot open file \"x.bmp\""); }));
   QObject::connect(&button, &QPushButton::clicked, [&] { ++after; });
   t.dialogs().answerMessage("Cannot open file \"x.bmp\"", ui::MsgResult::Ok);
   button.click();

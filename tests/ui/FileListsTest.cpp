@@ -98,7 +98,8 @@ TEST_F(Folder, DirectoryListNavigatesAndTheFileListFollows) {
 TEST(Drives, RootAndUserVolumesOnly) {
   const auto drives = ui::listDrives();
   ASSERT_FALSE(drives.empty());
-  EXPECT_TRUE(std::any_of(drives.begin(), drives.end(), [](const ui::Drive& d) { return d.root == "/"; }));
+  EXPECT_TRUE(
+      std::any_of(drives.begin(), drives.end(), [](const ui::Drive& d) { return d.root == "/"; }));
   for (const ui::Drive& d : drives) EXPECT_TRUE(d.root.endsWith('/'));
   EXPECT_FALSE(ui::isUserVolume("/proc", "proc"));
   EXPECT_FALSE(ui::isUserVolume("/sys/fs/cgroup", "cgroup2"));
@@ -130,7 +131,8 @@ bool inSight(const QListWidget& list, int row) {
 }  // namespace
 
 TEST_F(Folder, DirectoryListShowsThePathAndTheSubfoldersAtOnce) {
-  for (int i = 0; i < 12; ++i) QDir(dir.path()).mkpath(QStringLiteral("deep/a/b/c/d/e/sub%1").arg(i, 2, 10, QChar('0')));
+  for (int i = 0; i < 12; ++i)
+    QDir(dir.path()).mkpath(QStringLiteral("deep/a/b/c/d/e/sub%1").arg(i, 2, 10, QChar('0')));
   for (int i = 0; i < 3; ++i) QDir(dir.path()).mkpath(QStringLiteral("few%1").arg(i));
   ui::DirectoryListBox dirs;
   dirs.resize(240, 8 * dirs.sizeHintForRow(0) + 2 * dirs.frameWidth());
@@ -155,8 +157,7 @@ TEST_F(Folder, DirectoryListShowsThePathAndTheSubfoldersAtOnce) {
   ASSERT_GT(dirs.count() - 1 - deep, rows);
   EXPECT_TRUE(inSight(dirs, deep));
   EXPECT_TRUE(inSight(dirs, deep - 1));  // "d", the parent
-  for (int below = 1; below <= rows / 2; ++below)
-    EXPECT_TRUE(inSight(dirs, deep + below)) << below;
+  for (int below = 1; below <= rows / 2; ++below) EXPECT_TRUE(inSight(dirs, deep + below)) << below;
   EXPECT_EQ(dirs.folderAt(deep + 1), dir.filePath("deep/a/b/c/d/e/sub00"));
 
   // Shown again (the browser reopened): still in sight.

@@ -12,9 +12,9 @@
 namespace {
 
 const char* const kPages[] = {
-    "Getting Started.RTF", "PAINTHELP.RTF", "Paste Panel.RTF", "Animation Magic.RTF",
+    "Getting Started.RTF",  "PAINTHELP.RTF",    "Paste Panel.RTF",       "Animation Magic.RTF",
     "Animation Wizard.RTF", "Movie Wizard.RTF", "Multimedia Player.RTF", "Support.RTF",
-    "Zoom and Camera.RTF", "Web Pages.RTF", "Print and FAX.RTF", "Animation Preview.RTF",
+    "Zoom and Camera.RTF",  "Web Pages.RTF",    "Print and FAX.RTF",     "Animation Preview.RTF",
     "Handling Frames.RTF"};
 
 // The program folder the build fills (build/<name>/studio beside build/<name>/tests),

@@ -23,11 +23,15 @@ struct MouseRecord {
   std::vector<std::tuple<char, int, int, ui::ShiftState>> events;
   void watch(ui::ImageControl& c) {
     QObject::connect(&c, &ui::ImageControl::mouseDown,
-                     [this](ui::MouseButton, ui::ShiftState s, int x, int y) { events.emplace_back('d', x, y, s); });
+                     [this](ui::MouseButton, ui::ShiftState s, int x, int y) {
+                       events.emplace_back('d', x, y, s);
+                     });
     QObject::connect(&c, &ui::ImageControl::mouseMove,
                      [this](ui::ShiftState s, int x, int y) { events.emplace_back('m', x, y, s); });
     QObject::connect(&c, &ui::ImageControl::mouseUp,
-                     [this](ui::MouseButton, ui::ShiftState s, int x, int y) { events.emplace_back('u', x, y, s); });
+                     [this](ui::MouseButton, ui::ShiftState s, int x, int y) {
+                       events.emplace_back('u', x, y, s);
+                     });
   }
 };
 
@@ -78,7 +82,8 @@ TEST(ImageControl, MouseEventsCarryPictureCoordinatesAndShiftState) {
   send(c, QEvent::MouseMove, {30, 40}, Qt::NoButton, Qt::LeftButton);
   send(c, QEvent::MouseButtonRelease, {31, 41}, Qt::LeftButton, Qt::NoButton);
   c.setStretch(true);
-  send(c, QEvent::MouseButtonPress, {10, 20}, Qt::RightButton, Qt::RightButton, Qt::ControlModifier);
+  send(c, QEvent::MouseButtonPress, {10, 20}, Qt::RightButton, Qt::RightButton,
+       Qt::ControlModifier);
   ASSERT_EQ(r.events.size(), 4u);
   EXPECT_EQ(r.events[0], std::make_tuple('d', 10, 20, ui::ssShift | ui::ssLeft));
   EXPECT_EQ(r.events[1], std::make_tuple('m', 30, 40, ui::ShiftState(ui::ssLeft)));

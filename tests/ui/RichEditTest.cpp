@@ -1,11 +1,11 @@
 // The rich edit: loading and saving RTF and plain text, lines, fonts.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <unistd.h>
 
 #include "platform/ui/RichEdit.h"
 
@@ -27,9 +27,11 @@ QByteArray read(const QString& path) {
 
 TEST(RichEdit, LoadsRtfWithItsFontsAndSavesItBack) {
   QTemporaryDir dir;
-  write(dir.filePath("Getting Started.RTF"),
-        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Times New Roman;}}{\\colortbl;\\red255\\green0\\blue0;}"
-        "\\pard\\qc\\f1\\fs28\\b Welcome\\b0\\par\\pard\\f0\\fs20 to the \\cf1 studio\\cf0 .\\par}");
+  write(
+      dir.filePath("Getting Started.RTF"),
+      "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Times New "
+      "Roman;}}{\\colortbl;\\red255\\green0\\blue0;}"
+      "\\pard\\qc\\f1\\fs28\\b Welcome\\b0\\par\\pard\\f0\\fs20 to the \\cf1 studio\\cf0 .\\par}");
   ui::RichEdit edit;
   edit.loadFromFile(dir.filePath("Getting Started.RTF"));
   EXPECT_EQ(edit.lines(), (QStringList{"Welcome", "to the studio."}));
@@ -49,7 +51,8 @@ TEST(RichEdit, LoadsRtfWithItsFontsAndSavesItBack) {
   ui::RichEdit again;
   again.loadFromFile(dir.filePath("copy.rtf"));
   EXPECT_EQ(again.richDocument(), edit.richDocument());
-  EXPECT_EQ(again.document()->begin().blockFormat().alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+  EXPECT_EQ(again.document()->begin().blockFormat().alignment() & Qt::AlignHCenter,
+            Qt::AlignHCenter);
 }
 
 TEST(RichEdit, PlainTextFilesAndPlainTextMode) {
@@ -84,7 +87,8 @@ TEST(RichEdit, FileErrorsAreReportedAndKeepTheOldFile) {
     edit.loadFromFile(dir.filePath("PAINTHELP.RTF"));
     ADD_FAILURE() << "no error";
   } catch (const std::runtime_error& e) {
-    EXPECT_TRUE(QString(e.what()).startsWith("Cannot open file \"" + dir.filePath("PAINTHELP.RTF") + "\""));
+    EXPECT_TRUE(
+        QString(e.what()).startsWith("Cannot open file \"" + dir.filePath("PAINTHELP.RTF") + "\""));
   }
   edit.addLine("text");
   EXPECT_THROW(edit.saveToFile(dir.filePath("missing/folder/x.rtf")), std::runtime_error);

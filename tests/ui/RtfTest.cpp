@@ -28,7 +28,8 @@ TEST(RtfReader, ReadsWhatAWordProcessorWrites) {
       "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
       "{\\info{\\title Help}{\\author me}}"
       "\\pard\\qc\\f1\\fs32\\b Getting Started\\b0\\par\r\n"
-      "\\pard\\f0\\fs20 Plain \\i italic\\i0  \\ul under\\ulnone  \\cf1 red\\cf0  caf\\'e9 \\u8364?\\par\r\n"
+      "\\pard\\f0\\fs20 Plain \\i italic\\i0  \\ul under\\ulnone  \\cf1 red\\cf0  caf\\'e9 "
+      "\\u8364?\\par\r\n"
       "{\\pict\\wmetafile8\\picw100 0100090000{}{}\\bin4 {{{{ 0300}"
       "Tab\\tab and\\line break {\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt link}}\\par\r\n}";
   const RichDocument doc = ui::readRtf(rtf);
@@ -108,16 +109,17 @@ TEST(RtfReader, BrokenFilesGiveWhatCanBeRead) {
       {"{\\rtf1 \\" + std::string(100, 'a') + " x}", "x"},
       {std::string("{\\rtf1 a\0b\x01\x7f}", 14), "ab\x7f"},
   };
-  for (const auto& [rtf, expected] : cases)
-    EXPECT_EQ(text(rtf), expected) << rtf;
+  for (const auto& [rtf, expected] : cases) EXPECT_EQ(text(rtf), expected) << rtf;
   EXPECT_EQ(ui::readRtf("{\\rtf1 \\fs99999999 x}").paragraphs[0].runs[0].format.halfPoints, 3276);
 }
 
 TEST(RtfReader, DeepNestingIsCapped) {
   const int deep = 100000;
-  const std::string rtf = "{\\rtf1 a" + std::string(deep, '{') + "deep" + std::string(deep, '}') + "b}";
+  const std::string rtf =
+      "{\\rtf1 a" + std::string(deep, '{') + "deep" + std::string(deep, '}') + "b}";
   EXPECT_EQ(text(rtf), "ab");
-  const std::string shallow = "{\\rtf1 a" + std::string(50, '{') + "c" + std::string(50, '}') + "b}";
+  const std::string shallow =
+      "{\\rtf1 a" + std::string(50, '{') + "c" + std::string(50, '}') + "b}";
   EXPECT_EQ(text(shallow), "acb");
   // Unbalanced the other way: everything opened, nothing closed.
   EXPECT_EQ(text("{\\rtf1 a" + std::string(deep, '{')), "a");
@@ -182,7 +184,8 @@ TEST(RtfReader, CrashInputsReplay) {
     const QByteArray bytes = f.readAll();
     // The fuzzer's checks: the text survives writing, and a second round
     // changes nothing.
-    const RichDocument doc = ui::readRtf(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    const RichDocument doc =
+        ui::readRtf(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     const std::string rtf = ui::writeRtf(doc);
     const RichDocument again = ui::readRtf(rtf);
     EXPECT_EQ(again.plainText(), doc.plainText()) << name.toStdString();

@@ -71,7 +71,8 @@ TEST(ScriptedDialogs, MismatchesFailAndDismiss) {
 
   // Wrong kind: the answer stays for the question it was meant for.
   d.answerOpen("/tmp/a.lst");
-  EXPECT_EQ(d.message("Save Filename List?", "Confirm", MsgButtons::YesNoCancel), MsgResult::Cancel);
+  EXPECT_EQ(d.message("Save Filename List?", "Confirm", MsgButtons::YesNoCancel),
+            MsgResult::Cancel);
   EXPECT_EQ(d.openFile({}), QString("/tmp/a.lst"));
 
   // Wrong text.

@@ -21,8 +21,10 @@ int textRoom(const QLineEdit& edit) {
   QStyleOptionFrame panel;
   panel.initFrom(&edit);
   panel.rect = edit.rect();
-  panel.lineWidth = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, &edit) : 0;
-  const QRect contents = edit.style()->subElementRect(QStyle::SE_LineEditContents, &panel, &edit)
+  panel.lineWidth =
+      edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, &edit) : 0;
+  const QRect contents = edit.style()
+                             ->subElementRect(QStyle::SE_LineEditContents, &panel, &edit)
                              .marginsRemoved(edit.textMargins());
   return contents.width() - 2 * 2;  // the edit's own margin on either side
 }
@@ -58,7 +60,8 @@ TEST(TextFit, SpinEditShowsItsWidestValueWhole) {
       const QFontMetrics fm(font);
       const int high = r.low == r.high ? 99999 : r.high;
       const int low = r.low == r.high ? -99999 : r.low;
-      const QString trace = QStringLiteral("%1..%2 at %3pt").arg(r.low).arg(r.high).arg(font.pointSizeF());
+      const QString trace =
+          QStringLiteral("%1..%2 at %3pt").arg(r.low).arg(r.high).arg(font.pointSizeF());
       for (int v : {low, high}) {
         spin.setValue(v);
         EXPECT_GE(textRoom(*edit), fm.horizontalAdvance(QString::number(v))) << trace.toStdString();
@@ -95,7 +98,8 @@ TEST(TextFit, WidestNumberIsAtLeastAsWideAsEveryNumberInRange) {
       const int widest = fm.horizontalAdvance(ui::widestNumber(font, low, high));
       for (int i = 0; i < 50; ++i) {
         const int v = low + int(rng.bounded(qint64(high) - low + 1));
-        ASSERT_GE(widest, fm.horizontalAdvance(QString::number(v))) << low << ".." << high << ": " << v;
+        ASSERT_GE(widest, fm.horizontalAdvance(QString::number(v)))
+            << low << ".." << high << ": " << v;
       }
       EXPECT_GE(widest, fm.horizontalAdvance(QString::number(low)));
       EXPECT_GE(widest, fm.horizontalAdvance(QString::number(high)));
@@ -110,10 +114,12 @@ TEST(TextFit, EditBoxFittedToItsWidestValueShowsItWhole) {
       edit.setFont(font);
       edit.setFrame(frame);
       edit.setTextMargins(3, 0, 5, 0);
-      for (const QString& widest : {QStringLiteral("-99999"), QStringLiteral("W"), QStringLiteral("1024x768")}) {
+      for (const QString& widest :
+           {QStringLiteral("-99999"), QStringLiteral("W"), QStringLiteral("1024x768")}) {
         ui::fitEditTo(edit, widest);
         edit.resize(edit.minimumWidth(), edit.sizeHint().height());
-        EXPECT_GE(textRoom(edit), QFontMetrics(font).horizontalAdvance(widest)) << widest.toStdString();
+        EXPECT_GE(textRoom(edit), QFontMetrics(font).horizontalAdvance(widest))
+            << widest.toStdString();
         EXPECT_EQ(ui::editSizeFor(edit, widest).height(), edit.sizeHint().height());
       }
     }
@@ -148,8 +154,9 @@ TEST(TextFit, HandPlacedControlsGrowToTheirCaptionsAndNeverShrink) {
   ui::growToCaption(*wide);
   EXPECT_EQ(wide->size(), QSize(300, 60));
 
-  auto* note = new QLabel(QStringLiteral("The spray is at least 10 pixels wide. Mixing inverts what it sprays over."),
-                          &parent);
+  auto* note = new QLabel(
+      QStringLiteral("The spray is at least 10 pixels wide. Mixing inverts what it sprays over."),
+      &parent);
   note->setWordWrap(true);
   note->setGeometry(0, 0, 116, 12);
   ui::growToCaption(*note);

@@ -21,12 +21,12 @@ TEST(WindowPlacement, FitInsideMovesAsLittleAsNeededAndCutsWhatIsTooLarge) {
     QRect frame, fitted;
   };
   const Case cases[] = {
-      {{100, 100, 400, 300}, {100, 100, 400, 300}},    // inside: unchanged
-      {{1100, 800, 400, 300}, {880, 700, 400, 300}},   // off the bottom right
-      {{-50, 0, 400, 300}, {0, 24, 400, 300}},         // off the top left
-      {{1000, -40, 200, 100}, {1000, 24, 200, 100}},   // only above
-      {{500, 900, 1400, 1200}, {0, 24, 1280, 976}},    // larger than the area
-      {{-10, 50, 1300, 200}, {0, 50, 1280, 200}},      // wider only
+      {{100, 100, 400, 300}, {100, 100, 400, 300}},   // inside: unchanged
+      {{1100, 800, 400, 300}, {880, 700, 400, 300}},  // off the bottom right
+      {{-50, 0, 400, 300}, {0, 24, 400, 300}},        // off the top left
+      {{1000, -40, 200, 100}, {1000, 24, 200, 100}},  // only above
+      {{500, 900, 1400, 1200}, {0, 24, 1280, 976}},   // larger than the area
+      {{-10, 50, 1300, 200}, {0, 50, 1280, 200}},     // wider only
   };
   for (const Case& c : cases) {
     const QRect r = ui::fitInside(c.frame, kArea);

@@ -77,8 +77,8 @@ TEST(DamagedVideo, AFileCutShortReadsUpToTheCutAndNamesTheMissingFrames) {
   // Cut inside the header, in the middle of the frames, and just before the index.
   for (const double part : {0.02, 0.2, 0.5, 0.8, 0.97}) {
     SCOPED_TRACE(part);
-    const auto cut = std::vector<std::uint8_t>(bytes.begin(),
-                                               bytes.begin() + std::ptrdiff_t(double(bytes.size()) * part));
+    const auto cut = std::vector<std::uint8_t>(
+        bytes.begin(), bytes.begin() + std::ptrdiff_t(double(bytes.size()) * part));
     writeBytes(dir / "cut.avi", cut);
     try {
       video::VideoReader reader(dir / "cut.avi");
@@ -114,7 +114,8 @@ TEST(DamagedVideo, DamagedBytesInTheMiddleSpoilOnlyTheFramesTheyHit) {
   writeTestVideo(dir / "full.avi", mjpegWithSound());
   std::vector<std::uint8_t> bytes = fileBytes(dir / "full.avi");
   const std::size_t from = bytes.size() / 2;
-  for (std::size_t i = from; i < from + 3000 && i < bytes.size(); ++i) bytes[i] = std::uint8_t(i * 31);
+  for (std::size_t i = from; i < from + 3000 && i < bytes.size(); ++i)
+    bytes[i] = std::uint8_t(i * 31);
   writeBytes(dir / "bad.avi", bytes);
   video::VideoReader forward(dir / "bad.avi");
   video::VideoReader backward(dir / "bad.avi");

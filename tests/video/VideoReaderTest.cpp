@@ -119,6 +119,5 @@ TEST(VideoReader, ReadsFromMemoryAsFromAFile) {
   video::VideoReader fromFile(dir / "m.avi");
   video::VideoReader fromMemory(bytes, "m.avi");
   EXPECT_EQ(fromMemory.info().length, 10);
-  for (int n : {9, 0, 4, 5})
-    EXPECT_TRUE(fromMemory.frame(n).samePixels(fromFile.frame(n))) << n;
+  for (int n : {9, 0, 4, 5}) EXPECT_TRUE(fromMemory.frame(n).samePixels(fromFile.frame(n))) << n;
 }

@@ -15,7 +15,6 @@ inline void mouseEvent(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton
   QCoreApplication::sendEvent(w, &e);
 }
 
-
 inline void press(QWidget* w, QPoint at, Qt::MouseButton b = Qt::LeftButton) {
   mouseEvent(w, QEvent::MouseButtonPress, at, b, b);
 }

@@ -85,10 +85,20 @@ class CanvasTools : public ::testing::Test {
       c.brush.setStyle(BrushStyle::Clear);
     }
     switch (tool) {
-      case 5: case 6: c.rectangle(a.x(), a.y(), b.x(), b.y()); break;
-      case 9: case 10: c.roundRect(a.x(), a.y(), b.x(), b.y(), 20, 16); break;
-      case 13: case 14: c.ellipse(a.x(), a.y(), b.x(), b.y()); break;
-      default: break;
+      case 5:
+      case 6:
+        c.rectangle(a.x(), a.y(), b.x(), b.y());
+        break;
+      case 9:
+      case 10:
+        c.roundRect(a.x(), a.y(), b.x(), b.y(), 20, 16);
+        break;
+      case 13:
+      case 14:
+        c.ellipse(a.x(), a.y(), b.x(), b.y());
+        break;
+      default:
+        break;
     }
     return want;
   }
@@ -102,7 +112,7 @@ struct FigureTool {
   int code;
 };
 
-const FigureTool kFigures[] = {{"BitBtn2", 5},  {"BitBtn6", 6},  {"BitBtn7", 9},
+const FigureTool kFigures[] = {{"BitBtn2", 5},  {"BitBtn6", 6},   {"BitBtn7", 9},
                                {"BitBtn9", 10}, {"BitBtn10", 13}, {"BitBtn11", 14}};
 
 }  // namespace

@@ -137,7 +137,8 @@ TEST(CaptureBox, CutLeavesTheAreaInTheBackgroundColour) {
   state().BackColor = gdi::clBlue;
   testing_support::drag(main.ptbox1, {30, 30}, {60, 50});
   EXPECT_TRUE(studio.clipboard().bitmap().samePixels(region(before, {31, 31, 60, 50})));
-  EXPECT_EQ(testing_support::countColor(region(main.picture(), {30, 30, 60, 50}), gdi::clBlue), 30 * 20);
+  EXPECT_EQ(testing_support::countColor(region(main.picture(), {30, 30, 60, 50}), gdi::clBlue),
+            30 * 20);
   EXPECT_EQ(main.picture().pixel(60, 50), before.pixel(60, 50));
   EXPECT_EQ(main.picture().pixel(29, 30), before.pixel(29, 30));
 }

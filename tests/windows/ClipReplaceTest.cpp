@@ -47,7 +47,7 @@ TEST(ClipReplace, TheClickedColourShowsTheClipboardPictureAtTheSamePlace) {
   gdi::Bitmap expected = before;
   for (int y = 10; y < 40; ++y)
     for (int x = 10; x < 50; ++x) expected.setPixel(x, y, clip.pixel(x, y));
-  EXPECT_EQ(m.picture(), expected);  // the block beyond the clip stays blue
+  EXPECT_EQ(m.picture(), expected);       // the block beyond the clip stays blue
   EXPECT_EQ(m.image2->bitmap(), before);  // undo takes it back
   EXPECT_EQ(m.clpmap1->bitmap(), clip);
   EXPECT_FALSE(m.bg1->isVisible());

@@ -32,9 +32,13 @@ void PrintTo(const Caller& caller, std::ostream* out) { *out << caller.name; }
 bool replaced(TPbook1& m) { return m.picture().width() != 400; }
 
 const Caller kCallers[] = {
-    {"Close", [](TPbook1& m, const QString&) { m.close(); }, {},
+    {"Close",
+     [](TPbook1& m, const QString&) { m.close(); },
+     {},
      [](TPbook1& m) { return !m.isVisible(); }},
-    {"LoadImage", [](TPbook1& m, const QString&) { m.Browser1->trigger(); }, {},
+    {"LoadImage",
+     [](TPbook1& m, const QString&) { m.Browser1->trigger(); },
+     {},
      [](TPbook1&) { return app::windows().picform1->isVisible(); }},
     {"NewImage", [](TPbook1& m, const QString&) { m.New1->trigger(); },
      [](ui::ScriptedDialogs& d, const QString&) {
@@ -53,7 +57,8 @@ const Caller kCallers[] = {
        source.setBitmap(quadrants(9, 9));
        m.Image1->dropFrom(&source, QPoint(2, 2));
      },
-     {}, replaced},
+     {},
+     replaced},
 };
 
 class CloseCheck : public DocumentWindows, public ::testing::WithParamInterface<Caller> {

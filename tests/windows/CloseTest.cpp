@@ -96,7 +96,8 @@ TEST(SaveAs, ExistingFileIsOverwrittenOnlyOnYes) {
   EXPECT_TRUE(studio.main().Modified);
 
   studio.dialogs().answerSave(path);
-  studio.dialogs().answerMessage(QStringLiteral("OK to overwrite %1").arg(path), ui::MsgResult::Yes);
+  studio.dialogs().answerMessage(QStringLiteral("OK to overwrite %1").arg(path),
+                                 ui::MsgResult::Yes);
   studio.main().domysave();
   EXPECT_EQ(codecs::readBmpFile(path.toStdString()).width(), 400);
   EXPECT_FALSE(studio.main().Modified);

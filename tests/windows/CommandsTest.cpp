@@ -18,23 +18,26 @@ using testing_support::Studio;
 
 TEST(Commands, ButtonsAndMenuItemsShowTheirWindows) {
   const std::pair<const char*, const char*> shows[] = {
-      {"ToolButton4", "TTextMakerForm"}, {"ToolButton5", "TTextmemoform"}, {"ToolButton15", "TAnimCap1"},
-      {"ToolButton16", "Tstation1"},     {"ToolButton17", "Tmediaform1"},  {"ToolButton6", "TPrinfrm"}};
+      {"ToolButton4", "TTextMakerForm"}, {"ToolButton5", "TTextmemoform"},
+      {"ToolButton15", "TAnimCap1"},     {"ToolButton16", "Tstation1"},
+      {"ToolButton17", "Tmediaform1"},   {"ToolButton6", "TPrinfrm"}};
   for (const auto& [button, window] : shows) {
     Studio studio;
     studio.find<QToolButton>(button)->click();
     EXPECT_TRUE(studio.find(window)->isVisible()) << button;
   }
   const std::pair<const char*, const char*> menu[] = {
-      {"FancyText1", "TTextMakerForm"}, {"Text1", "TTextmemoform"}, {"AnimationManager1", "TAnimCap1"},
-      {"MultimediaPlayer1", "Tmediaform1"}, {"JpegSaveOptions1", "Tjpop1"}, {"PrintOptions1", "TPrinfrm"},
+      {"FancyText1", "TTextMakerForm"},   {"Text1", "TTextmemoform"},
+      {"AnimationManager1", "TAnimCap1"}, {"MultimediaPlayer1", "Tmediaform1"},
+      {"JpegSaveOptions1", "Tjpop1"},     {"PrintOptions1", "TPrinfrm"},
       {"Movies1", "Tactivityfrm"}};
   for (const auto& [item, window] : menu) {
     Studio studio;
     studio.find<QAction>(item)->trigger();
     EXPECT_TRUE(studio.find(window)->isVisible()) << item;
   }
-  const std::pair<const char*, const char*> pages[] = {{"BitBtn1", "Tmovwizfrm1"}, {"BitBtn2", "Tanwizfrm1"}};
+  const std::pair<const char*, const char*> pages[] = {{"BitBtn1", "Tmovwizfrm1"},
+                                                       {"BitBtn2", "Tanwizfrm1"}};
   for (const auto& [button, window] : pages) {
     Studio studio;
     studio.find<QPushButton>(button)->click();

@@ -14,11 +14,6 @@
 
 #include <csignal>
 
-#include "support/ExifJpeg.h"
-#include "support/ExternalTool.h"
-#include "support/FileSizeLimit.h"
-#include "support/JpegReadBack.h"
-#include "support/ReadOnlyMount.h"
 #include "DocumentWindows.h"
 #include "IndependentReader.h"
 #include "PictureForms.h"
@@ -29,12 +24,17 @@
 #include "platform/codecs/Bmp.h"
 #include "platform/codecs/FileBytes.h"
 #include "platform/codecs/Jpeg.h"
-#include "platform/ui/FileListBox.h"
 #include "platform/ui/DirectoryListBox.h"
+#include "platform/ui/FileListBox.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/SpinEdit.h"
+#include "support/ExifJpeg.h"
+#include "support/ExternalTool.h"
+#include "support/FileSizeLimit.h"
+#include "support/JpegReadBack.h"
 #include "support/PixelGrid.h"
+#include "support/ReadOnlyMount.h"
 
 using namespace document_windows_test;
 
@@ -53,7 +53,6 @@ class DocumentCommands : public DocumentWindows {
     testing_support::answerNewImage(dialogs(), w, h, ok);
   }
 };
-
 
 }  // namespace
 
@@ -315,7 +314,8 @@ TEST_F(DocumentCommands, APhotoOpensUprightWhateverWayTheCameraHeldIt) {
   f.close();
   const std::vector<std::uint8_t> turned = testing_support::withApp1(
       {stored.begin(), stored.end()}, testing_support::exifPayload(8, EXIF_BYTE_ORDER_INTEL));
-  writeText(file, QByteArray(reinterpret_cast<const char*>(turned.data()), qsizetype(turned.size())));
+  writeText(file,
+            QByteArray(reinterpret_cast<const char*>(turned.data()), qsizetype(turned.size())));
   dialogs().answerOpen(file);
   main().opdlg();
   ASSERT_EQ(picture().width(), 80);

@@ -5,9 +5,9 @@
 
 #include <QDir>
 #include <QPushButton>
-#include <QToolButton>
 #include <QString>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <memory>
 
 #include "app/TPbook1.h"
@@ -35,7 +35,9 @@ class DocumentWindows : public ::testing::Test {
   void restartWindows();
 
   template <class T = QWidget>
-  T* find(const QString& name) const { return studio_.find<T>(name); }
+  T* find(const QString& name) const {
+    return studio_.find<T>(name);
+  }
 
  private:
   // Set up before the studio starts: the settings folder and the browser's seams.

@@ -37,14 +37,18 @@ struct HelpCommand {
   const char* file;
 };
 
-const HelpCommand kMenuHelp[] = {
-    {"HelpFiles1", "Getting Started.RTF"},        {"GeneralHelp1", "PAINTHELP.RTF"},
-    {"PastePanel2", "Paste Panel.RTF"},           {"AnimationMagic1", "Animation Magic.RTF"},
-    {"AnimationWizard1", "Animation Wizard.RTF"}, {"MovieWizard1", "Movie Wizard.RTF"},
-    {"MultimediaPlayer2", "Multimedia Player.RTF"}, {"SupportServices1", "Support.RTF"},
-    {"WebPages1", "Web Pages.RTF"}};
+const HelpCommand kMenuHelp[] = {{"HelpFiles1", "Getting Started.RTF"},
+                                 {"GeneralHelp1", "PAINTHELP.RTF"},
+                                 {"PastePanel2", "Paste Panel.RTF"},
+                                 {"AnimationMagic1", "Animation Magic.RTF"},
+                                 {"AnimationWizard1", "Animation Wizard.RTF"},
+                                 {"MovieWizard1", "Movie Wizard.RTF"},
+                                 {"MultimediaPlayer2", "Multimedia Player.RTF"},
+                                 {"SupportServices1", "Support.RTF"},
+                                 {"WebPages1", "Web Pages.RTF"}};
 
-const HelpCommand kButtonHelp[] = {{"BitBtn9", "Zoom and Camera.RTF"}, {"BitBtn15", "Web Pages.RTF"}};
+const HelpCommand kButtonHelp[] = {{"BitBtn9", "Zoom and Camera.RTF"},
+                                   {"BitBtn15", "Web Pages.RTF"}};
 
 }  // namespace
 
@@ -71,7 +75,8 @@ TEST(Help, EveryMissingPageSaysSo) {
   QTemporaryDir empty;
   for (const HelpCommand& c : kMenuHelp) {
     Studio studio(emptyProgramFolder(empty.path()));
-    studio.dialogs().answerMessage("Help file is missing. E-mail for a replacement", ui::MsgResult::Ok);
+    studio.dialogs().answerMessage("Help file is missing. E-mail for a replacement",
+                                   ui::MsgResult::Ok);
     studio.find<QAction>(c.control)->trigger();
     ASSERT_EQ(studio.dialogs().messages().size(), 1u) << c.control;
     EXPECT_EQ(studio.dialogs().messages()[0].caption, "Error");
@@ -79,7 +84,8 @@ TEST(Help, EveryMissingPageSaysSo) {
   }
   for (const HelpCommand& c : kButtonHelp) {
     Studio studio(emptyProgramFolder(empty.path()));
-    studio.dialogs().answerMessage("Help file is missing. E-mail for a replacement", ui::MsgResult::Ok);
+    studio.dialogs().answerMessage("Help file is missing. E-mail for a replacement",
+                                   ui::MsgResult::Ok);
     studio.find<QPushButton>(c.control)->click();
     EXPECT_EQ(studio.dialogs().messages().size(), 1u) << c.control;
   }

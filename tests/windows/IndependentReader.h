@@ -11,7 +11,8 @@ namespace testing_support {
 // "FORMAT WxH" as identify reports it, or the tool's complaint.
 inline QString identifyFile(const QString& file) {
   QProcess p;
-  p.start(QStringLiteral("identify"), {QStringLiteral("-format"), QStringLiteral("%m %wx%h"), file});
+  p.start(QStringLiteral("identify"),
+          {QStringLiteral("-format"), QStringLiteral("%m %wx%h"), file});
   if (!p.waitForFinished(30000)) return QStringLiteral("identify did not finish");
   if (p.exitCode() != 0) return QString::fromLocal8Bit(p.readAllStandardError());
   return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();

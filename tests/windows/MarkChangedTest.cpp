@@ -7,12 +7,12 @@
 #include <QApplication>
 #include <QToolButton>
 
+#include "CanvasMouse.h"
 #include "platform/gdi/Canvas.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/SpinEdit.h"
 #include "support/PixelGrid.h"
 #include "support/windows/StudioFixture.h"
-#include "CanvasMouse.h"
 #include "tools/windows/TForm3.h"
 
 using testing_support::countColor;

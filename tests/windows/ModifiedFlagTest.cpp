@@ -68,8 +68,13 @@ TEST_F(ModifiedFlag, EveryKindOfChangeAfterASaveSetsIt) {
          testing_support::click(picture(), {300, 300});
        }},
       {"rectangle", [&] { pick("BitBtn2"); },
-       [&] { testing_support::drag(picture(), {20, 20}, {90, 80}); }},
-      {"move pixels", [&] { pick("pm1"); }, [&] { testing_support::click(picture(), {30, 30}); }},
+       [&] {
+         testing_support::drag(picture(), {20, 20}, {90, 80});
+       }},
+      {"move pixels", [&] { pick("pm1"); },
+       [&] {
+         testing_support::click(picture(), {30, 30});
+       }},
       {"colour replacer", [&] { pick("BitBtn30"); },
        [&] {
          palette().ForeColor = gdi::clWhite;
@@ -77,7 +82,9 @@ TEST_F(ModifiedFlag, EveryKindOfChangeAfterASaveSetsIt) {
          testing_support::drag(picture(), {350, 350}, {380, 380});
        }},
       {"cut tool", [&] { pick("BitBtn21"); },
-       [&] { testing_support::drag(picture(), {100, 100}, {150, 150}); }},
+       [&] {
+         testing_support::drag(picture(), {100, 100}, {150, 150});
+       }},
       {"Clear Image", nothing, [&] { pick("BitBtn26"); }},
       {"Cut of the whole picture", nothing, [&] { main().Cut1->trigger(); }},
       {"resize", nothing,
@@ -104,7 +111,9 @@ TEST_F(ModifiedFlag, EveryKindOfChangeAfterASaveSetsIt) {
          studio_.clipboard().setBitmap(clip);
          pick("BitBtn23");
        },
-       [&] { testing_support::click(picture(), {5, 390}); }},
+       [&] {
+         testing_support::click(picture(), {5, 390});
+       }},
       {"pasted clip dragged",
        [&] {
          gdi::Bitmap clip(30, 20);
@@ -112,7 +121,9 @@ TEST_F(ModifiedFlag, EveryKindOfChangeAfterASaveSetsIt) {
          studio_.clipboard().setBitmap(clip);
          main().pbpastebut1->click();
        },
-       [&] { testing_support::drag(picture(), {10, 10}, {80, 90}); }},
+       [&] {
+         testing_support::drag(picture(), {10, 10}, {80, 90});
+       }},
       {"pasted clip doubled", nothing, [&] { main().SpeedButton5->click(); }},
   };
   for (const Change& c : changes) {

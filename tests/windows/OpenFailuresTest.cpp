@@ -70,7 +70,8 @@ class OpenFailures : public DocumentWindows {
   // A picture of another kind, written by ImageMagick.
   QByteArray foreign(const QString& format) {
     const QString file = path("foreign." + format);
-    EXPECT_TRUE(testing_support::runTool("convert", {"-size", "16x12", "gradient:red-blue", file}).ok())
+    EXPECT_TRUE(
+        testing_support::runTool("convert", {"-size", "16x12", "gradient:red-blue", file}).ok())
         << format.toStdString();
     return fileBytes(file);
   }

@@ -58,7 +58,8 @@ class PaletteTest : public ::testing::Test {
   // Writes bin/b<n>.bmp in the test's folder.
   void writePattern(int n, const gdi::Bitmap& tile) {
     QDir(testUi().tempPath()).mkpath("bin");
-    codecs::writeBmpFile(testUi().tempPath(QStringLiteral("bin/b%1.bmp").arg(n)).toStdString(), tile);
+    codecs::writeBmpFile(testUi().tempPath(QStringLiteral("bin/b%1.bmp").arg(n)).toStdString(),
+                         tile);
   }
 
  private:

@@ -8,7 +8,11 @@ using testing_support::PaletteTest;
 
 TEST_F(PaletteTest, OverlaysOpenWithTheirButtonsAndCloseWithBack) {
   TForm3& f = palette();
-  struct Case { const char* open; QWidget* panel; const char* back; };
+  struct Case {
+    const char* open;
+    QWidget* panel;
+    const char* back;
+  };
   const Case cases[] = {{"ToolButton1", f.Panel7, "BitBtn22"},
                         {"ToolButton2", f.pmoverpanel1, "BitBtn44"},
                         {"ToolButton3", f.Panel3, "backpatbut1"},
@@ -52,13 +56,14 @@ TEST_F(PaletteTest, OpeningThePatternsOnARolledUpPaletteRollsItDownFirst) {
 
 TEST_F(PaletteTest, HelpMemoShowsPatternHelpAndTemplateHelp) {
   TForm3& f = palette();
-  const QStringList patternHelp = {
-      "The solid white", "block is normal.", " ", "Line patterns are", "transparent.", " ",
-      "Bitmap patterns", "are in the Bin", "subdirectory.", "To create one:",
-      "\"Paste to file\" a", "small true color", "bitmap,", "overwriting an", "existing one."};
-  const QStringList templateHelp = {"Paste a template", "such as clipart", "or lines of TEXT",
-                                    "onto the page.", " ", "Then select OK", "to capture the",
-                                    "area within the", "template"};
+  const QStringList patternHelp = {"The solid white",   "block is normal.",    " ",
+                                   "Line patterns are", "transparent.",        " ",
+                                   "Bitmap patterns",   "are in the Bin",      "subdirectory.",
+                                   "To create one:",    "\"Paste to file\" a", "small true color",
+                                   "bitmap,",           "overwriting an",      "existing one."};
+  const QStringList templateHelp = {
+      "Paste a template", "such as clipart", "or lines of TEXT", "onto the page.", " ",
+      "Then select OK",   "to capture the",  "area within the",  "template"};
   EXPECT_EQ(f.Memo1->toPlainText().split('\n'), patternHelp);
   EXPECT_GE(f.Panel9->x(), 144);
   EXPECT_TRUE(f.Panel9->isHidden());

@@ -11,7 +11,9 @@ using testing_support::PaletteTest;
 
 namespace {
 
-gdi::Bitmap tile(int side, std::uint32_t seed) { return testing_support::noiseBitmap(side, side, seed); }
+gdi::Bitmap tile(int side, std::uint32_t seed) {
+  return testing_support::noiseBitmap(side, side, seed);
+}
 
 gdi::Bitmap swatchOf(const gdi::Bitmap& pattern) {
   gdi::Bitmap s(9, 9);

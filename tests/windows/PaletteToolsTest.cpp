@@ -132,8 +132,9 @@ TEST_F(PaletteTest, OutlineToolsResetThePolygonStateOthersDoNot) {
     m.PolyCount = 7;
     m.PolyActive = true;
     click(t.button);
-    const bool outline = t.code == 7 || t.code == 8 || (t.code >= 19 && t.code <= 25 && t.code != 20) ||
-                         t.code == 109 || t.code == 229 || (t.code >= 101 && t.code <= 108);
+    const bool outline = t.code == 7 || t.code == 8 ||
+                         (t.code >= 19 && t.code <= 25 && t.code != 20) || t.code == 109 ||
+                         t.code == 229 || (t.code >= 101 && t.code <= 108);
     EXPECT_EQ(m.PolyCount, outline ? 1 : 7) << t.button;
     EXPECT_EQ(m.PolyActive, !outline) << t.button;
     EXPECT_TRUE(m.FirstRubber) << t.button;

@@ -53,7 +53,7 @@ TEST(PasteDrag, APressOnTheBorderDropsTheClipAndTheButtonsTakeItUp) {
   TPbook1& m = studio.main();
   paste(studio, solidClip(20, 20, gdi::clRed));
   m.paste1right->click();  // the clip covers (2, 1) .. (21, 20)
-  press(m, 2, 10);          // its left edge
+  press(m, 2, 10);         // its left edge
   release(m, 2, 10);
   EXPECT_FALSE(maskMode());
   EXPECT_FALSE(m.ClipDragging);

@@ -83,7 +83,6 @@ TEST(PasteEnd, AClipWithAnotherPaletteTakesThePicturesColours) {
   EXPECT_NE(m.clpmap1->bitmap().pixel(5, 5), gdi::RGB(200, 10, 10));
 }
 
-
 TEST(PasteEnd, TheFrameThatShowsTheClipIsNoPartOfThePicture) {
   // However the paste ends, the picture is the backdrop with the clip drawn
   // where it was last shown: the dashed frame round it is gone.

@@ -10,8 +10,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "app/Tclpform1.h"
 #include "PasteSupport.h"
+#include "app/Tclpform1.h"
 #include "platform/ui/SpinButton.h"
 #include "support/PixelGrid.h"
 
@@ -38,7 +38,7 @@ TEST(Paste, TheClipFloatsOverTheBackdropWithItsWhiteTransparent) {
   EXPECT_EQ(a, (gdi::Point{0, 0}));
   EXPECT_EQ(m.clipOffset(), (gdi::Point{1, 1}));
   EXPECT_EQ(m.picture().pixel(5, 5), gdi::clRed);
-  EXPECT_EQ(m.picture().pixel(15, 10), before.pixel(15, 10));  // transparent
+  EXPECT_EQ(m.picture().pixel(15, 10), before.pixel(15, 10));       // transparent
   EXPECT_GT(countColor(m.picture(), gdi::clBlack), 2 * (30 + 20));  // the frame
   EXPECT_EQ(m.picture().pixel(60, 60), before.pixel(60, 60));
   EXPECT_EQ(m.mask1->bitmap().pixel(15, 10), gdi::clWhite);
@@ -66,7 +66,7 @@ TEST(Paste, OkLeavesTheClipAndTheUndoCopyTakesThePasteBack) {
   const gdi::Bitmap before = coordinatePicture(400, 400);
   setPicture(m, before);
   paste(studio, solidClip(20, 20, gdi::clBlue));
-  m.LRedit1->clickDown();  // 10 to the right
+  m.LRedit1->clickDown();   // 10 to the right
   m.SpeedButton3->click();  // "OK"
   EXPECT_FALSE(maskMode());
   EXPECT_FALSE(m.pastepanel1->isVisible());

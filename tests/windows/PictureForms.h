@@ -16,7 +16,8 @@
 namespace testing_support {
 
 // "New Image Size" with the sides typed in, then OK or Cancel.
-inline void answerNewImage(ui::ScriptedDialogs& d, const QString& w, const QString& h, bool ok = true) {
+inline void answerNewImage(ui::ScriptedDialogs& d, const QString& w, const QString& h,
+                           bool ok = true) {
   d.answerForm("TBtnRightDlg", [w, h, ok](QDialog& form) {
     auto& dlg = static_cast<TBtnRightDlg&>(form);
     dlg.SpinEdit1->setText(w);

@@ -36,11 +36,11 @@ TEST(PictureKeys, EscapeCancelsEveryRubberBandDragAndItsRelease) {
   struct Case {
     const char* button;
     int tool;
-  } cases[] = {{"BitBtn2", 5},    // rectangle
-               {"BitBtn11", 14},  // filled circle
-               {"BitBtn7", 9},    // rounded rectangle
-               {"BitBtn15", 11},  // line
-               {"BitBtn20", 22}}; // capture box
+  } cases[] = {{"BitBtn2", 5},     // rectangle
+               {"BitBtn11", 14},   // filled circle
+               {"BitBtn7", 9},     // rounded rectangle
+               {"BitBtn15", 11},   // line
+               {"BitBtn20", 22}};  // capture box
   for (const Case& c : cases) {
     Studio studio;
     TPbook1& m = studio.main();

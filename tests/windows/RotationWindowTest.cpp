@@ -7,16 +7,16 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "PasteSupport.h"
 #include "clips/engine/RotateSquare.h"
 #include "clips/windows/TRotateform.h"
-#include "PasteSupport.h"
 #include "platform/ui/SpinEdit.h"
 #include "support/PixelGrid.h"
 #include "windows/PictureForms.h"
 
 using namespace paste_test;
-using testing_support::countColor;
 using testing_support::answerRotate;
+using testing_support::countColor;
 using testing_support::Studio;
 
 TEST(RotateClip, TurnsTheClipboardsClipInItsSquareAndKeepsItOnTheClipboard) {

@@ -14,7 +14,8 @@ namespace {
 class ScreenCapture : public DocumentWindows {
  protected:
   ScreenCapture() {
-    for (QWidget* w : {static_cast<QWidget*>(&main()), static_cast<QWidget*>(&browser())}) w->show();
+    for (QWidget* w : {static_cast<QWidget*>(&main()), static_cast<QWidget*>(&browser())})
+      w->show();
     Tpicform1::screenGrabber() = [this](QScreen*) {
       ++grabs;
       for (QWidget* w : QApplication::topLevelWidgets())

@@ -18,8 +18,8 @@
 #include "support/windows/StudioFixture.h"
 #include "tools/windows/TForm3.h"
 
-using testing_support::Studio;
 using testing_support::onScreen;
+using testing_support::Studio;
 
 namespace {
 
@@ -43,7 +43,9 @@ QStringList cutCaptions(QWidget* root, bool withinRoot = false) {
     QSize need;
     if (auto* b = qobject_cast<QAbstractButton*>(w)) {
       if (b->text().isEmpty()) continue;
-      if (auto* t = qobject_cast<QToolButton*>(b); t && t->toolButtonStyle() == Qt::ToolButtonIconOnly) continue;
+      if (auto* t = qobject_cast<QToolButton*>(b);
+          t && t->toolButtonStyle() == Qt::ToolButtonIconOnly)
+        continue;
       need = b->sizeHint();
     } else if (auto* l = qobject_cast<QLabel*>(w)) {
       if (l->text().isEmpty()) continue;
@@ -55,14 +57,20 @@ QStringList cutCaptions(QWidget* root, bool withinRoot = false) {
     }
     if (w->width() < need.width() || w->height() < need.height())
       cut << QStringLiteral("%1 is %2x%3, needs %4x%5")
-                 .arg(nameOf(w)).arg(w->width()).arg(w->height()).arg(need.width()).arg(need.height());
+                 .arg(nameOf(w))
+                 .arg(w->width())
+                 .arg(w->height())
+                 .arg(need.width())
+                 .arg(need.height());
     else if (withinRoot && !root->rect().contains(QRect(w->mapTo(root, QPoint(0, 0)), w->size())))
       cut << QStringLiteral("%1 runs past the window's edge").arg(nameOf(w));
   }
   return cut;
 }
 
-std::string joined(const QStringList& list) { return list.join(QStringLiteral("; ")).toStdString(); }
+std::string joined(const QStringList& list) {
+  return list.join(QStringLiteral("; ")).toStdString();
+}
 
 // The side panel lies whole inside the main window's width.
 void expectSidePanelInSight(TPbook1& m) {
@@ -128,8 +136,8 @@ TEST(ScreenFit, EveryWindowShownLiesInsideTheAvailableArea) {
     w->show();
     settle();
     EXPECT_TRUE(area.contains(ui::frameRect(*w)))
-        << w->objectName().toStdString() << " at " << w->x() << "," << w->y() << " " << w->width() << "x"
-        << w->height();
+        << w->objectName().toStdString() << " at " << w->x() << "," << w->y() << " " << w->width()
+        << "x" << w->height();
     w->hide();
   }
 }
@@ -141,7 +149,8 @@ TEST(ScreenFit, EveryCaptionAndNumberShowsWhole) {
     const bool wasShown = w->isVisible();
     w->show();
     settle();
-    EXPECT_TRUE(cutCaptions(w).isEmpty()) << w->objectName().toStdString() << ": " << joined(cutCaptions(w));
+    EXPECT_TRUE(cutCaptions(w).isEmpty())
+        << w->objectName().toStdString() << ": " << joined(cutCaptions(w));
     if (!wasShown) w->hide();
   }
 }
@@ -155,8 +164,8 @@ TEST(ScreenFit, EveryPageAndSidePanelOfTheMainWindowShowsItsCaptionsWhole) {
   for (int i = 0; i < m.PageControl1->count(); ++i) {
     m.PageControl1->setCurrentIndex(i);
     settle();
-    EXPECT_TRUE(cutCaptions(&m).isEmpty()) << m.PageControl1->tabText(i).toStdString() << ": "
-                                           << joined(cutCaptions(&m));
+    EXPECT_TRUE(cutCaptions(&m).isEmpty())
+        << m.PageControl1->tabText(i).toStdString() << ": " << joined(cutCaptions(&m));
   }
   // The side panel keeps one width whatever it shows.
   const int width = m.CoolBar1->width();
@@ -174,8 +183,8 @@ TEST(ScreenFit, ThePalettesPanelsAndHintsShowWhole) {
   for (QWidget* panel : {f.Panel3, f.pmoverpanel1, f.Panel7, f.Panel8}) {
     f.openPanel(panel);
     settle();
-    EXPECT_TRUE(cutCaptions(&f, true).isEmpty()) << panel->objectName().toStdString() << ": "
-                                                 << joined(cutCaptions(&f, true));
+    EXPECT_TRUE(cutCaptions(&f, true).isEmpty())
+        << panel->objectName().toStdString() << ": " << joined(cutCaptions(&f, true));
     panel->hide();
   }
   f.setPanel9Left(0);
@@ -191,8 +200,10 @@ TEST(ScreenFit, ThePalettesPanelsAndHintsShowWhole) {
   for (const QString& hint : hints) {
     f.showHint(hint);
     EXPECT_EQ(f.StatusText->text(), hint);
-    EXPECT_LE(f.StatusText->heightForWidth(f.StatusText->width()), f.StatusText->height()) << hint.toStdString();
-    EXPECT_TRUE(f.rect().contains(QRect(f.StatusText->mapTo(&f, QPoint(0, 0)), f.StatusText->size())));
+    EXPECT_LE(f.StatusText->heightForWidth(f.StatusText->width()), f.StatusText->height())
+        << hint.toStdString();
+    EXPECT_TRUE(
+        f.rect().contains(QRect(f.StatusText->mapTo(&f, QPoint(0, 0)), f.StatusText->size())));
   }
   // Below everything else of the palette.
   EXPECT_GT(f.StatusBar1->y(), f.Panel6->geometry().bottom());

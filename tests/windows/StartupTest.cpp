@@ -16,9 +16,9 @@
 #include "support/windows/StudioFixture.h"
 #include "tools/windows/TForm3.h"
 
+using testing_support::onScreen;
 using testing_support::Studio;
 using testing_support::StudioOptions;
-using testing_support::onScreen;
 
 TEST(Startup, ShowsTheMainWindowAndThePaletteOnly) {
   Studio studio;
@@ -70,8 +70,8 @@ TEST(Startup, CompanionImagesStartAsCopiesOfThePicture) {
 TEST(Startup, ButtonsThatNeedAPictureAreEnabledAndPanelsHidden) {
   Studio studio;
   TPbook1& m = studio.main();
-  for (const char* name : {"undoptb1", "redoptb1", "zmbuton", "pbrotbut1", "pblassoobut1", "pbcapbxbut1",
-                           "pbpastebut1", "resizebut1", "pbpastetobut1"})
+  for (const char* name : {"undoptb1", "redoptb1", "zmbuton", "pbrotbut1", "pblassoobut1",
+                           "pbcapbxbut1", "pbpastebut1", "resizebut1", "pbpastetobut1"})
     EXPECT_TRUE(studio.find<QToolButton>(name)->isEnabled()) << name;
   EXPECT_TRUE(m.chk1->isEnabled());
   EXPECT_FALSE(m.zmpanel1->isVisible());
@@ -112,9 +112,11 @@ TEST(Startup, NinePagesWithTheirCaptionsAndHints) {
   Studio studio;
   QTabWidget* tabs = studio.main().PageControl1;
   ASSERT_EQ(tabs->count(), 9);
-  const char* captions[] = {"Main", "View Undo", "View Zoom", "Drag From Main", "Drag To", "Getting Started"};
+  const char* captions[] = {"Main",           "View Undo", "View Zoom",
+                            "Drag From Main", "Drag To",   "Getting Started"};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(tabs->tabText(i), captions[i]);
-  for (int i = 0; i < 9; ++i) EXPECT_EQ(tabs->widget(i)->objectName(), QStringLiteral("TabSheet%1").arg(i + 1));
+  for (int i = 0; i < 9; ++i)
+    EXPECT_EQ(tabs->widget(i)->objectName(), QStringLiteral("TabSheet%1").arg(i + 1));
   EXPECT_EQ(tabs->tabToolTip(1), "Read Only");
   EXPECT_EQ(tabs->tabToolTip(4), "Prepare to load into main");
 }
@@ -134,15 +136,29 @@ TEST(Startup, MenusCarryTheUsualShortcuts) {
 
 TEST(Startup, ToolBarHintsAreToolTips) {
   Studio studio;
-  const std::pair<const char*, const char*> hints[] = {
-      {"ToolButton14", "New Image"},      {"ToolButton11", "Load Image"},   {"ToolButton12", "Save"},
-      {"ToolButton13", "Save As"},        {"ToolButton1", "Paint Tools"},   {"pbrotbut1", "Rotate Image"},
-      {"pblassoobut1", "Outline Capture"}, {"pbcapbxbut1", "Capture Box"},  {"pbpastebut1", "Paste"},
-      {"ToolButton7", "Copy Entire Image"}, {"resizebut1", "Resize"},       {"pbpastrefrombut1", "Paste From File"},
-      {"pbpastetobut1", "Paste to File"}, {"ToolButton3", "Morf Paste Clip"}, {"ToolButton4", "Rotated and 3D text"},
-      {"ToolButton5", "Multiple Line Text"}, {"ToolButton15", "Animation Manager"},
-      {"ToolButton16", "Stationery Designer"}, {"ToolButton17", "Multimedia Player"}, {"undoptb1", "Undo"},
-      {"redoptb1", "Redo"}, {"zmbuton", "Zoom Image Larger"}, {"zmbutoff", "Normal Size"}};
+  const std::pair<const char*, const char*> hints[] = {{"ToolButton14", "New Image"},
+                                                       {"ToolButton11", "Load Image"},
+                                                       {"ToolButton12", "Save"},
+                                                       {"ToolButton13", "Save As"},
+                                                       {"ToolButton1", "Paint Tools"},
+                                                       {"pbrotbut1", "Rotate Image"},
+                                                       {"pblassoobut1", "Outline Capture"},
+                                                       {"pbcapbxbut1", "Capture Box"},
+                                                       {"pbpastebut1", "Paste"},
+                                                       {"ToolButton7", "Copy Entire Image"},
+                                                       {"resizebut1", "Resize"},
+                                                       {"pbpastrefrombut1", "Paste From File"},
+                                                       {"pbpastetobut1", "Paste to File"},
+                                                       {"ToolButton3", "Morf Paste Clip"},
+                                                       {"ToolButton4", "Rotated and 3D text"},
+                                                       {"ToolButton5", "Multiple Line Text"},
+                                                       {"ToolButton15", "Animation Manager"},
+                                                       {"ToolButton16", "Stationery Designer"},
+                                                       {"ToolButton17", "Multimedia Player"},
+                                                       {"undoptb1", "Undo"},
+                                                       {"redoptb1", "Redo"},
+                                                       {"zmbuton", "Zoom Image Larger"},
+                                                       {"zmbutoff", "Normal Size"}};
   for (const auto& [name, hint] : hints) {
     auto* b = studio.find<QToolButton>(name);
     ASSERT_NE(b, nullptr) << name;

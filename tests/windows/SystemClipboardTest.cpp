@@ -24,7 +24,8 @@ namespace {
 // The Qt clipboard in place of the test double for the life of the object.
 class OnTheSystemClipboard {
  public:
-  OnTheSystemClipboard() : double_(ui::services().setClipboard(std::make_unique<ui::QtClipboard>())) {}
+  OnTheSystemClipboard()
+      : double_(ui::services().setClipboard(std::make_unique<ui::QtClipboard>())) {}
   ~OnTheSystemClipboard() { ui::services().setClipboard(std::move(double_)); }
   OnTheSystemClipboard(const OnTheSystemClipboard&) = delete;
   OnTheSystemClipboard& operator=(const OnTheSystemClipboard&) = delete;

@@ -85,8 +85,7 @@ TEST_F(Undo, TheUndoCopyCanBeCopiedAndSaved) {
   const QString file = path("undo.bmp");
   dialogs().answerSave(file);
   main().Save1->trigger();
-  EXPECT_TRUE(codecs::readBmpFile(file.toStdString()) ==
-              main().image2->bitmap());
+  EXPECT_TRUE(codecs::readBmpFile(file.toStdString()) == main().image2->bitmap());
   EXPECT_EQ(main().windowTitle(), "TEMP.BMP");
   EXPECT_TRUE(main().Modified);
   dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::Cancel);

@@ -78,13 +78,12 @@ TEST(ZoomView, PanelControlsCarryTheirHintsAndRanges) {
   EXPECT_EQ(m.zm1spin->maxValue(), 1000);
   EXPECT_EQ(m.zm1spin->increment(), 2);
   EXPECT_EQ(m.zm1spin->value(), 100);
-  const std::pair<const char*, const char*> hints[] = {
-      {"zm1spin", "Zoom image "},
-      {"spinedit1", "move image left or right"},
-      {"spinedit4", "Move image up or down"},
-      {"spbox1", "Move capture box left or right"},
-      {"spbox2", "Move capture box up or down"},
-      {"zsnum", "Move by this amount"}};
+  const std::pair<const char*, const char*> hints[] = {{"zm1spin", "Zoom image "},
+                                                       {"spinedit1", "move image left or right"},
+                                                       {"spinedit4", "Move image up or down"},
+                                                       {"spbox1", "Move capture box left or right"},
+                                                       {"spbox2", "Move capture box up or down"},
+                                                       {"zsnum", "Move by this amount"}};
   for (const auto& [name, hint] : hints) {
     auto* spin = studio.find<ui::SpinEdit>(name);
     ASSERT_NE(spin, nullptr) << name;

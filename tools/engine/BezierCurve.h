@@ -31,8 +31,7 @@ std::vector<gdi::Point> bezierPath(const BezierPoints& curve, int segments = kBe
 
 // Draws the curve with the canvas's current pen: MoveTo the start, LineTo
 // each point of bezierPath.
-void drawBezier(gdi::Canvas& canvas, const BezierPoints& curve,
-                int segments = kBezierSegments);
+void drawBezier(gdi::Canvas& canvas, const BezierPoints& curve, int segments = kBezierSegments);
 
 // The two control points of a new curve on the chord start-end: a third and
 // two thirds along a chord wider than 10 pixels, 20 pixels either side of

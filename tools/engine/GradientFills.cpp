@@ -110,8 +110,10 @@ bool areaFill(gdi::Bitmap& picture, gdi::Bitmap& undoCopy, int x, int y,
   for (int row = flooded.top; row < flooded.bottom; ++row) {
     std::uint32_t* p = picture.row(row) + flooded.left;
     const std::uint32_t* old = undoCopy.row(row) + flooded.left;
-    if (rows) recolourFlooded(p, old, n, colours[std::size_t(row)]);
-    else recolourFlooded(p, old, n, colours.data() + flooded.left);
+    if (rows)
+      recolourFlooded(p, old, n, colours[std::size_t(row)]);
+    else
+      recolourFlooded(p, old, n, colours.data() + flooded.left);
   }
   return true;
 }
@@ -180,8 +182,8 @@ bool boxFill(gdi::Canvas& c, int x1, int y1, int x2, int y2, std::span<const gdi
 // Paints each picture pixel of `area` that some ring covers with the colour of
 // the last ring covering it; `ringAt(x, y)` gives that ring, or -1.
 template <class RingAt>
-void paintRings(gdi::Bitmap& picture, const gdi::Rect& area, const std::vector<std::uint32_t>& colours,
-                RingAt ringAt) {
+void paintRings(gdi::Bitmap& picture, const gdi::Rect& area,
+                const std::vector<std::uint32_t>& colours, RingAt ringAt) {
   const gdi::Rect r = area.intersected(picture.rect());
   for (int y = r.top; y < r.bottom; ++y) {
     std::uint32_t* p = picture.row(y);

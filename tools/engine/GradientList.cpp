@@ -8,8 +8,7 @@ namespace tools {
 
 int gradientIndex(int k, int entries, int steps) {
   // Both forms round the same quotient; the split keeps the divisor >= 1.
-  const double v = entries < steps ? k / (double(steps) / entries)
-                                   : k * (double(entries) / steps);
+  const double v = entries < steps ? k / (double(steps) / entries) : k * (double(entries) / steps);
   return int(std::nearbyint(v));
 }
 

@@ -53,10 +53,14 @@ gdi::TColor hueColor(double hue, double lightness) {
   auto channel = [&](double t) {
     t -= std::floor(t);
     double v;
-    if (t < 1.0 / 6) v = p + (q - p) * 6 * t;
-    else if (t < 0.5) v = q;
-    else if (t < 2.0 / 3) v = p + (q - p) * (2.0 / 3 - t) * 6;
-    else v = p;
+    if (t < 1.0 / 6)
+      v = p + (q - p) * 6 * t;
+    else if (t < 0.5)
+      v = q;
+    else if (t < 2.0 / 3)
+      v = p + (q - p) * (2.0 / 3 - t) * 6;
+    else
+      v = p;
     return int(std::lround(std::clamp(v, 0.0, 1.0) * 255));
   };
   return gdi::RGB(channel(hue + 1.0 / 3), channel(hue), channel(hue - 1.0 / 3));

@@ -8,15 +8,24 @@ namespace tools {
 
 gdi::Point moveDirection(int code) {
   switch (code) {
-    case 101: return {1, 0};
-    case 102: return {-1, 0};
-    case 103: return {0, -1};
-    case 104: return {0, 1};
-    case 105: return {-1, 1};
-    case 106: return {1, 1};
-    case 107: return {-1, -1};
-    case 108: return {1, -1};
-    default: return {0, 0};
+    case 101:
+      return {1, 0};
+    case 102:
+      return {-1, 0};
+    case 103:
+      return {0, -1};
+    case 104:
+      return {0, 1};
+    case 105:
+      return {-1, 1};
+    case 106:
+      return {1, 1};
+    case 107:
+      return {-1, -1};
+    case 108:
+      return {1, -1};
+    default:
+      return {0, 0};
   }
 }
 

@@ -10,12 +10,20 @@ namespace tools {
 
 BandFigure bandFigure(int code) {
   switch (code) {
-    case kRectangle: case kFilledRectangle: case kHGradientBox: case kVGradientBox:
+    case kRectangle:
+    case kFilledRectangle:
+    case kHGradientBox:
+    case kVGradientBox:
     case kGradientFrame:
       return BandFigure::Rectangle;
-    case kRoundRect: case kFilledRoundRect:
+    case kRoundRect:
+    case kFilledRoundRect:
       return BandFigure::RoundRect;
-    case kCircle: case kFilledCircle: case 24: case 25: case kGlobe:
+    case kCircle:
+    case kFilledCircle:
+    case 24:
+    case 25:
+    case kGlobe:
       return BandFigure::Ellipse;
     case kLine:
       return BandFigure::Line;
@@ -26,16 +34,21 @@ BandFigure bandFigure(int code) {
 
 void drawBandFigure(gdi::Canvas& c, BandFigure figure, const gdi::Rect& r) {
   switch (figure) {
-    case BandFigure::None: break;
+    case BandFigure::None:
+      break;
     case BandFigure::Line:
       c.moveTo(r.left, r.top);
       c.lineTo(r.right, r.bottom);
       break;
-    case BandFigure::Rectangle: c.rectangle(r); break;
+    case BandFigure::Rectangle:
+      c.rectangle(r);
+      break;
     case BandFigure::RoundRect:
       c.roundRect(r.left, r.top, r.right, r.bottom, kRoundCornerWidth, kRoundCornerHeight);
       break;
-    case BandFigure::Ellipse: c.ellipse(r); break;
+    case BandFigure::Ellipse:
+      c.ellipse(r);
+      break;
   }
 }
 
@@ -103,14 +116,20 @@ std::vector<gdi::Rect> figureOutlineAreas(BandFigure figure, const gdi::Rect& r,
   std::vector<gdi::Rect> out;
   const int m = marginFor(penWidth);
   switch (figure) {
-    case BandFigure::None: break;
-    case BandFigure::Line: return lineAreas({r.left, r.top}, {r.right, r.bottom}, penWidth);
-    case BandFigure::Rectangle: addFrameStrips(out, r.normalized(), m); break;
+    case BandFigure::None:
+      break;
+    case BandFigure::Line:
+      return lineAreas({r.left, r.top}, {r.right, r.bottom}, penWidth);
+    case BandFigure::Rectangle:
+      addFrameStrips(out, r.normalized(), m);
+      break;
     case BandFigure::RoundRect:
       // The rounded corners stay within half a corner ellipse of the edges.
       addFrameStrips(out, r.normalized(), m + kRoundCornerWidth / 2);
       break;
-    case BandFigure::Ellipse: addEllipseBands(out, r.normalized(), m); break;
+    case BandFigure::Ellipse:
+      addEllipseBands(out, r.normalized(), m);
+      break;
   }
   return out;
 }

@@ -8,9 +8,7 @@ namespace tools {
 
 namespace {
 
-gdi::Point rounded(double x, double y) {
-  return {int(std::nearbyint(x)), int(std::nearbyint(y))};
-}
+gdi::Point rounded(double x, double y) { return {int(std::nearbyint(x)), int(std::nearbyint(y))}; }
 
 // Keeps a canvas's pen and brush across a stamp.
 class SavedTools {
@@ -33,9 +31,15 @@ void drawStamp(gdi::Canvas& c, StampKind kind, gdi::Point from, gdi::Point to, g
                int radius) {
   std::vector<gdi::Point> points;
   switch (kind) {
-    case StampKind::Arrow: points = arrowPoints(from, to); break;
-    case StampKind::Star: points = starPoints(centre, radius); break;
-    case StampKind::Heart: points = heartPoints(centre, radius); break;
+    case StampKind::Arrow:
+      points = arrowPoints(from, to);
+      break;
+    case StampKind::Star:
+      points = starPoints(centre, radius);
+      break;
+    case StampKind::Heart:
+      points = heartPoints(centre, radius);
+      break;
   }
   if (points.size() >= 3) c.polygon(points);
 }
@@ -77,7 +81,7 @@ std::vector<gdi::Point> arrowPoints(gdi::Point from, gdi::Point to) {
   const double length = std::hypot(dx, dy);
   if (length < 4) return {};
   const double ux = dx / length, uy = dy / length;  // along the arrow
-  const double nx = -uy, ny = ux;                    // across it
+  const double nx = -uy, ny = ux;                   // across it
   const double head = length * 0.35, headHalf = length * 0.2;
   const double shaftHalf = std::max(1.0, length * 0.08);
   const double bx = from.x + ux * (length - head), by = from.y + uy * (length - head);

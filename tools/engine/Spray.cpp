@@ -33,8 +33,8 @@ gdi::Rect sprayArea(int x, int y, int lineWidth) {
   return {x - w + 1, y - w + 1, x + w, y + w};
 }
 
-gdi::Rect do_spray(gdi::Canvas& c, int x, int y, int lineWidth, gdi::TColor foreColor,
-                   bool mixing, const RandomInt& random) {
+gdi::Rect do_spray(gdi::Canvas& c, int x, int y, int lineWidth, gdi::TColor foreColor, bool mixing,
+                   const RandomInt& random) {
   if (mixing) c.pen.mode = gdi::PenMode::NotXor;
   gdi::Point last;
   const std::vector<gdi::Point> points = sprayPoints(x, y, lineWidth, random, &last);
@@ -42,9 +42,9 @@ gdi::Rect do_spray(gdi::Canvas& c, int x, int y, int lineWidth, gdi::TColor fore
   spans.reserve(points.size());
   for (const gdi::Point& p : points) spans.add(p.y, p.x, p.x + 1);
   spans.normalize();
-  gdi::paintSpans(c.bitmap(), spans,
-                  gdi::Ink::solid(gdi::reduced(foreColor),
-                                  mixing ? gdi::R2_NOTXORPEN : gdi::R2_COPYPEN));
+  gdi::paintSpans(
+      c.bitmap(), spans,
+      gdi::Ink::solid(gdi::reduced(foreColor), mixing ? gdi::R2_NOTXORPEN : gdi::R2_COPYPEN));
   // The burst ends with an empty rectangle at the last offset, as the can
   // always did; it draws nothing.
   c.rectangle(x + last.x, y + last.y, x + last.x, y + last.y);

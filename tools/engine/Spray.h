@@ -22,8 +22,8 @@ std::vector<gdi::Point> sprayPoints(int x, int y, int lineWidth, const RandomInt
 // under it) changes each pixel it lands on, however often it lands there; a
 // plain burst just sets them. A mixing burst leaves the pen in not-xor mode.
 // Returns the square the burst can touch.
-gdi::Rect do_spray(gdi::Canvas& c, int x, int y, int lineWidth, gdi::TColor foreColor,
-                   bool mixing, const RandomInt& random);
+gdi::Rect do_spray(gdi::Canvas& c, int x, int y, int lineWidth, gdi::TColor foreColor, bool mixing,
+                   const RandomInt& random);
 
 // The square a burst of this width can touch.
 gdi::Rect sprayArea(int x, int y, int lineWidth);

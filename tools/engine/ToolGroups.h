@@ -11,7 +11,16 @@ namespace tools {
 // stamps and tubes.
 constexpr bool isGroupA(int code) {
   switch (code) {
-    case 7: case 8: case 11: case 15: case 16: case 151: case 153: case 154: case 158: case 159:
+    case 7:
+    case 8:
+    case 11:
+    case 15:
+    case 16:
+    case 151:
+    case 153:
+    case 154:
+    case 158:
+    case 159:
       return true;
     default:
       return isPixelMover(code);
@@ -21,8 +30,18 @@ constexpr bool isGroupA(int code) {
 // Figures dragged out as a rubber band between press and release.
 constexpr bool isGroupB(int code) {
   switch (code) {
-    case 5: case 6: case 9: case 10: case 13: case 14: case 24: case 25: case 152: case 155:
-    case 156: case 157:
+    case 5:
+    case 6:
+    case 9:
+    case 10:
+    case 13:
+    case 14:
+    case 24:
+    case 25:
+    case 152:
+    case 155:
+    case 156:
+    case 157:
       return true;
     default:
       return false;
@@ -32,8 +51,16 @@ constexpr bool isGroupB(int code) {
 // Rubber-band figures whose inside takes the brush.
 constexpr bool isFilledShape(int code) {
   switch (code) {
-    case 6: case 10: case 14: case 152: case 155: case 156: case 157: return true;
-    default: return false;
+    case 6:
+    case 10:
+    case 14:
+    case 152:
+    case 155:
+    case 156:
+    case 157:
+      return true;
+    default:
+      return false;
   }
 }
 

@@ -93,9 +93,10 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent) {
 void TForm3::fitCaptions() {
   // Controls placed by hand grow to show their captions whole.
   for (QWidget* w : findChildren<QWidget*>()) {
-    if (auto* label = qobject_cast<QLabel*>(w); label && label != StatusText) ui::growToCaption(*label);
-    if (auto* button = qobject_cast<QToolButton*>(w); button && !button->text().isEmpty() &&
-                                                      button->toolButtonStyle() != Qt::ToolButtonIconOnly)
+    if (auto* label = qobject_cast<QLabel*>(w); label && label != StatusText)
+      ui::growToCaption(*label);
+    if (auto* button = qobject_cast<QToolButton*>(w);
+        button && !button->text().isEmpty() && button->toolButtonStyle() != Qt::ToolButtonIconOnly)
       ui::growToCaption(*button);
   }
   // The status bar is as high as the longest hint needs at the palette's width.
@@ -109,7 +110,8 @@ void TForm3::fitCaptions() {
 int TForm3::fullHeight() const {
   // The status bar stands below the gradient preview, in the room the design
   // leaves there when one line is enough.
-  return std::max(kDesignHeight, Panel6->geometry().bottom() + 1 + kStatusGap + StatusBar1->height());
+  return std::max(kDesignHeight,
+                  Panel6->geometry().bottom() + 1 + kStatusGap + StatusBar1->height());
 }
 
 void TForm3::showHint(const QString& hint) { StatusText->setText(hint); }
@@ -156,7 +158,12 @@ void TForm3::buildToolBar() {
   ToolBar1 = new QWidget(this);
   ToolBar1->setObjectName("ToolBar1");
   ToolBar1->setGeometry(0, 0, kDesignWidth, kToolBarHeight);
-  struct Def { QToolButton** member; const char* name; const char* hint; const char* glyph; };
+  struct Def {
+    QToolButton** member;
+    const char* name;
+    const char* hint;
+    const char* glyph;
+  };
   const Def defs[] = {
       {&ToolButton1, "ToolButton1", "Gradient Tools", "gradient-tools"},
       {&ToolButton2, "ToolButton2", "Animation Tools", "animation-tools"},
@@ -166,8 +173,8 @@ void TForm3::buildToolBar() {
   };
   int x = 2;
   for (const Def& d : defs) {
-    *d.member = makeButton(ToolBar1, d.name, QString::fromLatin1(d.hint), d.glyph,
-                           QRect(x, 2, 25, 25));
+    *d.member =
+        makeButton(ToolBar1, d.name, QString::fromLatin1(d.hint), d.glyph, QRect(x, 2, 25, 25));
     x += 26;
   }
   auto* line = new QFrame(ToolBar1);
@@ -199,8 +206,8 @@ void TForm3::buildHelpPanel() {
   Memo1->setFont(memoFont);
   Memo1->setGeometry(6, 20, 120, 232);
   Memo1->setPlainText(kPatternHelp.join('\n'));
-  BitBtn24 = makeButton(Panel9, "BitBtn24", QStringLiteral("Close"), "back",
-                        QRect(6, 258, 120, 28));
+  BitBtn24 =
+      makeButton(Panel9, "BitBtn24", QStringLiteral("Close"), "back", QRect(6, 258, 120, 28));
   BitBtn24->setText(QStringLiteral("OK"));
   BitBtn24->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   connect(BitBtn24, &QToolButton::clicked, this, &TForm3::BitBtn24Click);

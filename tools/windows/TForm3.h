@@ -73,43 +73,43 @@ class TForm3 : public QWidget, public tools::DrawingState {
   QWidget* Panel9 = nullptr;
 
   // Tool buttons (Panel1 unless noted).
-  QToolButton* BitBtn13 = nullptr;  // 1 "Eraser"
-  QToolButton* BitBtn5 = nullptr;   // 2 "Paint Brush"
-  QToolButton* BitBtn3 = nullptr;   // 3 "Pencil"
-  QToolButton* BitBtn4 = nullptr;   // 4 "Pen"
-  QToolButton* BitBtn2 = nullptr;   // 5 "Rectangle"
-  QToolButton* BitBtn6 = nullptr;   // 6 "Filled Rectangle"
-  QToolButton* BitBtn12 = nullptr;  // 7 "Polygon"
-  QToolButton* BitBtn14 = nullptr;  // 8 "Filled Polygon"
-  QToolButton* BitBtn7 = nullptr;   // 9 "Rounded Rectangle"
-  QToolButton* BitBtn9 = nullptr;   // 10 "Filled Round Rectangle"
-  QToolButton* BitBtn15 = nullptr;  // 11 "Line"
-  QToolButton* BitBtn16 = nullptr;  // 12 "Bezier Curve"
-  QToolButton* BitBtn10 = nullptr;  // 13 "Circle"
-  QToolButton* BitBtn11 = nullptr;  // 14 "Filled Circle"
-  QToolButton* BitBtn17 = nullptr;  // opens Panel8 "Spray Paint"
-  QToolButton* mixbut1 = nullptr;   // 15 on Panel8, "Mixing "
-  QToolButton* plainbut1 = nullptr; // 15 on Panel8, "Plain"
-  QToolButton* BitBtn18 = nullptr;  // 16 "Flood Fill"
-  QToolButton* BitBtn29 = nullptr;  // 17 "Color Sampler"
-  QToolButton* BitBtn30 = nullptr;  // 18 "Color Replacer"
-  QToolButton* BitBtn31 = nullptr;  // 19 "Color Replacer Polygon"
-  QToolButton* BitBtn32 = nullptr;  // 20 "Lime Green Marker"
-  QToolButton* BitBtn19 = nullptr;  // 21 "Lasso Outline"
-  QToolButton* BitBtn20 = nullptr;  // 22 "Rectangle Outline"
-  QToolButton* BitBtn21 = nullptr;  // 23 "Cut"
-  QToolButton* BitBtn28 = nullptr;  // 24 "Capture Circular Area"
-  QToolButton* BitBtn34 = nullptr;  // 25 "Special Outline Circlular Area"
+  QToolButton* BitBtn13 = nullptr;   // 1 "Eraser"
+  QToolButton* BitBtn5 = nullptr;    // 2 "Paint Brush"
+  QToolButton* BitBtn3 = nullptr;    // 3 "Pencil"
+  QToolButton* BitBtn4 = nullptr;    // 4 "Pen"
+  QToolButton* BitBtn2 = nullptr;    // 5 "Rectangle"
+  QToolButton* BitBtn6 = nullptr;    // 6 "Filled Rectangle"
+  QToolButton* BitBtn12 = nullptr;   // 7 "Polygon"
+  QToolButton* BitBtn14 = nullptr;   // 8 "Filled Polygon"
+  QToolButton* BitBtn7 = nullptr;    // 9 "Rounded Rectangle"
+  QToolButton* BitBtn9 = nullptr;    // 10 "Filled Round Rectangle"
+  QToolButton* BitBtn15 = nullptr;   // 11 "Line"
+  QToolButton* BitBtn16 = nullptr;   // 12 "Bezier Curve"
+  QToolButton* BitBtn10 = nullptr;   // 13 "Circle"
+  QToolButton* BitBtn11 = nullptr;   // 14 "Filled Circle"
+  QToolButton* BitBtn17 = nullptr;   // opens Panel8 "Spray Paint"
+  QToolButton* mixbut1 = nullptr;    // 15 on Panel8, "Mixing "
+  QToolButton* plainbut1 = nullptr;  // 15 on Panel8, "Plain"
+  QToolButton* BitBtn18 = nullptr;   // 16 "Flood Fill"
+  QToolButton* BitBtn29 = nullptr;   // 17 "Color Sampler"
+  QToolButton* BitBtn30 = nullptr;   // 18 "Color Replacer"
+  QToolButton* BitBtn31 = nullptr;   // 19 "Color Replacer Polygon"
+  QToolButton* BitBtn32 = nullptr;   // 20 "Lime Green Marker"
+  QToolButton* BitBtn19 = nullptr;   // 21 "Lasso Outline"
+  QToolButton* BitBtn20 = nullptr;   // 22 "Rectangle Outline"
+  QToolButton* BitBtn21 = nullptr;   // 23 "Cut"
+  QToolButton* BitBtn28 = nullptr;   // 24 "Capture Circular Area"
+  QToolButton* BitBtn34 = nullptr;   // 25 "Special Outline Circlular Area"
   std::array<QToolButton*, 8> pm{};  // pm1..pm8 (101..108) on pmoverpanel1
-  QToolButton* BitBtn8 = nullptr;   // 109 "Special Outline an Area"
+  QToolButton* BitBtn8 = nullptr;    // 109 "Special Outline an Area"
   // Gradient tools on Panel7; gradbut1, 7, 9 and 10 are not placed.
   std::array<QToolButton*, 10> gradbut{};  // gradbut1..gradbut10
-  QToolButton* SpeedButton6 = nullptr;  // 161 "Heavy Soft Focus Filter"
-  QToolButton* SpeedButton7 = nullptr;  // 162 "Soften Light"
-  QToolButton* SpeedButton8 = nullptr;  // 162 "Darken Image"
-  QToolButton* SpeedButton9 = nullptr;  // 162 "Lighten Image"
-  QToolButton* BitBtn23 = nullptr;  // 217 "Replace a color with clipboard"
-  QToolButton* BitBtn25 = nullptr;  // 229 "Special Rectangle "
+  QToolButton* SpeedButton6 = nullptr;     // 161 "Heavy Soft Focus Filter"
+  QToolButton* SpeedButton7 = nullptr;     // 162 "Soften Light"
+  QToolButton* SpeedButton8 = nullptr;     // 162 "Darken Image"
+  QToolButton* SpeedButton9 = nullptr;     // 162 "Lighten Image"
+  QToolButton* BitBtn23 = nullptr;         // 217 "Replace a color with clipboard"
+  QToolButton* BitBtn25 = nullptr;         // 229 "Special Rectangle "
 
   // Buttons that open windows or run main-window commands.
   QToolButton* SpeedButton2 = nullptr;   // "Rotated and 3D Text"
@@ -247,8 +247,8 @@ class TForm3 : public QWidget, public tools::DrawingState {
   void buildColourArea();
   void connectColourArea();
   void initialPattern();
-  QToolButton* makeButton(QWidget* parent, const char* name, const QString& hint,
-                          const char* glyph, const QRect& geometry);
+  QToolButton* makeButton(QWidget* parent, const char* name, const QString& hint, const char* glyph,
+                          const QRect& geometry);
   QWidget* makeOverlay(const char* name, const QString& title);
   void chooseTool(const ToolDef& tool, QToolButton* button);
   void outlineReset();

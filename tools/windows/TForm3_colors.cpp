@@ -38,9 +38,11 @@ void TForm3::buildColourArea() {
   ColorGrid1 = new ui::ColorGrid(this);
   ColorGrid1->setObjectName("ColorGrid1");
   ColorGrid1->setGeometry(10, y0, 64, 64);
-  ColorGrid1->setToolTip(QStringLiteral("Left click: foreground colour, right click: background colour"));
+  ColorGrid1->setToolTip(
+      QStringLiteral("Left click: foreground colour, right click: background colour"));
 
-  Image1 = imageControl(this, "Image1", QRect(82, y0, tools::kColorBoxWidth, tools::kColorBoxHeight));
+  Image1 =
+      imageControl(this, "Image1", QRect(82, y0, tools::kColorBoxWidth, tools::kColorBoxHeight));
   Image1->setToolTip(QStringLiteral("Click here for more colors"));
   Image1->setBitmap(gdi::Bitmap(tools::kColorBoxWidth, tools::kColorBoxHeight));
   Image1->bitmap().fill(faceColor());
@@ -52,8 +54,8 @@ void TForm3::buildColourArea() {
   Image2->setToolTip(QStringLiteral("Pattern"));
 
   const int y1 = y0 + 70;
-  paintbox1 = imageControl(this, "paintbox1",
-                           QRect(10, y1 + 5, tools::kWidthPreviewWidth, tools::kWidthPreviewHeight));
+  paintbox1 = imageControl(
+      this, "paintbox1", QRect(10, y1 + 5, tools::kWidthPreviewWidth, tools::kWidthPreviewHeight));
   paintbox1->setBitmap(gdi::Bitmap(tools::kWidthPreviewWidth, tools::kWidthPreviewHeight));
   paintbox1->bitmap().fill(faceColor());
   paintbox1->setToolTip(QStringLiteral("Line width"));
@@ -66,7 +68,12 @@ void TForm3::buildColourArea() {
   SpinEdit1->setGeometry(56, y1, 68, 22);
   SpinEdit1->setToolTip(QStringLiteral("Line width in pixels (1 to 90)"));
 
-  struct Preset { QToolButton** member; const char* name; int width; const char* glyph; };
+  struct Preset {
+    QToolButton** member;
+    const char* name;
+    int width;
+    const char* glyph;
+  };
   const Preset presets[] = {
       {&SpeedButton1, "SpeedButton1", 1, "line-width-1"},
       {&SpeedButton32, "SpeedButton32", 5, "line-width-5"},
@@ -91,7 +98,8 @@ void TForm3::buildColourArea() {
   Image3->setMouseTracking(true);
   Image3->setBitmap(gdi::Bitmap(117, 37));
   tools::paintPickStrip(Image3->bitmap());
-  Image3->setToolTip(QStringLiteral("Left click: foreground colour, right click: background colour"));
+  Image3->setToolTip(
+      QStringLiteral("Left click: foreground colour, right click: background colour"));
   Image3->setCursor(Qt::CrossCursor);
 
   const int y3 = y2 + 47;

@@ -10,13 +10,15 @@
 #include "tools/windows/TForm3.h"
 
 const QStringList TForm3::kPatternHelp = {
-    "The solid white", "block is normal.", " ", "Line patterns are", "transparent.", " ",
-    "Bitmap patterns", "are in the Bin", "subdirectory.", "To create one:", "\"Paste to file\" a",
-    "small true color", "bitmap,", "overwriting an", "existing one."};
+    "The solid white",   "block is normal.",    " ",
+    "Line patterns are", "transparent.",        " ",
+    "Bitmap patterns",   "are in the Bin",      "subdirectory.",
+    "To create one:",    "\"Paste to file\" a", "small true color",
+    "bitmap,",           "overwriting an",      "existing one."};
 
 const QStringList TForm3::kTemplateHelp = {
     "Paste a template", "such as clipart", "or lines of TEXT", "onto the page.", " ",
-    "Then select OK", "to capture the", "area within the", "template"};
+    "Then select OK",   "to capture the",  "area within the",  "template"};
 
 void TForm3::ToolButton1Click() {
   if (Panel7->isVisibleTo(this))

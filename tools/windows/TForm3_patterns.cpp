@@ -2,9 +2,9 @@
 // hatch-style buttons of Panel3.
 #include <QDir>
 #include <QLabel>
-#include <algorithm>
 #include <QStatusBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "platform/codecs/Bmp.h"
 #include "platform/codecs/PictureError.h"
@@ -65,15 +65,21 @@ void TForm3::buildPatternPanel() {
                             QRect(50, y + 4, 24, 24));
   connect(SpeedButton3, &QToolButton::clicked, this, &TForm3::SpeedButton3Click);
 
-  struct Style { QToolButton** member; const char* name; const char* hint; const char* glyph;
-                 gdi::BrushStyle style; };
+  struct Style {
+    QToolButton** member;
+    const char* name;
+    const char* hint;
+    const char* glyph;
+    gdi::BrushStyle style;
+  };
   const Style styles[] = {
       {&BitBtn33, "BitBtn33", "Replace Pattern", "fill-replace-pattern", gdi::BrushStyle::Solid},
       {&SpeedButton30, "SpeedButton30", "Normal Solid Fill", "fill-solid", gdi::BrushStyle::Solid},
       {&SpeedButton17, "SpeedButton17", "Empty FIll", "fill-empty", gdi::BrushStyle::Clear},
       {&SpeedButton23, "SpeedButton23", "Horizontal Fill", "fill-horizontal",
        gdi::BrushStyle::Horizontal},
-      {&SpeedButton25, "SpeedButton25", "Vertical Fill", "fill-vertical", gdi::BrushStyle::Vertical},
+      {&SpeedButton25, "SpeedButton25", "Vertical Fill", "fill-vertical",
+       gdi::BrushStyle::Vertical},
       {&SpeedButton27, "SpeedButton27", "Left Diagonal Fill", "fill-left-diagonal",
        gdi::BrushStyle::FDiagonal},
       {&SpeedButton20, "SpeedButton20", "Diagonal Hatch Fill", "fill-diagonal-hatch",
@@ -100,12 +106,14 @@ void TForm3::buildPatternPanel() {
   // "Normal" as wide as its caption at the palette's right edge; the help
   // button and the current pattern give way to its left.
   const int normalWidth = std::max(BitBtn33->width(), BitBtn33->sizeHint().width());
-  BitBtn33->setGeometry(kDesignWidth - 5 - normalWidth, BitBtn33->y(), normalWidth, BitBtn33->height());
-  SpeedButton3->move(std::min(SpeedButton3->x(), BitBtn33->x() - 2 - SpeedButton3->width()), SpeedButton3->y());
+  BitBtn33->setGeometry(kDesignWidth - 5 - normalWidth, BitBtn33->y(), normalWidth,
+                        BitBtn33->height());
+  SpeedButton3->move(std::min(SpeedButton3->x(), BitBtn33->x() - 2 - SpeedButton3->width()),
+                     SpeedButton3->y());
   patbox1->move(std::min(patbox1->x(), SpeedButton3->x() - 2 - patbox1->width()), patbox1->y());
 
-  backpatbut1 = makeButton(Panel3, "backpatbut1", QStringLiteral("Back"), "back",
-                           QRect(8, 258, 116, 28));
+  backpatbut1 =
+      makeButton(Panel3, "backpatbut1", QStringLiteral("Back"), "back", QRect(8, 258, 116, 28));
   backpatbut1->setText(QStringLiteral("Back"));
   backpatbut1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   connect(backpatbut1, &QToolButton::clicked, Panel3, &QWidget::hide);

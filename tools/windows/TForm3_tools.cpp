@@ -115,21 +115,21 @@ namespace {
 
 // The palette's tool-button members by name.
 QToolButton** toolSlot(TForm3& f, const QString& name) {
-  static const std::pair<const char*, QToolButton* TForm3::*> members[] = {
-      {"BitBtn13", &TForm3::BitBtn13}, {"BitBtn5", &TForm3::BitBtn5},
-      {"BitBtn3", &TForm3::BitBtn3},   {"BitBtn4", &TForm3::BitBtn4},
-      {"BitBtn2", &TForm3::BitBtn2},   {"BitBtn6", &TForm3::BitBtn6},
-      {"BitBtn12", &TForm3::BitBtn12}, {"BitBtn14", &TForm3::BitBtn14},
-      {"BitBtn7", &TForm3::BitBtn7},   {"BitBtn9", &TForm3::BitBtn9},
-      {"BitBtn15", &TForm3::BitBtn15}, {"BitBtn16", &TForm3::BitBtn16},
-      {"BitBtn10", &TForm3::BitBtn10}, {"BitBtn11", &TForm3::BitBtn11},
-      {"mixbut1", &TForm3::mixbut1},   {"plainbut1", &TForm3::plainbut1},
-      {"BitBtn18", &TForm3::BitBtn18}, {"BitBtn29", &TForm3::BitBtn29},
-      {"BitBtn30", &TForm3::BitBtn30}, {"BitBtn31", &TForm3::BitBtn31},
-      {"BitBtn32", &TForm3::BitBtn32}, {"BitBtn19", &TForm3::BitBtn19},
-      {"BitBtn20", &TForm3::BitBtn20}, {"BitBtn21", &TForm3::BitBtn21},
-      {"BitBtn28", &TForm3::BitBtn28}, {"BitBtn34", &TForm3::BitBtn34},
-      {"BitBtn8", &TForm3::BitBtn8},   {"SpeedButton6", &TForm3::SpeedButton6},
+  static const std::pair<const char*, QToolButton * TForm3::*> members[] = {
+      {"BitBtn13", &TForm3::BitBtn13},         {"BitBtn5", &TForm3::BitBtn5},
+      {"BitBtn3", &TForm3::BitBtn3},           {"BitBtn4", &TForm3::BitBtn4},
+      {"BitBtn2", &TForm3::BitBtn2},           {"BitBtn6", &TForm3::BitBtn6},
+      {"BitBtn12", &TForm3::BitBtn12},         {"BitBtn14", &TForm3::BitBtn14},
+      {"BitBtn7", &TForm3::BitBtn7},           {"BitBtn9", &TForm3::BitBtn9},
+      {"BitBtn15", &TForm3::BitBtn15},         {"BitBtn16", &TForm3::BitBtn16},
+      {"BitBtn10", &TForm3::BitBtn10},         {"BitBtn11", &TForm3::BitBtn11},
+      {"mixbut1", &TForm3::mixbut1},           {"plainbut1", &TForm3::plainbut1},
+      {"BitBtn18", &TForm3::BitBtn18},         {"BitBtn29", &TForm3::BitBtn29},
+      {"BitBtn30", &TForm3::BitBtn30},         {"BitBtn31", &TForm3::BitBtn31},
+      {"BitBtn32", &TForm3::BitBtn32},         {"BitBtn19", &TForm3::BitBtn19},
+      {"BitBtn20", &TForm3::BitBtn20},         {"BitBtn21", &TForm3::BitBtn21},
+      {"BitBtn28", &TForm3::BitBtn28},         {"BitBtn34", &TForm3::BitBtn34},
+      {"BitBtn8", &TForm3::BitBtn8},           {"SpeedButton6", &TForm3::SpeedButton6},
       {"SpeedButton7", &TForm3::SpeedButton7}, {"SpeedButton8", &TForm3::SpeedButton8},
       {"SpeedButton9", &TForm3::SpeedButton9}, {"BitBtn23", &TForm3::BitBtn23},
       {"BitBtn25", &TForm3::BitBtn25},
@@ -170,7 +170,12 @@ void TForm3::buildMainTools() {
   }
 
   // Commands that set no tool.
-  struct Command { QToolButton** member; const char* name; const char* hint; const char* glyph; };
+  struct Command {
+    QToolButton** member;
+    const char* name;
+    const char* hint;
+    const char* glyph;
+  };
   const Command commands[] = {
       {&BitBtn17, "BitBtn17", "Spray Paint", "spray-paint"},
       {&SpeedButton2, "SpeedButton2", "Rotated and 3D Text", "rotated-3d-text"},
@@ -183,8 +188,8 @@ void TForm3::buildMainTools() {
       {&SpeedButton5, "SpeedButton5", "Help", "help"},
   };
   for (const Command& c : commands)
-    *c.member = makeButton(Panel1, c.name, QString::fromLatin1(c.hint), c.glyph,
-                           QRect(0, 0, kCell, kCell));
+    *c.member =
+        makeButton(Panel1, c.name, QString::fromLatin1(c.hint), c.glyph, QRect(0, 0, kCell, kCell));
 
   // Four groups: painting, shapes, capture and masks, other windows.
   const std::vector<std::vector<QToolButton*>> groups = {
@@ -212,8 +217,7 @@ void TForm3::buildMainTools() {
   }
 
   connect(BitBtn17, &QToolButton::clicked, this, [this] { openPanel(Panel8); });
-  connect(SpeedButton2, &QToolButton::clicked, this,
-          [] { app::windows().TextMakerForm->show(); });
+  connect(SpeedButton2, &QToolButton::clicked, this, [] { app::windows().TextMakerForm->show(); });
   connect(BitBtn35, &QToolButton::clicked, this, [] { app::windows().Textmemoform->show(); });
   connect(SpeedButton10, &QToolButton::clicked, this, [] { app::windows().station1->show(); });
   connect(BitBtn1, &QToolButton::clicked, this, [] { app::windows().AnimCap1->show(); });
@@ -226,7 +230,11 @@ void TForm3::buildMainTools() {
 
 void TForm3::buildSprayPanel() {
   Panel8 = makeOverlay("Panel8", QStringLiteral("Spray Paint"));
-  struct Kind { QToolButton* button; const char* caption; int y; };
+  struct Kind {
+    QToolButton* button;
+    const char* caption;
+    int y;
+  };
   for (const Kind& k : {Kind{mixbut1, "Mixing ", 22}, Kind{plainbut1, "Plain", 56}}) {
     k.button->setParent(Panel8);
     k.button->setText(QString::fromLatin1(k.caption));
@@ -234,8 +242,9 @@ void TForm3::buildSprayPanel() {
     k.button->setGeometry(8, k.y, 116, 30);
     k.button->show();
   }
-  note(Panel8, QStringLiteral("The spray is at least 10 pixels wide. Mixing inverts what it "
-                              "sprays over."),
+  note(Panel8,
+       QStringLiteral("The spray is at least 10 pixels wide. Mixing inverts what it "
+                      "sprays over."),
        QRect(8, 94, 116, 80));
   Bitbtn27 = makeButton(Panel8, "Bitbtn27", QStringLiteral("Back"), "back", kBackButton);
   Bitbtn27->setText(QStringLiteral("Back"));
@@ -249,12 +258,12 @@ void TForm3::buildPixelPanel() {
   const QPoint at[8] = {{2, 1}, {0, 1}, {1, 0}, {1, 2}, {0, 2}, {2, 2}, {0, 0}, {2, 0}};
   for (int i = 0; i < 8; ++i) {
     pm[std::size_t(i)]->setParent(pmoverpanel1);
-    pm[std::size_t(i)]->setGeometry(21 + at[i].x() * kPitch, 24 + at[i].y() * kPitch, kCell,
-                                    kCell);
+    pm[std::size_t(i)]->setGeometry(21 + at[i].x() * kPitch, 24 + at[i].y() * kPitch, kCell, kCell);
     pm[std::size_t(i)]->show();
   }
-  note(pmoverpanel1, QStringLiteral("Click on the picture to move a block of five times the "
-                                    "line width by one pixel."),
+  note(pmoverpanel1,
+       QStringLiteral("Click on the picture to move a block of five times the "
+                      "line width by one pixel."),
        QRect(8, 120, 116, 90));
   BitBtn44 = makeButton(pmoverpanel1, "BitBtn44", QStringLiteral("Back"), "back", kBackButton);
   BitBtn44->setText(QStringLiteral("Back"));
@@ -282,8 +291,9 @@ void TForm3::buildGradientPanel() {
     filterButtons[i]->setGeometry(cell(i, 106));
     filterButtons[i]->show();
   }
-  note(Panel7, QStringLiteral("The gradient tools paint with the colours of the strip at the "
-                              "bottom; click it to choose them."),
+  note(Panel7,
+       QStringLiteral("The gradient tools paint with the colours of the strip at the "
+                      "bottom; click it to choose them."),
        QRect(8, 144, 116, 90));
   BitBtn22 = makeButton(Panel7, "BitBtn22", QStringLiteral("Back"), "back", kBackButton);
   BitBtn22->setText(QStringLiteral("Back"));
@@ -329,7 +339,14 @@ void TForm3::chooseTool(const ToolDef& tool, QToolButton* button) {
   const int code = tool.code;
   CurTool = code;
   switch (code) {
-    case 7: case 8: case 21: case 22: case 24: case 25: case 109: case 229:
+    case 7:
+    case 8:
+    case 21:
+    case 22:
+    case 24:
+    case 25:
+    case 109:
+    case 229:
       outlineReset();
       break;
     case 12:
@@ -341,7 +358,9 @@ void TForm3::chooseTool(const ToolDef& tool, QToolButton* button) {
       // The spray scatters over a square of the line width: keep it visible.
       LineWidth = std::max(LineWidth, tools::kBroadToolMinWidth);
       break;
-    case 17: case 18: case 217:
+    case 17:
+    case 18:
+    case 217:
       main->StrokeOn = false;
       break;
     case 19:

@@ -69,8 +69,8 @@ Tgradform1::Tgradform1(QWidget* parent) : QWidget(parent) {
   BitBtn2 = button(this, "BitBtn2", "Close");
 
   auto* shifts = new QHBoxLayout;
-  for (QPushButton* b : {RedUp, RedDown, GreenUp, GreenDown, BlueUp, BlueDown, SpeedButton4,
-                         SpeedButton5})
+  for (QPushButton* b :
+       {RedUp, RedDown, GreenUp, GreenDown, BlueUp, BlueDown, SpeedButton4, SpeedButton5})
     shifts->addWidget(b);
   shifts->addStretch();
   auto* closing = new QHBoxLayout;
@@ -118,15 +118,13 @@ void Tgradform1::setcolorstretch() {
   stretchcolor();
   TForm3* palette = app::windows().Form3;
   if (!palette) return;
-  const std::vector<gdi::TColor> list = tools::gradientListFromStrip(
-      Image1->bitmap(), Label1->x(), Label2->x(), palette->ForeColor);
+  const std::vector<gdi::TColor> list =
+      tools::gradientListFromStrip(Image1->bitmap(), Label1->x(), Label2->x(), palette->ForeColor);
   palette->ListBox1.clear();
   for (gdi::TColor c : list) palette->ListBox1.append(QString::number(c));
 }
 
-void Tgradform1::zeroShifts() {
-  RedShift = GreenShift = BlueShift = 0;
-}
+void Tgradform1::zeroShifts() { RedShift = GreenShift = BlueShift = 0; }
 
 void Tgradform1::Image1MouseUp(ui::MouseButton button, ui::ShiftState, int x, int y) {
   TForm3* palette = app::windows().Form3;
@@ -189,8 +187,8 @@ void Tgradform1::paintEvent(QPaintEvent* event) {
   // The strip follows the palette's colours whenever the window repaints.
   const TForm3* palette = app::windows().Form3;
   if (palette) {
-    const Painted now{palette->ForeColor, palette->BackColor, RedShift, GreenShift, BlueShift,
-                      Stretch};
+    const Painted now{palette->ForeColor, palette->BackColor, RedShift,
+                      GreenShift,         BlueShift,          Stretch};
     if (!paintedOnce_ || !(now == painted_)) stretchcolor();
   }
   QWidget::paintEvent(event);

@@ -70,7 +70,8 @@ int main(int argc, char** argv) {
   parent.show();
   player->setFileName(QString::fromStdString(file.string()));
   if (!player->isOpen()) {
-    std::fprintf(stderr, "cannot open %s: %s\n", file.c_str(), player->lastError().toUtf8().constData());
+    std::fprintf(stderr, "cannot open %s: %s\n", file.c_str(),
+                 player->lastError().toUtf8().constData());
     return 1;
   }
   long drawn = 0;
@@ -102,11 +103,12 @@ int main(int argc, char** argv) {
   sampler.start();
   app.exec();
   player->Stop();
-  std::printf("played %d s at %d frames per second (%dx%d MJPEG, %d Hz stereo sound %s)\n",
-              seconds, kRate, kWidth, kHeight, kSampleRate, sound ? "playing" : "off: no device");
+  std::printf("played %d s at %d frames per second (%dx%d MJPEG, %d Hz stereo sound %s)\n", seconds,
+              kRate, kWidth, kHeight, kSampleRate, sound ? "playing" : "off: no device");
   std::printf("frame at the end: %ld (wall clock says %ld)\n", finalShown, finalDue);
   std::printf("drift over %d samples: min %d, max %d, at the end %ld frames\n", samples, minDrift,
               maxDrift, finalDrift);
-  std::printf("frames drawn: %ld of %ld (%ld dropped)\n", drawn, finalShown + 1, finalShown + 1 - drawn);
+  std::printf("frames drawn: %ld of %ld (%ld dropped)\n", drawn, finalShown + 1,
+              finalShown + 1 - drawn);
   return 0;
 }

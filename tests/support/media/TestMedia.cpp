@@ -97,7 +97,8 @@ std::string ffprobe(const std::string& options, const std::filesystem::path& pat
   QStringList arguments{QStringLiteral("-v"), QStringLiteral("error")};
   arguments += QString::fromStdString(options).split(' ', Qt::SkipEmptyParts);
   arguments << QString::fromStdString(path.string());
-  const testing_support::ToolRun run = testing_support::runTool(QStringLiteral("ffprobe"), arguments);
+  const testing_support::ToolRun run =
+      testing_support::runTool(QStringLiteral("ffprobe"), arguments);
   return (run.output + run.errors).toStdString();
 }
 

@@ -8,9 +8,8 @@ namespace testing_support {
 
 TestUi::TestUi(const QString& programFolder) {
   auto dialogs = std::make_unique<ui::ScriptedDialogs>();
-  dialogs->setFailureHook([](const QString& description) {
-    ADD_FAILURE() << description.toStdString();
-  });
+  dialogs->setFailureHook(
+      [](const QString& description) { ADD_FAILURE() << description.toStdString(); });
   auto clipboard = std::make_unique<ui::MemoryClipboard>();
   auto environment = std::make_unique<ui::Environment>();
   environment->setScreenSize(QSize(1024, 768));

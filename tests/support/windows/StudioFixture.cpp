@@ -29,7 +29,8 @@ Studio::~Studio() {
 }
 
 QString Studio::builtProgramFolder() {
-  if (const char* env = std::getenv("QM_PROGRAM_DIR"); env && *env) return QString::fromLocal8Bit(env);
+  if (const char* env = std::getenv("QM_PROGRAM_DIR"); env && *env)
+    return QString::fromLocal8Bit(env);
   return QStringLiteral(QM_BUILT_PROGRAM_DIR);
 }
 
@@ -40,9 +41,11 @@ namespace testing_support {
 void Studio::leftClick(QWidget* widget, std::optional<QPoint> at) {
   const QPointF local = at.value_or(widget->rect().center());
   const QPointF global = widget->mapToGlobal(local);
-  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
   QCoreApplication::sendEvent(widget, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
   QCoreApplication::sendEvent(widget, &release);
 }
 
