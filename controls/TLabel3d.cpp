@@ -1,23 +1,12 @@
 #include "controls/TLabel3d.h"
 
 #include <QEvent>
-#include <QMouseEvent>
-#include <QPainter>
 
 #include "controls/LabelImage.h"
 
-TLabel3d::TLabel3d(QWidget* parent) : QWidget(parent) {
-  changed();
-}
+TLabel3d::TLabel3d(QWidget* parent) : LabelControl(gdi::Font(), parent) { labelChanged(); }
 
-template <typename T>
-void TLabel3d::store(T& field, T value) {
-  if (field == value) return;
-  field = value;
-  changed();
-}
-
-void TLabel3d::changed() {
+void TLabel3d::labelChanged() {
   if (autoSize_) {
     const gdi::Size s = controls::label3dTextSize(look());
     resize(s.cx, s.cy);
@@ -29,32 +18,24 @@ void TLabel3d::setAStyle3D(controls::T3DEffect effect) { store(look_.AStyle3D, e
 void TLabel3d::setAShadeRightBottom(gdi::TColor c) { store(look_.AShadeRightBottom, c); }
 void TLabel3d::setAHShadeOffSet(int v) { store(look_.AHShadeOffSet, v); }
 void TLabel3d::setAVShadeOffSet(int v) { store(look_.AVShadeOffSet, v); }
-void TLabel3d::setCaption(const QString& caption) { store(caption_, caption); }
-void TLabel3d::setColor(gdi::TColor c) { store(look_.Color, c); }
 void TLabel3d::setTransparent(bool on) { store(look_.Transparent, on); }
 void TLabel3d::setAlignment(unsigned flags) { store(look_.Alignment, flags); }
 void TLabel3d::setShowAccelChar(bool on) { store(look_.ShowAccelChar, on); }
 void TLabel3d::setAutoSize(bool on) { store(autoSize_, on); }
 
-void TLabel3d::setFont(const gdi::Font& font) {
-  if (font.name == look_.Font.name && font.height == look_.Font.height &&
-      font.style == look_.Font.style && font.color == look_.Font.color)
-    return;
-  look_.Font = font;
-  changed();
-}
-
 void TLabel3d::setAShadeLeftTop(gdi::TColor c) {
-  if (light_.setColor(c)) changed();
+  if (light_.setColor(c)) labelChanged();
 }
 
 void TLabel3d::setAShadeLTSet(bool on) {
-  if (light_.setForced(on)) changed();
+  if (light_.setForced(on)) labelChanged();
 }
 
 controls::Label3dLook TLabel3d::look() const {
   controls::Label3dLook l = look_;
-  l.Caption = caption_.toStdString();
+  l.Caption = Caption().toStdString();
+  l.Font = Font();
+  l.Color = Color();
   l.AShadeLeftTop = light_.color();
   l.Enabled = isEnabled();
   return l;
@@ -68,25 +49,10 @@ void TLabel3d::paintEvent(QPaintEvent*) {
   const controls::Label3dLook l = look();
   const gdi::TColor key = controls::unusedColor(
       {l.Enabled ? l.Font.color : gdi::clGrayText, l.AShadeLeftTop, l.AShadeRightBottom, l.Color});
-  QPainter painter(this);
-  painter.drawImage(QPoint(0, 0),
-                    controls::withTransparentKey(controls::renderLabel3d(l, {width(), height()}, key), key));
+  showPainting(controls::renderLabel3d(l, {width(), height()}, key), key);
 }
 
 void TLabel3d::changeEvent(QEvent* event) {
   if (event->type() == QEvent::EnabledChange) update();
-  QWidget::changeEvent(event);
-}
-
-void TLabel3d::mousePressEvent(QMouseEvent* event) {
-  emit mouseDown(event->button(), event->modifiers(), event->position().toPoint());
-}
-
-void TLabel3d::mouseMoveEvent(QMouseEvent* event) {
-  emit mouseMove(event->buttons(), event->modifiers(), event->position().toPoint());
-}
-
-void TLabel3d::mouseReleaseEvent(QMouseEvent* event) {
-  emit mouseUp(event->button(), event->modifiers(), event->position().toPoint());
-  if (rect().contains(event->position().toPoint())) emit clicked();
+  LabelControl::changeEvent(event);
 }

@@ -2,15 +2,12 @@
 // A label with a three-dimensional look: the caption drawn raised, lowered
 // or with a drop shadow in two shade colours. Transparent by default; an
 // auto-sized label takes the size of its caption.
-#include <QString>
-#include <QWidget>
-
+#include "controls/LabelControl.h"
 #include "controls/engine/Label3dPaint.h"
 #include "controls/engine/LightShade.h"
 
-class TLabel3d : public QWidget {
+class TLabel3d : public LabelControl {
   Q_OBJECT
-  Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
   Q_PROPERTY(int AHShadeOffSet READ AHShadeOffSet WRITE setAHShadeOffSet)
   Q_PROPERTY(int AVShadeOffSet READ AVShadeOffSet WRITE setAVShadeOffSet)
   Q_PROPERTY(bool AShadeLTSet READ AShadeLTSet WRITE setAShadeLTSet)
@@ -34,13 +31,6 @@ class TLabel3d : public QWidget {
   int AVShadeOffSet() const { return look_.AVShadeOffSet; }
   void setAVShadeOffSet(int v);
 
-  QString Caption() const { return caption_; }
-  void setCaption(const QString& caption);
-  const gdi::Font& Font() const { return look_.Font; }
-  using QWidget::setFont;
-  void setFont(const gdi::Font& font);
-  gdi::TColor Color() const { return look_.Color; }
-  void setColor(gdi::TColor c);
   bool Transparent() const { return look_.Transparent; }
   void setTransparent(bool on);
   // DT_LEFT, DT_CENTER or DT_RIGHT.
@@ -56,26 +46,13 @@ class TLabel3d : public QWidget {
   // The label's own painting over what lies behind it.
   gdi::Bitmap renderToBitmap() const;
 
- signals:
-  void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
-  void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
-  void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
-  void clicked();
-
  protected:
+  void labelChanged() override;
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  template <typename T>
-  void store(T& field, T value);
-  void changed();
-
-  controls::Label3dLook look_;
+  controls::Label3dLook look_;  // caption, font and colour live in the base
   controls::LightShade light_;
-  QString caption_;
   bool autoSize_ = true;
 };

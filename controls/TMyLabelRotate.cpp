@@ -1,41 +1,21 @@
 #include "controls/TMyLabelRotate.h"
 
-#include <QMouseEvent>
-#include <QPainter>
-
 #include "controls/LabelImage.h"
 #include "controls/engine/LabelClip.h"
 
-TMyLabelRotate::TMyLabelRotate(QWidget* parent) : QWidget(parent) {
-  style_.OnChange = [this] { update(); };
+TMyLabelRotate::TMyLabelRotate(QWidget* parent)
+    : LabelControl(controls::rotatedLabelFont(), parent) {
+  style_.OnChange = [this] { labelChanged(); };
 }
 
-void TMyLabelRotate::setCaption(const QString& caption) {
-  if (caption == caption_) return;
-  caption_ = caption;
-  update();
-}
-
-void TMyLabelRotate::setFont(const gdi::Font& font) {
-  look_.Font = font;
-  update();
-}
-
-void TMyLabelRotate::setColor(gdi::TColor c) {
-  if (c == look_.Color) return;
-  look_.Color = c;
-  update();
-}
-
-void TMyLabelRotate::setMyTransparent(bool on) {
-  if (on == look_.MyTransparent) return;
-  look_.MyTransparent = on;
-  update();
-}
+void TMyLabelRotate::setMyTransparent(bool on) { store(myTransparent_, on); }
 
 controls::RotatedLabelLook TMyLabelRotate::look() const {
-  controls::RotatedLabelLook l = look_;
-  l.Caption = caption_.toStdString();
+  controls::RotatedLabelLook l;
+  l.Caption = Caption().toStdString();
+  l.Font = Font();
+  l.Color = Color();
+  l.MyTransparent = myTransparent_;
   l.Style = style_.values();
   return l;
 }
@@ -51,20 +31,5 @@ void TMyLabelRotate::paintEvent(QPaintEvent*) {
   const controls::RotatedLabelLook l = look();
   const gdi::TColor key = controls::unusedColor(
       {l.Font.color, l.Style.AShadeLeftTop, l.Style.AShadeRightBottom, l.Color});
-  QPainter painter(this);
-  painter.drawImage(QPoint(0, 0), controls::withTransparentKey(
-                                      controls::renderRotatedLabel(l, {width(), height()}, key), key));
-}
-
-void TMyLabelRotate::mousePressEvent(QMouseEvent* event) {
-  emit mouseDown(event->button(), event->modifiers(), event->position().toPoint());
-}
-
-void TMyLabelRotate::mouseMoveEvent(QMouseEvent* event) {
-  emit mouseMove(event->buttons(), event->modifiers(), event->position().toPoint());
-}
-
-void TMyLabelRotate::mouseReleaseEvent(QMouseEvent* event) {
-  emit mouseUp(event->button(), event->modifiers(), event->position().toPoint());
-  if (rect().contains(event->position().toPoint())) emit clicked();
+  showPainting(controls::renderRotatedLabel(l, {width(), height()}, key), key);
 }

@@ -10,9 +10,8 @@ unsigned prefixFlag(const Label3dLook& look) { return look.ShowAccelChar ? 0u : 
 
 }  // namespace
 
-void paintLabel3d(gdi::Canvas& canvas, const gdi::Rect& client, const Label3dLook& look) {
-  const gdi::Font savedFont = canvas.font;
-  const gdi::Brush savedBrush = canvas.brush;
+void paintLabel3d(gdi::Bitmap& target, const gdi::Rect& client, const Label3dLook& look) {
+  gdi::Canvas canvas(target);
   if (!look.Transparent) {
     canvas.brush.setStyle(gdi::BrushStyle::Solid);
     canvas.brush.setColor(gdi::colorToRGB(look.Color));
@@ -42,8 +41,6 @@ void paintLabel3d(gdi::Canvas& canvas, const gdi::Rect& client, const Label3dLoo
       break;
   }
   caption(look.Enabled ? look.Font.color : gdi::clGrayText, 0, 0);
-  canvas.font = savedFont;
-  canvas.brush = savedBrush;
 }
 
 gdi::Size label3dTextSize(const Label3dLook& look) {
@@ -60,8 +57,7 @@ gdi::Bitmap renderLabel3d(const Label3dLook& look, gdi::Size size, gdi::TColor b
   gdi::Bitmap image(std::max(size.cx, 0), std::max(size.cy, 0));
   if (image.empty()) return image;
   image.fill(gdi::colorToRGB(background));
-  gdi::Canvas canvas(image);
-  paintLabel3d(canvas, image.rect(), look);
+  paintLabel3d(image, image.rect(), look);
   return image;
 }
 

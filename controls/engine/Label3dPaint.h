@@ -27,9 +27,8 @@ struct Label3dLook {
   int AVShadeOffSet = -5;
 };
 
-// Paints the label into `client` (its client rectangle on the canvas). The
-// canvas's font and brush are left as they were.
-void paintLabel3d(gdi::Canvas& canvas, const gdi::Rect& client, const Label3dLook& look);
+// Paints the label into `client`, its client rectangle on `target`.
+void paintLabel3d(gdi::Bitmap& target, const gdi::Rect& client, const Label3dLook& look);
 
 // The size the caption needs, one line per hard line break (what an
 // auto-sized label takes). An empty caption is measured as " ".

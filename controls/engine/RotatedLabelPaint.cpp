@@ -10,25 +10,6 @@ namespace {
 
 constexpr double kDegToRad = std::numbers::pi / 180.0;
 
-// Restores the canvas's drawing tools when painting ends, on every path.
-class CanvasToolsGuard {
- public:
-  explicit CanvasToolsGuard(gdi::Canvas& c) : canvas_(c), font_(c.font), brush_(c.brush), pen_(c.pen) {}
-  ~CanvasToolsGuard() {
-    canvas_.font = font_;
-    canvas_.brush = brush_;
-    canvas_.pen = pen_;
-  }
-  CanvasToolsGuard(const CanvasToolsGuard&) = delete;
-  CanvasToolsGuard& operator=(const CanvasToolsGuard&) = delete;
-
- private:
-  gdi::Canvas& canvas_;
-  gdi::Font font_;
-  gdi::Brush brush_;
-  gdi::Pen pen_;
-};
-
 // Screen offsets of the light and the dark copy.
 struct ShadeOffsets {
   int light = 0;
@@ -64,8 +45,8 @@ std::array<gdi::Point, 4> turnedBox(gdi::Size label, gdi::Size box, int angle) {
           gdi::Point{cx + ac + bs, cy - as + bc}, gdi::Point{cx - ac + bs, cy + as + bc}};
 }
 
-void paintRotatedLabel(gdi::Canvas& canvas, gdi::Size label, const RotatedLabelLook& look) {
-  const CanvasToolsGuard guard(canvas);
+void paintRotatedLabel(gdi::Bitmap& target, gdi::Size label, const RotatedLabelLook& look) {
+  gdi::Canvas canvas(target);
   const LabelStyleValues& style = look.Style;
   // The box would hide the shades' offsets, so a boxed label is always plain.
   const T3DEffectShort effect = look.MyTransparent ? style.AStyle3D : A3dNormal;
@@ -107,8 +88,7 @@ gdi::Bitmap renderRotatedLabel(const RotatedLabelLook& look, gdi::Size label,
   gdi::Bitmap image(std::max(label.cx, 0), std::max(label.cy, 0));
   if (image.empty()) return image;
   image.fill(gdi::colorToRGB(background));
-  gdi::Canvas canvas(image);
-  paintRotatedLabel(canvas, label, look);
+  paintRotatedLabel(image, label, look);
   return image;
 }
 

@@ -32,9 +32,9 @@ struct RotatedLabelLook {
 // halved with integer division, so the first corner is where the text starts.
 std::array<gdi::Point, 4> turnedBox(gdi::Size label, gdi::Size box, int angle);
 
-// Paints the label onto `canvas`, whose origin is the label's top-left
-// corner. The canvas's font, brush and pen are left as they were.
-void paintRotatedLabel(gdi::Canvas& canvas, gdi::Size label, const RotatedLabelLook& look);
+// Paints a label of `label` size onto `target` with its top-left corner at
+// the target's origin.
+void paintRotatedLabel(gdi::Bitmap& target, gdi::Size label, const RotatedLabelLook& look);
 
 // The label's own painting on a bitmap of the label's size filled with
 // `background` (what shows through a transparent label).
