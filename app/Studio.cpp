@@ -4,12 +4,14 @@
 #include "app/TPbook1.h"
 #include "app/Windows.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/WindowPlacement.h"
 
 namespace app {
 
 void startStudio(const StartOptions& options) {
   if (options.applyLook)
     if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance())) applyLook(*application);
+  ui::keepWindowsOnScreen();
   createWindows();
   if (options.show) windows().Pbook1->show();
 }
@@ -19,7 +21,10 @@ void stopStudio() { destroyWindows(); }
 int runStudio(int argc, char** argv) {
   ui::Application application(argc, argv);
   QApplication::setApplicationName("Quillmoor");
-  QApplication::setApplicationDisplayName("Quillmoor");
+  // An empty display name keeps the platform from appending " — Quillmoor" to
+  // every caption: the windows' captions are their own, and the narrow tool
+  // palette's "Tools" was cut to make room for the suffix.
+  QApplication::setApplicationDisplayName(QStringLiteral(""));
   // Satellite windows may stay open; closing the main window ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
   startStudio();

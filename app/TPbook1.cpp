@@ -21,6 +21,8 @@ TPbook1::TPbook1(QWidget* parent) : QMainWindow(parent) {
   setObjectName("TPbook1");
   setWindowTitle("TEMP.BMP");
   setAcceptDrops(true);
+  // Hints also while the palette or another window has the focus.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   // Small enough for a rolled-up window and the narrowest width start-up
   // gives; the layout would otherwise hold the window at its full minimum.
   setMinimumSize(200, 100);
@@ -80,13 +82,20 @@ void TPbook1::wireCommands() {
     connect(action, &QAction::triggered, button, [button] { button->click(); });
   };
 
-  // The curve's handles: pressed, the handle follows the mouse.
-  void (TPbook1::*handleDown[])() = {&TPbook1::s1MouseDown, &TPbook1::s2MouseDown,
-                                     &TPbook1::s3MouseDown, &TPbook1::s4MouseDown};
+  // The curve's handles: pressed, the curve's point follows the mouse until
+  // the next click on the picture, or to where a drag with the button held ends.
   ui::ShapeControl* handles[] = {s1, s2, s3, s4};
   for (int i = 0; i < 4; ++i) {
     connect(handles[i], &ui::ShapeControl::mouseDown, this,
-            ui::guarded([this, down = handleDown[i]] { (this->*down)(); }));
+            ui::guarded([this, i](ui::MouseButton, ui::ShiftState, int x, int y) {
+              handleMouseDown(i, x, y);
+            }));
+    connect(handles[i], &ui::ShapeControl::mouseMove, this,
+            ui::guarded([this, i](ui::ShiftState s, int x, int y) { handleMouseMove(i, s, x, y); }));
+    connect(handles[i], &ui::ShapeControl::mouseUp, this,
+            ui::guarded([this, i](ui::MouseButton b, ui::ShiftState s, int x, int y) {
+              handleMouseUp(i, b, s, x, y);
+            }));
   }
 
   // Tool bar.

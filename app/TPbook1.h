@@ -548,7 +548,8 @@ class TPbook1 : public QMainWindow {
 
   // ===== the curve tool and the polygon vertices (TPbook1_bezier.cpp) ===========
   // The curve tool (12): a chord dragged out, then its four handles moved by
-  // click, move, click; a right click draws it with the real pen.
+  // click, move, click or dragged with the button held; a right click draws
+  // it with the real pen.
   void pDownbez(ui::MouseButton Button, int X, int Y);
   void pvebez(ui::ShiftState Shift, int X, int Y);
   void pUpbez(ui::MouseButton Button, int X, int Y);
@@ -557,6 +558,14 @@ class TPbook1 : public QMainWindow {
   void s2MouseDown();
   void s3MouseDown();
   void s4MouseDown();
+  // A handle dragged with the button held (handle 0..3 = s1..s4, control
+  // coordinates): once past the drag distance its moves and its release go
+  // to ptbox1MouseMove and ptbox1MouseUp at the same place on the picture, and
+  // the handle follows the pointer. A release without a drag leaves the
+  // handle waiting for the click on the picture.
+  void handleMouseDown(int handle, int x, int y);
+  void handleMouseMove(int handle, ui::ShiftState Shift, int x, int y);
+  void handleMouseUp(int handle, ui::MouseButton Button, ui::ShiftState Shift, int x, int y);
   // Erases a curve under edit (it is never drawn for good) and hides the handles.
   void remove_boxes();
   // Polygon and filled polygon (7, 8): the vertex added at each release, with
@@ -734,6 +743,11 @@ class TPbook1 : public QMainWindow {
   // At a release: whether the drag had a rubber band showing, and where.
   bool releaseBandShown_ = false;
   gdi::Rect releaseBand_;
+  // A curve handle pressed: where, and whether it is being dragged.
+  QPoint handlePress_;
+  bool handleDragging_ = false;
+  // The picture point under a point of handle `handle`.
+  QPoint handleToPicture(int handle, int x, int y) const;
 
   QScrollArea* formScroll_ = nullptr;  // the window's own scroll bars
   bool closing_ = false;

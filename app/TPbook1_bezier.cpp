@@ -3,8 +3,10 @@
 // A curve is dragged out as a chord (a not-xor rubber line), becomes a
 // not-xor curve with four handles (start, end, control 1, control 2), each
 // moved by clicking it, moving the mouse and clicking the picture, and is
-// drawn with the real pen by a right click. Every not-xor figure is taken
-// away by drawing it once more.
+// drawn with the real pen by a right click. A handle can also be dragged
+// with the button held: its moves and release are the picture's own. Every
+// not-xor figure is taken away by drawing it once more.
+#include <QApplication>
 #include <QTimer>
 
 #include "app/TPbook1.h"
@@ -185,6 +187,44 @@ void TPbook1::s3MouseDown() {
 void TPbook1::s4MouseDown() {
   HandleDrag[3] = true;
   AnyHandleDrag = true;
+}
+
+void TPbook1::handleMouseDown(int handle, int x, int y) {
+  switch (handle) {
+    case 0: s1MouseDown(); break;
+    case 1: s2MouseDown(); break;
+    case 2: s3MouseDown(); break;
+    default: s4MouseDown(); break;
+  }
+  handlePress_ = {x, y};
+  handleDragging_ = false;
+}
+
+QPoint TPbook1::handleToPicture(int handle, int x, int y) const {
+  const ui::ShapeControl* handles[] = {s1, s2, s3, s4};
+  // The handles and the picture share one parent.
+  return ptbox1->toPicture(handles[handle]->pos() + QPoint(x, y) - ptbox1->pos());
+}
+
+void TPbook1::handleMouseMove(int handle, ui::ShiftState Shift, int x, int y) {
+  const bool buttonHeld = (Shift & (ui::ssLeft | ui::ssRight | ui::ssMiddle)) != 0;
+  if (!buttonHeld || !HandleDrag[std::size_t(handle)]) return;
+  // A press that wobbles a little is still a click.
+  if (!handleDragging_ && (QPoint(x, y) - handlePress_).manhattanLength() < QApplication::startDragDistance())
+    return;
+  handleDragging_ = true;
+  const QPoint at = handleToPicture(handle, x, y);
+  ptbox1MouseMove(Shift, at.x(), at.y());
+  ui::ShapeControl* handles[] = {s1, s2, s3, s4};
+  const gdi::Point p = tools::handlePosition({at.x(), at.y()});
+  handles[handle]->move(ptbox1->x() + p.x, ptbox1->y() + p.y);
+}
+
+void TPbook1::handleMouseUp(int handle, ui::MouseButton Button, ui::ShiftState Shift, int x, int y) {
+  if (!handleDragging_) return;
+  handleDragging_ = false;
+  const QPoint at = handleToPicture(handle, x, y);
+  ptbox1MouseUp(Button, Shift, at.x(), at.y());
 }
 
 void TPbook1::remove_boxes() {

@@ -11,12 +11,15 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/Glyphs.h"
 #include "app/TPbook1.h"
@@ -29,7 +32,6 @@
 namespace {
 
 constexpr int kGlyphSize = 24;
-constexpr int kSidePanelWidth = 96;
 
 // A flat button with a glyph; the hint is its tool tip and status tip. The
 // text shows only when the glyph file is missing.
@@ -89,7 +91,24 @@ QLabel* heading(QWidget* parent, const QString& text) {
   f.setPointSizeF(f.pointSizeF() * 1.25);
   f.setBold(true);
   l->setFont(f);
+  l->setWordWrap(true);
   return l;
+}
+
+// A page's content inside a scroll area, so a narrow window scrolls the page
+// instead of pushing the side panel out of sight.
+QWidget* scrolledBody(QWidget* page) {
+  auto* outer = new QVBoxLayout(page);
+  outer->setContentsMargins(0, 0, 0, 0);
+  auto* area = new QScrollArea(page);
+  area->setObjectName(page->objectName() + QStringLiteral("Scroll"));
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  auto* body = new QWidget;
+  body->setObjectName(page->objectName() + QStringLiteral("Body"));
+  area->setWidget(body);
+  outer->addWidget(area);
+  return body;
 }
 
 // A scroll area whose content is placed by hand (children keep their own
@@ -157,6 +176,12 @@ void TPbook1::buildLayout() {
 
   buildSidePanel();
   formLayout->addWidget(CoolBar1);
+  // The pages give way before the side panel does: below their own minimum
+  // they are cut at the right, never the side panel. The window itself
+  // keeps room for the side panel beside a strip of pages.
+  PageControl1->setMinimumWidth(PageControl1->tabBar()->minimumSizeHint().width());
+  setMinimumWidth(formLayout->contentsMargins().left() + PageControl1->minimumWidth() +
+                  formLayout->spacing() + CoolBar1->width());
 
   Shape13 = new ui::ShapeControl(form);
   Shape13->setObjectName("Shape13");
@@ -371,11 +396,25 @@ void TPbook1::buildToolBar() {
 void TPbook1::buildSidePanel() {
   CoolBar1 = new QFrame;
   CoolBar1->setObjectName("CoolBar1");
-  CoolBar1->setFixedWidth(kSidePanelWidth);
   CoolBar1->setStyleSheet(QStringLiteral(
       "QFrame#CoolBar1 { background: #ECF0F4; border-left: 1px solid #D8DEE6; }"
       "QFrame#zmpanel1, QFrame#pastepanel1 { background: #F7F9FB; border: 1px solid #D8DEE6; border-radius: 4px; }"));
-  auto* column = new QVBoxLayout(CoolBar1);
+  // The panels scroll up and down inside the bar when the window is lower
+  // than they are (the paste panel is tall).
+  auto* outer = new QVBoxLayout(CoolBar1);
+  outer->setContentsMargins(1, 0, 0, 0);  // the border line
+  auto* scroll = new QScrollArea(CoolBar1);
+  scroll->setObjectName("CoolBar1Scroll");
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->viewport()->setAutoFillBackground(false);
+  auto* content = new QWidget;
+  content->setObjectName("CoolBar1Content");
+  content->setAutoFillBackground(false);
+  scroll->setWidget(content);
+  outer->addWidget(scroll);
+  auto* column = new QVBoxLayout(content);
   column->setContentsMargins(6, 8, 6, 8);
   column->setSpacing(8);
 
@@ -409,7 +448,7 @@ void TPbook1::buildSidePanel() {
   undoptb1->setEnabled(false);
   redoptb1->setEnabled(false);
   zmbuton->setEnabled(false);
-  column->addWidget(Panel1);
+  column->addWidget(Panel1, 0, Qt::AlignHCenter);
 
   coord1 = new QLabel(CoolBar1);
   coord1->setObjectName("coord1");
@@ -451,7 +490,7 @@ void TPbook1::buildSidePanel() {
   // The paste panel's controls come with the clip paste.
   pastepanel1 = new QFrame(CoolBar1);
   pastepanel1->setObjectName("pastepanel1");
-  new QVBoxLayout(pastepanel1);
+  (new QVBoxLayout(pastepanel1))->setContentsMargins(3, 3, 3, 3);
   buildPastePanel();
   pastepanel1->hide();
   column->addWidget(pastepanel1);
@@ -469,6 +508,16 @@ void TPbook1::buildSidePanel() {
   Panel3->hide();
   column->addWidget(Panel3);
   column->addStretch(1);
+
+  // One width for every panel the side bar can show, hidden ones included,
+  // so the pages do not jump when the paste or zoom panel comes up.
+  int widest = 0;
+  for (QWidget* panel : {static_cast<QWidget*>(Panel1), static_cast<QWidget*>(zmpanel1),
+                         static_cast<QWidget*>(pastepanel1), static_cast<QWidget*>(Panel3)})
+    widest = std::max(widest, panel->minimumSizeHint().width());
+  const QMargins margins = column->contentsMargins();
+  CoolBar1->setFixedWidth(outer->contentsMargins().left() + margins.left() + widest + margins.right() +
+                          scroll->verticalScrollBar()->sizeHint().width());
 }
 
 void TPbook1::buildPages() {
@@ -551,8 +600,10 @@ void TPbook1::buildZoomPage() {
   layout->setSpacing(0);
   // The capture frame's size and the camera's commands; zooming on enables
   // what can be used.
+  // Two rows, so the bar fits beside the side panel in a narrow window: the
+  // frame's size and the help, then the commands.
   auto* bar = new QHBoxLayout;
-  bar->setContentsMargins(8, 4, 8, 4);
+  bar->setContentsMargins(8, 4, 8, 2);
   bar->setSpacing(4);
   bar->addWidget(label(TabSheet3, QStringLiteral("Frame")));
   SpinEdit2 = spin(TabSheet3, "SpinEdit2", 10, 4000, 176, QStringLiteral("Frame width"));
@@ -560,23 +611,28 @@ void TPbook1::buildZoomPage() {
   bar->addWidget(label(TabSheet3, QStringLiteral("x")));
   SpinEdit3 = spin(TabSheet3, "SpinEdit3", 10, 4000, 144, QStringLiteral("Frame height"));
   bar->addWidget(SpinEdit3);
-  auto command = [this, bar](const char* name, const QString& text, const QString& hint) {
-    auto* b = new QPushButton(text, TabSheet3);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(hint);
-    b->setEnabled(false);
-    bar->addWidget(b);
-    return b;
-  };
-  zbrowsebut1 = command("zbrowsebut1", QStringLiteral("Folder..."), QStringLiteral("Choose the folder and name of the frames"));
-  zcambut1 = command("zcambut1", QStringLiteral("Snap"), QStringLiteral("Save the framed area as the next frame"));
-  zclipbut1 = command("zclipbut1", QStringLiteral("Copy"), QStringLiteral("Copy the framed area"));
   bar->addStretch(1);
   BitBtn9 = new QPushButton(app::glyphIcon(QStringLiteral("help")), QStringLiteral("Help"), TabSheet3);
   BitBtn9->setObjectName("BitBtn9");
   BitBtn9->setToolTip(QStringLiteral("Zoom and Camera help"));
   bar->addWidget(BitBtn9);
+  auto* commands = new QHBoxLayout;
+  commands->setContentsMargins(8, 2, 8, 4);
+  commands->setSpacing(4);
+  auto command = [this, commands](const char* name, const QString& text, const QString& hint) {
+    auto* b = new QPushButton(text, TabSheet3);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(hint);
+    b->setEnabled(false);
+    commands->addWidget(b);
+    return b;
+  };
+  zbrowsebut1 = command("zbrowsebut1", QStringLiteral("Folder..."), QStringLiteral("Choose the folder and name of the frames"));
+  zcambut1 = command("zcambut1", QStringLiteral("Snap"), QStringLiteral("Save the framed area as the next frame"));
+  zclipbut1 = command("zclipbut1", QStringLiteral("Copy"), QStringLiteral("Copy the framed area"));
+  commands->addStretch(1);
   layout->addLayout(bar);
+  layout->addLayout(commands);
   ScrollBox3 = placedScrollArea(TabSheet3, "ScrollBox3");
   layout->addWidget(ScrollBox3, 1);
   QWidget* content = ScrollBox3->widget();
@@ -601,25 +657,27 @@ void TPbook1::buildZoomPage() {
 void TPbook1::buildDragPages() {
   TabSheet4 = page(PageControl1, "TabSheet4", QStringLiteral("Drag From Main"));
   {
-    auto* layout = new QVBoxLayout(TabSheet4);
+    QWidget* body = scrolledBody(TabSheet4);
+    auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(16, 14, 16, 14);
     layout->setSpacing(4);
-    layout->addWidget(heading(TabSheet4, QStringLiteral("Divide an Image ")));
-    layout->addWidget(label(TabSheet4, QStringLiteral("Create an image map by dividing an image and ")));
-    layout->addWidget(label(TabSheet4, QStringLiteral("dumping the small sections to disk as bitmaps.")));
+    layout->addWidget(heading(body, QStringLiteral("Divide an Image ")));
+    layout->addWidget(label(body, QStringLiteral("Create an image map by dividing an image and ")));
+    layout->addWidget(label(body, QStringLiteral("dumping the small sections to disk as bitmaps.")));
     buildDragImage(layout);
     // The divider's controls come with the web page export.
   }
 
   TabSheet5 = page(PageControl1, "TabSheet5", QStringLiteral("Drag To"), QStringLiteral("Prepare to load into main"));
-  auto* layout = new QVBoxLayout(TabSheet5);
+  QWidget* body = scrolledBody(TabSheet5);
+  auto* layout = new QVBoxLayout(body);
   layout->setContentsMargins(16, 14, 16, 14);
   layout->setSpacing(4);
-  layout->addWidget(heading(TabSheet5, QStringLiteral("Images dragged here within the scope of this program, load into Main")));
-  layout->addWidget(label(TabSheet5, QStringLiteral("Animation Manager Drop Site, Image Browser, ")));
-  layout->addWidget(label(TabSheet5, QStringLiteral("and Morf Dialog are potential sources.")));
+  layout->addWidget(heading(body, QStringLiteral("Images dragged here within the scope of this program, load into Main")));
+  layout->addWidget(label(body, QStringLiteral("Animation Manager Drop Site, Image Browser, ")));
+  layout->addWidget(label(body, QStringLiteral("and Morf Dialog are potential sources.")));
   layout->addSpacing(10);
-  auto* frame = new QFrame(TabSheet5);
+  auto* frame = new QFrame(body);
   frame->setObjectName("Image1Frame");
   frame->setStyleSheet(QStringLiteral(
       "QFrame#Image1Frame { border: 2px dashed #9FB4CC; border-radius: 6px; background: #FAFBFD; }"));
@@ -709,20 +767,21 @@ void TPbook1::buildGettingStartedPage() {
 void TPbook1::buildFurtherPages() {
   TabSheet7 = page(PageControl1, "TabSheet7", QStringLiteral("Animation"));
   {
-    auto* layout = new QVBoxLayout(TabSheet7);
+    QWidget* body = scrolledBody(TabSheet7);
+    auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(16, 14, 16, 14);
     layout->setSpacing(8);
-    layout->addWidget(heading(TabSheet7, QStringLiteral("Animation")));
-    auto* intro = label(TabSheet7, QStringLiteral(
+    layout->addWidget(heading(body, QStringLiteral("Animation")));
+    auto* intro = label(body, QStringLiteral(
         "Join key pictures into frame sequences with transitions, or make a series of "
         "468 x 60 banner frames with text and image effects."));
     intro->setWordWrap(true);
     layout->addWidget(intro);
     auto* row = new QHBoxLayout;
-    BitBtn1 = new QPushButton(app::glyphIcon(QStringLiteral("movie-wizard")), QStringLiteral("Movie Wizard"), TabSheet7);
+    BitBtn1 = new QPushButton(app::glyphIcon(QStringLiteral("movie-wizard")), QStringLiteral("Movie Wizard"), body);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn2 = new QPushButton(app::glyphIcon(QStringLiteral("animation-wizard")), QStringLiteral("Animation Wizard"),
-                              TabSheet7);
+                              body);
     BitBtn2->setObjectName("BitBtn2");
     for (QPushButton* b : {BitBtn1, BitBtn2}) b->setIconSize(QSize(kGlyphSize, kGlyphSize));
     row->addWidget(BitBtn1);

@@ -44,54 +44,63 @@ QLabel* small(QWidget* parent, const QString& text) {
 }  // namespace
 
 void TPbook1::buildPastePanel() {
+  // Three narrow columns; the longer captions span all three. The side panel
+  // takes its width from this panel.
   auto* grid = new QGridLayout;
-  grid->setContentsMargins(3, 3, 3, 3);
+  grid->setContentsMargins(0, 0, 0, 0);
   grid->setHorizontalSpacing(2);
   grid->setVerticalSpacing(2);
   QWidget* p = pastepanel1;
   int row = 0;
+  // Three columns, each two grid columns wide, so that a pair of buttons can
+  // share a row in equal halves.
+  auto place = [grid](QWidget* w, int r, int column, int span = 1, Qt::Alignment align = {}) {
+    grid->addWidget(w, r, 2 * column, 1, 2 * span, align);
+  };
+  auto half = [grid](QWidget* w, int r, int side) { grid->addWidget(w, r, 3 * side, 1, 3); };
+  for (int c = 0; c < 6; ++c) grid->setColumnStretch(c, 1);
 
   SpeedButton3 = panelButton(p, "SpeedButton3", QStringLiteral("OK"), QStringLiteral("Done Pasteing"));
-  grid->addWidget(SpeedButton3, row++, 0, 1, 3);
+  place(SpeedButton3, row++, 0, 3);
 
   SpeedButton4 = panelButton(p, "SpeedButton4", QStringLiteral("1/2"), QStringLiteral("Half Size"));
   SpeedButton5 = panelButton(p, "SpeedButton5", QStringLiteral("x2"), QStringLiteral("Twice Size"));
   SpeedButton1 = panelButton(p, "SpeedButton1", QStringLiteral("Normal"),
                              QStringLiteral("Original size and shape"));
-  grid->addWidget(SpeedButton4, row, 0);
-  grid->addWidget(SpeedButton5, row, 1);
-  grid->addWidget(SpeedButton1, row++, 2);
+  half(SpeedButton4, row, 0);
+  half(SpeedButton5, row++, 1);
+  place(SpeedButton1, row++, 0, 3);
 
   pastezoomedit1 = spinButton(p, "pastezoomedit1", QStringLiteral("Change Size of Clip"));
   pwedit1 = spinButton(p, "pwedit1", QStringLiteral("Change Width of Clip"));
   phedit1 = spinButton(p, "phedit1", QStringLiteral("Change Height of Clip"));
-  grid->addWidget(small(p, QStringLiteral("Size")), row, 0);
-  grid->addWidget(small(p, QStringLiteral("W")), row, 1);
-  grid->addWidget(small(p, QStringLiteral("H")), row++, 2);
-  grid->addWidget(pastezoomedit1, row, 0, Qt::AlignHCenter);
-  grid->addWidget(pwedit1, row, 1, Qt::AlignHCenter);
-  grid->addWidget(phedit1, row++, 2, Qt::AlignHCenter);
+  place(small(p, QStringLiteral("Size")), row, 0);
+  place(small(p, QStringLiteral("W")), row, 1);
+  place(small(p, QStringLiteral("H")), row++, 2);
+  place(pastezoomedit1, row, 0, 1, Qt::AlignHCenter);
+  place(pwedit1, row, 1, 1, Qt::AlignHCenter);
+  place(phedit1, row++, 2, 1, Qt::AlignHCenter);
 
   paste1up = panelButton(p, "paste1up", QStringLiteral("^"), QStringLiteral("Move Clip Up 1"));
   paste1left = panelButton(p, "paste1left", QStringLiteral("<"), QStringLiteral("Move Clip Left 1"));
   paste1right = panelButton(p, "paste1right", QStringLiteral(">"), QStringLiteral("Move Clip Right 1"));
   paste1dn = panelButton(p, "paste1dn", QStringLiteral("v"), QStringLiteral("Move Clip Down 1"));
   for (QToolButton* b : {paste1up, paste1left, paste1right, paste1dn}) b->setAutoRepeat(true);
-  grid->addWidget(paste1up, row++, 1);
-  grid->addWidget(paste1left, row, 0);
-  grid->addWidget(paste1right, row++, 2);
-  grid->addWidget(paste1dn, row++, 1);
+  place(paste1up, row++, 1);
+  place(paste1left, row, 0);
+  place(paste1right, row++, 2);
+  place(paste1dn, row++, 1);
 
   LRedit1 = spinButton(p, "LRedit1", QStringLiteral("Move Clip Left / Right 10"), Qt::Horizontal);
   UDedit1 = spinButton(p, "UDedit1", QStringLiteral("Move Clip Up / Down 10"));
-  grid->addWidget(small(p, QStringLiteral("10")), row, 0);
-  grid->addWidget(LRedit1, row, 1, Qt::AlignHCenter);
-  grid->addWidget(UDedit1, row++, 2, Qt::AlignHCenter);
+  place(small(p, QStringLiteral("10")), row, 0);
+  place(LRedit1, row, 1, 1, Qt::AlignHCenter);
+  place(UDedit1, row++, 2, 1, Qt::AlignHCenter);
 
   dragbox1 = new QCheckBox(QStringLiteral("Drag"), p);
   dragbox1->setObjectName("dragbox1");
   dragbox1->setToolTip(QStringLiteral("Don't erase Previous while dragging"));
-  grid->addWidget(dragbox1, row++, 0, 1, 3);
+  place(dragbox1, row++, 0, 3);
 
   pasterotedit1 = new ui::SpinEdit(p);
   pasterotedit1->setObjectName("pasterotedit1");
@@ -101,9 +110,9 @@ void TPbook1::buildPastePanel() {
   pasterotedit1->setValue(15);
   SpeedButton18 = panelButton(p, "SpeedButton18", QStringLiteral("Rotate"), QStringLiteral("Rotate Clip"));
   flpmirbut = panelButton(p, "flpmirbut", QStringLiteral("Mirror"), QStringLiteral("Mirror Clip Image"));
-  grid->addWidget(pasterotedit1, row++, 0, 1, 3);
-  grid->addWidget(SpeedButton18, row++, 0, 1, 3);
-  grid->addWidget(flpmirbut, row++, 0, 1, 3);
+  place(pasterotedit1, row++, 0, 3);
+  place(SpeedButton18, row++, 0, 3);
+  place(flpmirbut, row++, 0, 3);
 
   SpeedButton6 = panelButton(p, "SpeedButton6", QStringLiteral("Dark"),
                              QStringLiteral("Dark Imprint Clip on Surface"));
@@ -111,10 +120,8 @@ void TPbook1::buildPastePanel() {
                              QStringLiteral("Light Imprint Clip on Surface"));
   BitBtn19 = panelButton(p, "BitBtn19", QStringLiteral("Emboss"), QStringLiteral("Emboss"));
   BitBtn14 = panelButton(p, "BitBtn14", QStringLiteral("Shadow"), QStringLiteral("Drop Shadow"));
-  grid->addWidget(SpeedButton6, row, 0, 1, 2);
-  grid->addWidget(SpeedButton7, row++, 2);
-  grid->addWidget(BitBtn19, row, 0, 1, 2);
-  grid->addWidget(BitBtn14, row++, 2);
+  // One effect a row: the panel stays narrow enough for the narrowest window.
+  for (QToolButton* b : {SpeedButton6, SpeedButton7, BitBtn19, BitBtn14}) place(b, row++, 0, 3);
 
   if (auto* column = qobject_cast<QVBoxLayout*>(pastepanel1->layout()))
     column->addLayout(grid);

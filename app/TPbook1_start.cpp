@@ -174,7 +174,11 @@ bool TPbook1::initpages() {
 }
 
 void TPbook1::FormShow() {
-  if (TForm3* palette = app::windows().Form3) palette->show();
+  TForm3* palette = app::windows().Form3;
+  if (!palette) return;
+  // Beside the main window rather than over its side panel (Undo, Redo, Zoom).
+  if (!palette->isVisible()) palette->placeBeside(*this);
+  palette->show();
 }
 
 bool TPbook1::FormClose() {

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # run.sh <reader> [seconds] [extra libFuzzer options...]
 # Builds the fuzz targets with clang in build/fuzz and fuzzes one reader
-# (bmp, jpeg, ico, wmf, emf, rtf) for the given time (default 600 s), starting from
+# (bmp, jpeg, ico, wmf, emf, rtf, avi) for the given time (default 600 s), starting from
 # fuzz/corpus/<reader>. New inputs go to build/fuzz/corpus/<reader>; crashes to
 # build/fuzz/crashes/<reader>/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-reader="${1:?reader: bmp, jpeg, ico, wmf, emf or rtf}"
+reader="${1:?reader: bmp, jpeg, ico, wmf, emf, rtf or avi}"
 seconds="${2:-600}"
 shift $(( $# >= 2 ? 2 : 1 ))
 build="$root/build/fuzz"

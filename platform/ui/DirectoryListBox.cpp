@@ -71,6 +71,23 @@ void DirectoryListBox::refresh() {
     auto* it = new QListWidgetItem(indent.repeated(depth) + sub, this);
     it->setData(kPathRole, QDir(directory_).filePath(sub));
   }
+  revealSubfolders();
+}
+
+void DirectoryListBox::showEvent(QShowEvent* event) {
+  QListWidget::showEvent(event);
+  revealSubfolders();
+}
+
+void DirectoryListBox::revealSubfolders() {
+  if (count() == 0) return;
+  const int rows = std::max(1, viewport()->height() / std::max(1, sizeHintForRow(0)));
+  const int current = std::max(0, currentRow());
+  const int last = count() - 1;
+  // All of it when it fits; else the current folder no lower than the middle
+  // with its subfolders below it, and as much of its path above as is left.
+  const int top = std::clamp(current - (rows - 1) / 2, 0, std::max(0, last - rows + 1));
+  scrollToItem(item(top), QAbstractItemView::PositionAtTop);
 }
 
 }  // namespace ui

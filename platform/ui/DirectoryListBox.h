@@ -1,7 +1,9 @@
 #pragma once
 // The directory list box: the current folder with its ancestors above it and
-// its subfolders below, indented by depth. Double-clicking a line (or Enter)
-// opens that folder. A linked file list follows the current folder.
+// its subfolders below, indented by depth, all in sight at once where they fit
+// (else the current folder halfway up, its subfolders below and the nearest
+// part of its path above). Double-clicking a line (or Enter) opens that
+// folder. A linked file list follows the current folder.
 #include <QListWidget>
 #include <QPointer>
 
@@ -27,7 +29,13 @@ class DirectoryListBox : public QListWidget {
  signals:
   void changed();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  // Scrolls the current folder, its subfolders and its path into sight.
+  void revealSubfolders();
+
   QString directory_;
   QPointer<FileListBox> fileList_;
 };

@@ -25,6 +25,14 @@ QSize Environment::screenSize() const {
   return {1024, 768};
 }
 
+QRect Environment::availableArea() const {
+  if (area_) return *area_;
+  if (screen_) return {QPoint(0, 0), *screen_};
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    if (const QScreen* s = QGuiApplication::primaryScreen()) return s->availableGeometry();
+  return {QPoint(0, 0), screenSize()};
+}
+
 void Environment::setProgramFolder(std::optional<QString> folder) {
   if (folder) folder = withTrailingSeparator(*folder);
   folder_ = std::move(folder);

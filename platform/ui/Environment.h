@@ -1,6 +1,7 @@
 #pragma once
-// Facts about the machine the program reads: the screen size and its own
-// folder. Tests set them to fixed values.
+// Facts about the machine the program reads: the screen size, the part of it
+// windows may use and its own folder. Tests set them to fixed values.
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <optional>
@@ -13,6 +14,11 @@ class Environment {
   QSize screenSize() const;
   void setScreenSize(std::optional<QSize> size) { screen_ = size; }
 
+  // The primary screen less the desktop's own panels and bars: where windows
+  // may go. The area set for tests, else the whole screen size set for tests.
+  QRect availableArea() const;
+  void setAvailableArea(std::optional<QRect> area) { area_ = area; }
+
   // The folder of the executable, with a trailing separator, or the folder
   // set for tests.
   QString programFolder() const;
@@ -24,6 +30,7 @@ class Environment {
 
  private:
   std::optional<QSize> screen_;
+  std::optional<QRect> area_;
   std::optional<QString> folder_;
 };
 

@@ -4,7 +4,14 @@
 #include <QRegularExpression>
 #include <limits>
 
+#include "platform/ui/TextFit.h"
+
 namespace ui {
+
+namespace {
+// Without bounds: picture coordinates, which stay within five digits.
+constexpr int kUnboundedWidest = 99999;
+}  // namespace
 
 SpinEdit::SpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
   lineEdit()->setText(QStringLiteral("0"));
@@ -31,12 +38,25 @@ void SpinEdit::setValue(int v) {
 void SpinEdit::setMinValue(int v) {
   min_ = v;
   setValue(value());
+  updateGeometry();
 }
 
 void SpinEdit::setMaxValue(int v) {
   max_ = v;
   setValue(value());
+  updateGeometry();
 }
+
+QString SpinEdit::widestText() const {
+  if (min_ == max_) return widestNumber(font(), -kUnboundedWidest, kUnboundedWidest);
+  return widestNumber(font(), min_, max_);
+}
+
+QSize SpinEdit::sizeHint() const { return spinBoxSizeFor(*this, widestText()); }
+
+// Never narrower than its widest value: a layout short of room squeezes
+// something else.
+QSize SpinEdit::minimumSizeHint() const { return sizeHint(); }
 
 void SpinEdit::setText(const QString& text) { lineEdit()->setText(text); }
 

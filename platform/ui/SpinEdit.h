@@ -9,6 +9,8 @@
 //   handler apply its own rule (a line width above 90 set back to 90).
 // - Text that is not a number reads as MinValue.
 // - changed() is emitted on every change of the text.
+// - It is as wide as the widest value within its bounds needs, buttons and
+//   frame included; one without bounds is sized for five digits and a sign.
 #include <QAbstractSpinBox>
 
 namespace ui {
@@ -31,6 +33,11 @@ class SpinEdit : public QAbstractSpinBox {
 
   // Types `text` as the user would (for tests and programmatic edits).
   void setText(const QString& text);
+
+  // The widest text the edit is sized to show whole.
+  QString widestText() const;
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 
   void stepBy(int steps) override;
   QValidator::State validate(QString& input, int& pos) const override;

@@ -3,7 +3,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "platform/ui/DirectoryListBox.h"
 #include "platform/ui/DriveComboBox.h"
@@ -108,4 +110,59 @@ TEST(Drives, RootAndUserVolumesOnly) {
   ui::DriveComboBox box;
   box.setDrive("/");
   EXPECT_EQ(box.drive(), "/");
+}
+
+namespace {
+
+// The lines of a list that are whole in its view.
+std::vector<int> rowsInSight(const QListWidget& list) {
+  std::vector<int> rows;
+  for (int i = 0; i < list.count(); ++i)
+    if (list.viewport()->rect().contains(list.visualItemRect(list.item(i)))) rows.push_back(i);
+  return rows;
+}
+
+bool inSight(const QListWidget& list, int row) {
+  const std::vector<int> rows = rowsInSight(list);
+  return std::find(rows.begin(), rows.end(), row) != rows.end();
+}
+
+}  // namespace
+
+TEST_F(Folder, DirectoryListShowsThePathAndTheSubfoldersAtOnce) {
+  for (int i = 0; i < 12; ++i) QDir(dir.path()).mkpath(QStringLiteral("deep/a/b/c/d/e/sub%1").arg(i, 2, 10, QChar('0')));
+  for (int i = 0; i < 3; ++i) QDir(dir.path()).mkpath(QStringLiteral("few%1").arg(i));
+  ui::DirectoryListBox dirs;
+  dirs.resize(240, 8 * dirs.sizeHintForRow(0) + 2 * dirs.frameWidth());
+  dirs.show();
+  const int rows = int(rowsInSight(dirs).size());
+  ASSERT_GE(rows, 7);
+
+  // A shallow folder: where everything fits, all of it from the root down.
+  ASSERT_TRUE(dirs.setDirectory(dir.filePath("few0/..")));
+  const int current = dirs.currentRow();
+  if (dirs.count() <= rows) {
+    EXPECT_TRUE(inSight(dirs, 0));
+    EXPECT_TRUE(inSight(dirs, dirs.count() - 1));
+  }
+  EXPECT_TRUE(inSight(dirs, current));
+  EXPECT_TRUE(inSight(dirs, current + 1));
+
+  // A deep folder with many subfolders: the current folder no lower than the
+  // middle, subfolders below it, the nearest part of the path above it.
+  ASSERT_TRUE(dirs.setDirectory(dir.filePath("deep/a/b/c/d/e")));
+  const int deep = dirs.currentRow();
+  ASSERT_GT(dirs.count() - 1 - deep, rows);
+  EXPECT_TRUE(inSight(dirs, deep));
+  EXPECT_TRUE(inSight(dirs, deep - 1));  // "d", the parent
+  for (int below = 1; below <= rows / 2; ++below)
+    EXPECT_TRUE(inSight(dirs, deep + below)) << below;
+  EXPECT_EQ(dirs.folderAt(deep + 1), dir.filePath("deep/a/b/c/d/e/sub00"));
+
+  // Shown again (the browser reopened): still in sight.
+  dirs.hide();
+  dirs.verticalScrollBar()->setValue(0);
+  dirs.show();
+  EXPECT_TRUE(inSight(dirs, deep));
+  EXPECT_TRUE(inSight(dirs, deep + 1));
 }

@@ -43,6 +43,15 @@ struct CurveStudio {
   }
 };
 
+// After a handle was put down: moves no longer drag it, and a right click
+// commits `curve` in black.
+void expectCommittedWhereLeft(CurveStudio& s, const tools::BezierPoints& curve) {
+  testing_support::moveTo(s.main.ptbox1, {300, 300}, Qt::NoButton);
+  EXPECT_EQ(s.main.BezCtl1, curve.ctl1);
+  testing_support::click(s.main.ptbox1, {300, 300}, Qt::RightButton);
+  EXPECT_TRUE(s.main.picture().samePixels(committed(curve, gdi::clBlack, 1)));
+}
+
 }  // namespace
 
 TEST(BezierTool, ChordDragShowsTheHandlesAndLeavesThePictureClean) {
@@ -103,12 +112,57 @@ TEST(BezierTool, HandleFollowsTheMouseBetweenTwoClicks) {
   EXPECT_EQ(s.main.BezCtl1, (gdi::Point{100, 20}));
   EXPECT_EQ(s.main.s3->pos(), QPoint(92, 12));
   EXPECT_FALSE(s.main.AnyHandleDrag);
-  // Moves no longer drag it.
-  testing_support::moveTo(s.main.ptbox1, {300, 300}, Qt::NoButton);
+  expectCommittedWhereLeft(s, {{20, 100}, {100, 20}, {140, 140}, {200, 160}});
+}
+
+namespace {
+
+// A point of the picture in handle `h`'s coordinates, where the handle is now.
+QPoint onHandle(TPbook1& m, ui::ShapeControl* h, QPoint picturePoint) {
+  return picturePoint + m.ptbox1->pos() - h->pos();
+}
+
+}  // namespace
+
+TEST(BezierTool, AHandleDraggedWithTheButtonHeldFollowsThePointer) {
+  CurveStudio s;
+  testing_support::drag(s.main.ptbox1, {20, 100}, {200, 160});
+  ui::ShapeControl* h = s.main.s3;  // control 1, at (80, 120)
+  testing_support::press(h, {8, 8});
+  EXPECT_TRUE(s.main.HandleDrag[2]);
+  testing_support::moveTo(h, onHandle(s.main, h, {90, 60}));
+  EXPECT_EQ(s.main.BezCtl1, (gdi::Point{90, 60}));
+  EXPECT_EQ(h->pos(), QPoint(82, 52));  // centred on the pointer
+  // While dragging, the curve shows at its new place in not-xor.
+  gdi::Bitmap shown = s.white;
+  shown.canvas().pen = gdi::Pen{gdi::clBlack, 1, gdi::PenStyle::Solid, gdi::PenMode::NotXor};
+  tools::drawBezier(shown.canvas(), {{20, 100}, {90, 60}, {140, 140}, {200, 160}});
+  EXPECT_TRUE(s.main.picture().samePixels(shown));
+  testing_support::moveTo(h, onHandle(s.main, h, {100, 20}));
+  testing_support::release(h, onHandle(s.main, h, {100, 20}));
   EXPECT_EQ(s.main.BezCtl1, (gdi::Point{100, 20}));
-  testing_support::click(s.main.ptbox1, {300, 300}, Qt::RightButton);
-  const tools::BezierPoints curve{{20, 100}, {100, 20}, {140, 140}, {200, 160}};
-  EXPECT_TRUE(s.main.picture().samePixels(committed(curve, gdi::clBlack, 1)));
+  EXPECT_EQ(h->pos(), QPoint(92, 12));
+  EXPECT_FALSE(s.main.AnyHandleDrag);
+  // The same curve as after click, move, click.
+  expectCommittedWhereLeft(s, {{20, 100}, {100, 20}, {140, 140}, {200, 160}});
+}
+
+TEST(BezierTool, AHandlePressedWithoutADragWaitsForTheClickOnThePicture) {
+  CurveStudio s;
+  testing_support::drag(s.main.ptbox1, {20, 100}, {200, 160});
+  ui::ShapeControl* h = s.main.s2;  // the end, at (200, 160)
+  // A press that wobbles by a pixel is a click, not a drag.
+  testing_support::press(h, {8, 8});
+  testing_support::moveTo(h, {9, 8});
+  testing_support::release(h, {9, 8});
+  EXPECT_EQ(s.main.BezEnd, (gdi::Point{200, 160}));
+  EXPECT_EQ(h->pos(), QPoint(192, 152));
+  EXPECT_TRUE(s.main.HandleDrag[1]);
+  testing_support::moveTo(s.main.ptbox1, {250, 200}, Qt::NoButton);
+  testing_support::click(s.main.ptbox1, {250, 200});
+  EXPECT_EQ(s.main.BezEnd, (gdi::Point{250, 200}));
+  EXPECT_EQ(h->pos(), QPoint(242, 192));
+  EXPECT_FALSE(s.main.AnyHandleDrag);
 }
 
 TEST(BezierTool, TinyDragsStartNoCurve) {

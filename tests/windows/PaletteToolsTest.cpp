@@ -1,6 +1,7 @@
 // The tool palette's tool buttons: the code each sets, its extra action, and
 // what choosing a tool does to the main window.
 #include <QCheckBox>
+#include <QLabel>
 #include <QTabWidget>
 
 #include "PaletteFixture.h"
@@ -9,6 +10,7 @@
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/SpinEdit.h"
+#include "platform/ui/WindowPlacement.h"
 #include "support/PixelGrid.h"
 #include "tools/windows/TTextMakerForm.h"
 #include "tools/windows/TTextmemoform.h"
@@ -81,9 +83,10 @@ TEST_F(PaletteTest, StartsWithTheDesignStateBesideTheMainWindow) {
   TForm3& f = palette();
   EXPECT_EQ(f.windowTitle(), "Tools");
   EXPECT_TRUE(f.windowFlags() & Qt::WindowStaysOnTopHint);
-  EXPECT_EQ(f.size(), QSize(132, 543));
+  EXPECT_EQ(f.size(), QSize(132, f.fullHeight()));
+  // Beside the main window's frame, level with its top.
   EXPECT_EQ(f.y(), mainWindow().y());
-  EXPECT_EQ(f.x(), mainWindow().x() + mainWindow().width() - 100);
+  EXPECT_GT(f.x(), ui::frameRect(mainWindow()).right());
   EXPECT_EQ(f.CurTool, 0);
   EXPECT_EQ(f.ForeColor, gdi::clBlack);
   EXPECT_EQ(f.BackColor, gdi::clWhite);
@@ -108,6 +111,7 @@ TEST_F(PaletteTest, EveryToolButtonSetsItsCodeAndShowsItsHint) {
     click(t.button);
     EXPECT_EQ(palette().CurTool, t.code) << t.button;
     EXPECT_EQ(control<QToolButton>(t.button)->toolTip(), t.hint) << t.button;
+    EXPECT_EQ(palette().StatusText->text(), t.hint) << t.button;
   }
 }
 

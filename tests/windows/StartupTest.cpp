@@ -18,16 +18,7 @@
 
 using testing_support::Studio;
 using testing_support::StudioOptions;
-
-namespace {
-
-StudioOptions screen(int w, int h) {
-  StudioOptions o;
-  o.screen = QSize(w, h);
-  return o;
-}
-
-}  // namespace
+using testing_support::onScreen;
 
 TEST(Startup, ShowsTheMainWindowAndThePaletteOnly) {
   Studio studio;
@@ -94,7 +85,7 @@ TEST(Startup, ButtonsThatNeedAPictureAreEnabledAndPanelsHidden) {
 }
 
 TEST(Startup, NormalScreenGeometry) {
-  Studio studio(screen(1024, 768));
+  Studio studio(onScreen(1024, 768));
   TPbook1& m = studio.main();
   EXPECT_EQ(m.pos(), QPoint(10, 43));
   EXPECT_EQ(m.width(), 640);
@@ -102,7 +93,7 @@ TEST(Startup, NormalScreenGeometry) {
 }
 
 TEST(Startup, ScreenUnder500HighGetsTheVerticalScrollBarAndTheStrip) {
-  Studio studio(screen(800, 480));
+  Studio studio(onScreen(800, 480));
   TPbook1& m = studio.main();
   EXPECT_TRUE(m.Shape13->isVisible());
   EXPECT_TRUE(m.verticalScrollBarShown());
@@ -112,7 +103,7 @@ TEST(Startup, ScreenUnder500HighGetsTheVerticalScrollBarAndTheStrip) {
 }
 
 TEST(Startup, ScreenOf500HighIsNormal) {
-  Studio studio(screen(800, 500));
+  Studio studio(onScreen(800, 500));
   EXPECT_FALSE(studio.main().Shape13->isVisible());
   EXPECT_FALSE(studio.main().verticalScrollBarShown());
 }

@@ -11,12 +11,15 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/TPbook1.h"
 #include "app/Windows.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/ShapeControl.h"
+#include "platform/ui/TextFit.h"
+#include "platform/ui/WindowPlacement.h"
 
 namespace {
 
@@ -37,6 +40,13 @@ QPlainTextEdit { background: #FFFFFF; border: 1px solid #C8D0DA; border-radius: 
 constexpr int kToolBarHeight = 30;
 constexpr int kPanelTop = kToolBarHeight;
 constexpr int kPanelHeight = 292;
+// Between the palette's frame and the window it is placed beside.
+constexpr int kBesideGap = 6;
+// The status bar: room around its text, its height for one line, and the
+// least room between it and the gradient preview above.
+constexpr int kStatusMargin = 4;
+constexpr int kStatusMinHeight = 20;
+constexpr int kStatusGap = 4;
 
 }  // namespace
 
@@ -46,6 +56,8 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent) {
   setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
   setAttribute(Qt::WA_StyledBackground);
   setStyleSheet(kStyle);
+  // A tool window is seldom the active one: its hints show all the same.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   QFont f = font();
   f.setPointSize(8);
   setFont(f);
@@ -65,14 +77,46 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent) {
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setObjectName("StatusBar1");
   StatusBar1->setSizeGripEnabled(false);
-  StatusBar1->setFixedHeight(20);
+  StatusText = new QLabel(StatusBar1);
+  StatusText->setObjectName("StatusText");
+  StatusText->setWordWrap(true);
+  StatusText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  fitCaptions();
 
-  resize(kDesignWidth, kDesignHeight);
+  resize(kDesignWidth, fullHeight());
   initialPattern();
   connectColourArea();
 
-  // Beside the main window's right edge, level with its top.
-  if (TPbook1* main = app::windows().Pbook1) move(main->x() + main->width() - 100, main->y());
+  if (TPbook1* main = app::windows().Pbook1) placeBeside(*main);
+}
+
+void TForm3::fitCaptions() {
+  // Controls placed by hand grow to show their captions whole.
+  for (QWidget* w : findChildren<QWidget*>()) {
+    if (auto* label = qobject_cast<QLabel*>(w); label && label != StatusText) ui::growToCaption(*label);
+    if (auto* button = qobject_cast<QToolButton*>(w); button && !button->text().isEmpty() &&
+                                                      button->toolButtonStyle() != Qt::ToolButtonIconOnly)
+      ui::growToCaption(*button);
+  }
+  // The status bar is as high as the longest hint needs at the palette's width.
+  QStringList hints;
+  for (const QWidget* w : findChildren<QWidget*>())
+    if (!w->statusTip().isEmpty()) hints << w->statusTip();
+  const int lines = ui::wrappedHeight(StatusText->font(), kDesignWidth - 2 * kStatusMargin, hints);
+  StatusBar1->setFixedHeight(std::max(kStatusMinHeight, lines + 2 * kStatusMargin));
+}
+
+int TForm3::fullHeight() const {
+  // The status bar stands below the gradient preview, in the room the design
+  // leaves there when one line is enough.
+  return std::max(kDesignHeight, Panel6->geometry().bottom() + 1 + kStatusGap + StatusBar1->height());
+}
+
+void TForm3::showHint(const QString& hint) { StatusText->setText(hint); }
+
+void TForm3::placeBeside(const QWidget& window) {
+  const QRect area = ui::environment().availableArea();
+  move(ui::besideFrame(ui::frameRect(window), ui::frameRect(*this).size(), area, kBesideGap));
 }
 
 QToolButton* TForm3::makeButton(QWidget* parent, const char* name, const QString& hint,
@@ -180,7 +224,7 @@ void TForm3::openPanel(QWidget* panel) {
 bool TForm3::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) FormActivate();
   if (e->type() == QEvent::StatusTip) {
-    StatusBar1->showMessage(static_cast<QStatusTipEvent*>(e)->tip());
+    showHint(static_cast<QStatusTipEvent*>(e)->tip());
     return true;
   }
   return QWidget::event(e);
@@ -196,6 +240,7 @@ void TForm3::resizeEvent(QResizeEvent* e) {
   // The status bar keeps to the bottom edge, so a rolled-up palette shows
   // its tool bar over the status bar.
   StatusBar1->setGeometry(0, height() - StatusBar1->height(), width(), StatusBar1->height());
+  StatusText->setGeometry(StatusBar1->rect().adjusted(kStatusMargin, 0, -kStatusMargin, 0));
   StatusBar1->raise();
 }
 

@@ -44,6 +44,10 @@ class TForm3 : public QWidget, public tools::DrawingState {
 
   explicit TForm3(QWidget* parent = nullptr);
 
+  // Puts the palette beside `window`'s frame: to its right when the screen
+  // has room there, else to its left, else at the screen's right edge.
+  void placeBeside(const QWidget& window);
+
   // Folder of the program file with a trailing separator: base of the pattern files.
   QString AppFolder;
   // The first pattern file.
@@ -157,6 +161,9 @@ class TForm3 : public QWidget, public tools::DrawingState {
   QWidget* Panel6 = nullptr;
   ui::ImageControl* Image4 = nullptr;  // gradient preview
   QStatusBar* StatusBar1 = nullptr;
+  // The status bar's text: the hint of the control under the mouse or of the
+  // tool just chosen, wrapped onto as many lines as the longest hint needs.
+  QLabel* StatusText = nullptr;
 
   // --- routines ------------------------------------------------------------------
   // The activation step every tool choice runs after setting CurTool.
@@ -173,6 +180,10 @@ class TForm3 : public QWidget, public tools::DrawingState {
   void crinit() { PatternSlot.clear(); }
   void roll_uptools();
   void roll_downtools();
+  // The palette's height unrolled: its design height, or more when its
+  // status bar needs more lines for the hints.
+  int fullHeight() const;
+  void showHint(const QString& hint);
   void cutout();
   // Zoomed editing from the palette: resize_it enters it (when the main
   // window's chk1 is ticked), dump_it gives the picture back from the zoom view.
@@ -231,6 +242,8 @@ class TForm3 : public QWidget, public tools::DrawingState {
   void buildGradientPanel();
   void buildPatternPanel();
   void buildHelpPanel();
+  // Grows hand-placed captions to their text and sizes the status bar.
+  void fitCaptions();
   void buildColourArea();
   void connectColourArea();
   void initialPattern();

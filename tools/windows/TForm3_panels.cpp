@@ -55,7 +55,7 @@ void TForm3::roll_downtools() {
     else
       dump_it();
   }
-  setHeightStepped(tools::rollDownHeights(height(), 40, kDesignHeight));
+  setHeightStepped(tools::rollDownHeights(height(), 40, fullHeight()));
 }
 
 void TForm3::BitBtn24Click() {

@@ -2,6 +2,7 @@
 // hatch-style buttons of Panel3.
 #include <QDir>
 #include <QLabel>
+#include <algorithm>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -96,6 +97,12 @@ void TForm3::buildPatternPanel() {
   }
   BitBtn33->setText(QStringLiteral("Normal"));
   BitBtn33->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  // "Normal" as wide as its caption at the palette's right edge; the help
+  // button and the current pattern give way to its left.
+  const int normalWidth = std::max(BitBtn33->width(), BitBtn33->sizeHint().width());
+  BitBtn33->setGeometry(kDesignWidth - 5 - normalWidth, BitBtn33->y(), normalWidth, BitBtn33->height());
+  SpeedButton3->move(std::min(SpeedButton3->x(), BitBtn33->x() - 2 - SpeedButton3->width()), SpeedButton3->y());
+  patbox1->move(std::min(patbox1->x(), SpeedButton3->x() - 2 - patbox1->width()), patbox1->y());
 
   backpatbut1 = makeButton(Panel3, "backpatbut1", QStringLiteral("Back"), "back",
                            QRect(8, 258, 116, 28));

@@ -312,6 +312,7 @@ void TForm3::BitBtn_1Click() {
   CurTool = tools::kEraser;
   do_tool();
   drawlinwid();
+  showHint(BitBtn13->statusTip());
 }
 
 // The clipboard keeps what it holds (another program's content, or the
@@ -320,6 +321,7 @@ void TForm3::cutout() {
   outlineReset();
   CurTool = tools::kCut;
   do_tool();
+  showHint(BitBtn21->statusTip());
 }
 
 void TForm3::chooseTool(const ToolDef& tool, QToolButton* button) {
@@ -375,7 +377,7 @@ void TForm3::chooseTool(const ToolDef& tool, QToolButton* button) {
     if (button == SpeedButton9) main->doblend3(1);
     CurTool = tools::kNoTool;
   }
-  StatusBar1->showMessage(QString::fromLatin1(tool.hint));
+  showHint(QString::fromLatin1(tool.hint));
   syncToolButtons();
 }
 

@@ -27,6 +27,13 @@ struct StudioOptions {
   bool show = true;
 };
 
+// The default options on a screen of `width` x `height`.
+inline StudioOptions onScreen(int width, int height) {
+  StudioOptions o;
+  o.screen = QSize(width, height);
+  return o;
+}
+
 class Studio {
  public:
   explicit Studio(const StudioOptions& options = {});
