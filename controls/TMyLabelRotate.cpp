@@ -25,7 +25,9 @@ gdi::Bitmap TMyLabelRotate::renderToBitmap() const {
                                       controls::backgroundBehind(*this));
 }
 
-gdi::Bitmap TMyLabelRotate::clipboardBitmap() const { return controls::labelClip(renderToBitmap()); }
+gdi::Bitmap TMyLabelRotate::clipboardBitmap() const {
+  return controls::labelClip(renderToBitmap());
+}
 
 void TMyLabelRotate::paintEvent(QPaintEvent*) {
   const controls::RotatedLabelLook l = look();

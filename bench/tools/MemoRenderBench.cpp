@@ -18,8 +18,9 @@ ui::RichDocument memo() {
                           {"Times New Roman", 28, true, false, false, gdi::clNavy},
                           {"Courier New", 18, false, true, false, gdi::clMaroon},
                           {"Verdana", 24, false, false, true, gdi::clGreen}};
-  const QString words[] = {"Quillmoor ", "renders ", "every ", "character ", "in ", "its ",
-                           "own ", "font, ", "line ", "by ", "line; ", "0123456789 "};
+  const QString words[] = {"Quillmoor ", "renders ", "every ", "character ",
+                           "in ",        "its ",     "own ",   "font, ",
+                           "line ",      "by ",      "line; ", "0123456789 "};
   ui::RichDocument doc;
   for (int line = 0; line < 200; ++line) {
     ui::Paragraph p;

@@ -6,7 +6,9 @@ namespace controls {
 
 namespace {
 
-unsigned prefixFlag(const Label3dLook& look) { return look.ShowAccelChar ? 0u : unsigned(gdi::DT_NOPREFIX); }
+unsigned prefixFlag(const Label3dLook& look) {
+  return look.ShowAccelChar ? 0u : unsigned(gdi::DT_NOPREFIX);
+}
 
 }  // namespace
 

@@ -13,12 +13,12 @@ namespace controls {
 enum T3DEffect { Normal3d, Resit3d, Raised3d, Shadowed3d };
 
 struct Label3dLook {
-  std::string Caption;  // UTF-8
-  gdi::Font Font;       // its colour is the text colour
+  std::string Caption;                 // UTF-8
+  gdi::Font Font;                      // its colour is the text colour
   gdi::TColor Color = gdi::clBtnFace;  // filled in when not Transparent
   bool Transparent = true;
-  bool Enabled = true;       // a disabled label writes its text in clGrayText
-  bool ShowAccelChar = true;  // "&x" underlines x
+  bool Enabled = true;                // a disabled label writes its text in clGrayText
+  bool ShowAccelChar = true;          // "&x" underlines x
   unsigned Alignment = gdi::DT_LEFT;  // DT_LEFT, DT_CENTER or DT_RIGHT
   T3DEffect AStyle3D = Normal3d;
   gdi::TColor AShadeRightBottom = 0x808080;

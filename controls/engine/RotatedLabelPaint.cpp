@@ -18,9 +18,12 @@ struct ShadeOffsets {
 
 ShadeOffsets offsetsFor(T3DEffectShort effect) {
   switch (effect) {
-    case A3dResit: return {+1, -1};
-    case A3dRaised: return {-1, +1};
-    default: return {};
+    case A3dResit:
+      return {+1, -1};
+    case A3dRaised:
+      return {-1, +1};
+    default:
+      return {};
   }
 }
 

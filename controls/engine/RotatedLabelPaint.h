@@ -18,7 +18,7 @@ namespace controls {
 gdi::Font rotatedLabelFont();
 
 struct RotatedLabelLook {
-  std::string Caption;  // UTF-8
+  std::string Caption;                  // UTF-8
   gdi::Font Font = rotatedLabelFont();  // its colour is the text colour
   gdi::TColor Color = gdi::clBtnFace;   // the box under the text when not MyTransparent
   bool MyTransparent = true;            // false: the box is drawn and the effect is plain

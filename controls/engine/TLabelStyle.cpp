@@ -13,7 +13,9 @@ void TLabelStyle::changed() {
   if (OnChange) OnChange();
 }
 
-void TLabelStyle::setAngle(int degrees) { store(angle_, degrees < 0 || degrees >= 360 ? 0 : degrees); }
+void TLabelStyle::setAngle(int degrees) {
+  store(angle_, degrees < 0 || degrees >= 360 ? 0 : degrees);
+}
 
 void TLabelStyle::setAStyle3D(T3DEffectShort effect) { store(effect_, effect); }
 

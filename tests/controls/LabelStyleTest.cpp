@@ -21,8 +21,8 @@ TEST(TLabelStyle, StartsRaisedWithGreyAndWhiteShadesAndShadowUpRight) {
 
 TEST(TLabelStyle, AnglesOutsideAFullTurnAreStoredAsZero) {
   TLabelStyle s;
-  for (const auto& [given, stored] :
-       std::vector<std::pair<int, int>>{{359, 359}, {360, 0}, {720, 0}, {-1, 0}, {-90, 0}, {1, 1}}) {
+  for (const auto& [given, stored] : std::vector<std::pair<int, int>>{
+           {359, 359}, {360, 0}, {720, 0}, {-1, 0}, {-90, 0}, {1, 1}}) {
     s.setAngle(45);
     s.setAngle(given);
     EXPECT_EQ(s.Angle(), stored) << given;

@@ -37,7 +37,8 @@ RotatedLabelLook look(T3DEffectShort effect, int angle = 0) {
 std::vector<bool> inkMask(const gdi::Bitmap& plain) {
   std::vector<bool> m(std::size_t(plain.width() * plain.height()));
   for (int y = 0; y < plain.height(); ++y)
-    for (int x = 0; x < plain.width(); ++x) m[std::size_t(y * plain.width() + x)] = plain.pixel(x, y) == kInk;
+    for (int x = 0; x < plain.width(); ++x)
+      m[std::size_t(y * plain.width() + x)] = plain.pixel(x, y) == kInk;
   return m;
 }
 
@@ -46,7 +47,9 @@ std::vector<bool> inkMask(const gdi::Bitmap& plain) {
 gdi::Bitmap expectedEffect(const gdi::Bitmap& plain, std::optional<int> light, int dx, int dy) {
   const std::vector<bool> m = inkMask(plain);
   const int w = plain.width(), h = plain.height();
-  auto ink = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && m[std::size_t(y * w + x)]; };
+  auto ink = [&](int x, int y) {
+    return x >= 0 && y >= 0 && x < w && y < h && m[std::size_t(y * w + x)];
+  };
   gdi::Bitmap out(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
@@ -76,10 +79,12 @@ TEST(RotatedLabel, ShadeCopiesOfEachEffectLandOnePixelAwayOrAtTheShadowOffset) {
     ASSERT_GT(countColor(plain, kInk), 100);
     // Raised: light copy up-left, dark copy down-right.
     EXPECT_EQ(renderRotatedLabel(look(A3dRaised, angle), kLabel, gdi::clWhite),
-              expectedEffect(plain, -1, +1, +1)) << angle;
+              expectedEffect(plain, -1, +1, +1))
+        << angle;
     // Lowered: the other way round.
     EXPECT_EQ(renderRotatedLabel(look(A3dResit, angle), kLabel, gdi::clWhite),
-              expectedEffect(plain, +1, -1, -1)) << angle;
+              expectedEffect(plain, +1, -1, -1))
+        << angle;
     // Shadow: the dark copy alone at the offsets, in screen directions.
     RotatedLabelLook shadow = look(A3dShadowed, angle);
     shadow.Style.AHShadeOffSet = 4;
@@ -100,8 +105,8 @@ TEST(RotatedLabel, TextIsCentredWithHalvesCutTowardZero) {
   EXPECT_EQ(turnedBox({200, 100}, {41, 19}, 90)[0], (gdi::Point{91, 70}));
 
   for (int angle : {0, 30, 90, 135, 180, 270, 333}) {
-    const gdi::Rect ink = inkBounds(renderRotatedLabel(look(A3dNormal, angle), kLabel, gdi::clWhite),
-                                    gdi::clWhite);
+    const gdi::Rect ink =
+        inkBounds(renderRotatedLabel(look(A3dNormal, angle), kLabel, gdi::clWhite), gdi::clWhite);
     const int cx = (ink.left + ink.right) / 2, cy = (ink.top + ink.bottom) / 2;
     EXPECT_NEAR(cx, kLabel.cx / 2, 8) << angle;
     EXPECT_NEAR(cy, kLabel.cy / 2, 8) << angle;
@@ -120,8 +125,8 @@ TEST(RotatedLabel, PositiveAnglesTurnCounterClockwise) {
     return sum / std::max(n, 1);
   };
   EXPECT_LT(meanRow(kLabel.cx / 2, kLabel.cx), meanRow(0, kLabel.cx / 2) - 10);
-  const gdi::Rect upright = inkBounds(renderRotatedLabel(look(A3dNormal, 90), kLabel, gdi::clWhite),
-                                      gdi::clWhite);
+  const gdi::Rect upright =
+      inkBounds(renderRotatedLabel(look(A3dNormal, 90), kLabel, gdi::clWhite), gdi::clWhite);
   EXPECT_GT(upright.height(), 2 * upright.width());
 }
 
@@ -151,7 +156,8 @@ TEST(RotatedLabel, BoxedLabelIsPlainTextOnATurnedBoxOfItsColour) {
             true);
   EXPECT_EQ(b.pixel(2, 2), gdi::clWhite);
   EXPECT_EQ(b.pixel(kLabel.cx - 3, kLabel.cy - 3), gdi::clWhite);
-  const gdi::Rect ink = inkBounds(renderRotatedLabel(look(A3dNormal, 30), kLabel, gdi::clWhite), gdi::clWhite);
+  const gdi::Rect ink =
+      inkBounds(renderRotatedLabel(look(A3dNormal, 30), kLabel, gdi::clWhite), gdi::clWhite);
   const gdi::Rect box = inkBounds(b, gdi::clWhite);
   EXPECT_LT(box.left, ink.left);
   EXPECT_GT(box.right, ink.right);

@@ -97,17 +97,21 @@ TEST(RichTextRender, EmptyTextGivesNothing) {
 TEST(RichTextRender, EachCharacterInItsOwnFontAsTheWrittenLoopDrawsIt) {
   ui::RichDocument doc;
   // Italic glyphs reaching past the left edge and over their neighbours.
-  doc.paragraphs.push_back(paragraph({{"jff", format("Times New Roman", 26, gdi::clRed, false, true)},
-                                      {"W", format("Courier New", 12, gdi::clBlue, true)}}));
-  doc.paragraphs.push_back(paragraph({{"Quill", format("Arial", 12)},
-                                      {"moor ", format("Times New Roman", 20, gdi::clRed, true)},
-                                      {"fjord", format("Courier New", 9, gdi::clBlue, false, true)}}));
+  doc.paragraphs.push_back(
+      paragraph({{"jff", format("Times New Roman", 26, gdi::clRed, false, true)},
+                 {"W", format("Courier New", 12, gdi::clBlue, true)}}));
+  doc.paragraphs.push_back(
+      paragraph({{"Quill", format("Arial", 12)},
+                 {"moor ", format("Times New Roman", 20, gdi::clRed, true)},
+                 {"fjord", format("Courier New", 9, gdi::clBlue, false, true)}}));
   doc.paragraphs.push_back(paragraph({}));  // an empty line
-  doc.paragraphs.push_back(paragraph({{QString::fromUtf8("Ünïcödé € & tabs\there"),
-                                       format("", 14, gdi::clGreen, false, false, true)},
-                                      {QString(QChar(0x2028)) + "after a break", format("Arial", 28)}}));
+  doc.paragraphs.push_back(
+      paragraph({{QString::fromUtf8("Ünïcödé € & tabs\there"),
+                  format("", 14, gdi::clGreen, false, false, true)},
+                 {QString(QChar(0x2028)) + "after a break", format("Arial", 28)}}));
   // Descenders and underline against the bottom edge.
-  doc.paragraphs.push_back(paragraph({{"gjy_", format("Times New Roman", 30, gdi::clBlack, false, true, true)}}));
+  doc.paragraphs.push_back(
+      paragraph({{"gjy_", format("Times New Roman", 30, gdi::clBlack, false, true, true)}}));
   const gdi::Bitmap b = renderRichText(doc, editorFont(), 50);
   EXPECT_EQ(b, reference(doc, editorFont(), 50));
   EXPECT_GT(countColor(b, gdi::clRed), 50);
@@ -170,7 +174,8 @@ TEST(RichTextRender, DefaultFaceAndColourComeFromTheEditor) {
 
 TEST(RichTextRender, TextsPastTheLineLimitAreRefusedWithAMessage) {
   ui::RichDocument doc;
-  for (int i = 0; i < tools::kMaxRenderedLines; ++i) doc.paragraphs.push_back(paragraph({{"l", format("Arial", 8)}}));
+  for (int i = 0; i < tools::kMaxRenderedLines; ++i)
+    doc.paragraphs.push_back(paragraph({{"l", format("Arial", 8)}}));
   EXPECT_FALSE(renderRichText(doc, editorFont(), 10).empty());
   // One more line, made by a break inside the last paragraph.
   doc.paragraphs.back().runs.back().text += QChar(0x2028);
@@ -179,6 +184,7 @@ TEST(RichTextRender, TextsPastTheLineLimitAreRefusedWithAMessage) {
     FAIL() << "no error";
   } catch (const tools::TooManyLinesError& e) {
     EXPECT_EQ(e.lines(), tools::kMaxRenderedLines + 1);
-    EXPECT_STREQ(e.what(), "The text has 1001 lines; at most 1000 lines can be turned into a picture.");
+    EXPECT_STREQ(e.what(),
+                 "The text has 1001 lines; at most 1000 lines can be turned into a picture.");
   }
 }
