@@ -9,12 +9,12 @@
 // djpeg -bmp minus djpeg writing PPM: the difference is the tool's BMP code.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/support/BenchPictures.h"
 #include "bench/support/BenchTools.h"
 #include "platform/codecs/Bmp.h"
 #include "platform/codecs/Jpeg.h"
@@ -22,26 +22,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// A photograph-like picture: smooth shading, edges and fine noise.
-gdi::Bitmap photo() {
-  gdi::Bitmap b(4000, 4000);
-  std::uint32_t s = 12345;
-  for (int y = 0; y < b.height(); ++y) {
-    std::uint32_t* row = b.row(y);
-    for (int x = 0; x < b.width(); ++x) {
-      s = s * 1664525u + 1013904223u;
-      const int n = int(s >> 28) - 8;
-      const double wave = std::sin(x * 0.01) * std::cos(y * 0.013);
-      int r = int(128 + 100 * wave) + n;
-      int g = (x / 250 + y / 250) % 2 ? 200 + n : 60 + n;
-      int bl = (x * 255 / 4000 + y * 255 / 4000) / 2 + n;
-      r = std::clamp(r, 0, 255), g = std::clamp(g, 0, 255), bl = std::clamp(bl, 0, 255);
-      row[x] = std::uint32_t(gdi::RGB(r, g, bl));
-    }
-  }
-  return b;
-}
 
 void writeFile(const fs::path& p, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(p, std::ios::binary);
@@ -54,7 +34,7 @@ struct Files {
   fs::path jpg = dir / "photo.jpg";  // baseline, quality 90
   fs::path bmp = dir / "photo.bmp";
   fs::path ppm = dir / "photo.ppm";
-  gdi::Bitmap picture = photo();
+  gdi::Bitmap picture = bench_support::photoLike(4000, 4000);
 
   Files() {
     fs::create_directories(dir);

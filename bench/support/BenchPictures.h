@@ -1,5 +1,7 @@
 #pragma once
 // Pictures the benchmarks work on, made the same way every run.
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "platform/gdi/Bitmap.h"
@@ -48,6 +50,27 @@ inline gdi::Bitmap noisyRamps(int width, int height, std::uint32_t noise,
 
 inline gdi::Bitmap noisyRamps(int side, std::uint32_t noise) {
   return noisyRamps(side, side, noise);
+}
+
+// A photograph-like picture: smooth shading, hard edges and fine noise, so a
+// JPEG of it has detail in every block.
+inline gdi::Bitmap photoLike(int width, int height) {
+  gdi::Bitmap b(width, height);
+  std::uint32_t s = 12345;
+  for (int y = 0; y < height; ++y) {
+    std::uint32_t* row = b.row(y);
+    for (int x = 0; x < width; ++x) {
+      s = s * 1664525u + 1013904223u;
+      const int n = int(s >> 28) - 8;
+      const double wave = std::sin(x * 0.01) * std::cos(y * 0.013);
+      int r = int(128 + 100 * wave) + n;
+      int g = (x / 250 + y / 250) % 2 ? 200 + n : 60 + n;
+      int bl = (x * 255 / width + y * 255 / height) / 2 + n;
+      r = std::clamp(r, 0, 255), g = std::clamp(g, 0, 255), bl = std::clamp(bl, 0, 255);
+      row[x] = std::uint32_t(gdi::RGB(r, g, bl));
+    }
+  }
+  return b;
 }
 
 }  // namespace bench_support
