@@ -31,9 +31,9 @@ class TZoomImage : public QWidget {
   // 160 x 160, no bitmap, rectangle (0, 0, 10, 10), display on.
   explicit TZoomImage(QWidget* parent = nullptr);
 
-  // The view's own bitmap. setBitmap copies the picture in (never shares it)
-  // and resets the rectangle to the whole bitmap; a picture equal to the one
-  // held (pixels, format, palette) changes nothing. Code that draws into
+  // The view's own bitmap. setBitmap takes a copy of the picture (drawing on
+  // the picture later does not reach the view) and resets the rectangle to the whole bitmap; a
+  // picture equal to the one held (pixels, format, palette) changes nothing. Code that draws into
   // Bitmap() or resizes it calls bitmapChanged() afterwards; drawing that
   // only marks the bitmap dirty is still shown, but keeps the rectangle.
   const gdi::Bitmap& Bitmap() const { return bitmap_; }

@@ -3,29 +3,13 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include "platform/gdi/Canvas.h"
 #include "platform/gdi/HugePages.h"
 
 namespace gdi {
 namespace {
-
-std::unique_ptr<std::uint32_t[]> allocatePixels(int width, int height) {
-  if (width < 0 || height < 0 || width > Bitmap::kMaxSide || height > Bitmap::kMaxSide ||
-      std::int64_t(width) * height > Bitmap::kMaxPixels)
-    throw ResourceError("Bitmap size " + std::to_string(width) + " x " + std::to_string(height) +
-                        " is too large");
-  const std::size_t count = std::size_t(width) * std::size_t(height);
-  if (count == 0) return nullptr;
-  try {
-    std::unique_ptr<std::uint32_t[]> pixels(new std::uint32_t[count]);
-    adviseHugePages(pixels.get(), count * 4);
-    return pixels;
-  } catch (const std::bad_alloc&) {
-    throw ResourceError("Not enough memory for a " + std::to_string(width) + " x " +
-                        std::to_string(height) + " bitmap");
-  }
-}
 
 Palette standardPaletteFor(PixelFormat f) {
   switch (f) {
@@ -55,11 +39,43 @@ std::size_t paletteSizeFor(PixelFormat f) {
 
 }  // namespace
 
+Bitmap::Pixels* Bitmap::allocate(int width, int height) {
+  if (width < 0 || height < 0 || width > kMaxSide || height > kMaxSide ||
+      std::int64_t(width) * height > kMaxPixels)
+    throw ResourceError("Bitmap size " + std::to_string(width) + " x " + std::to_string(height) +
+                        " is too large");
+  const std::size_t count = std::size_t(width) * std::size_t(height);
+  if (count == 0) return nullptr;
+  try {
+    auto data = std::make_unique<Pixels>();
+    data->pixels.reset(new std::uint32_t[count]);
+    adviseHugePages(data->pixels.get(), count * 4);
+    return data.release();
+  } catch (const std::bad_alloc&) {
+    throw ResourceError("Not enough memory for a " + std::to_string(width) + " x " +
+                        std::to_string(height) + " bitmap");
+  }
+}
+
+void Bitmap::release(Pixels* data) {
+  if (data && data->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) delete data;
+}
+
 Bitmap::Bitmap() = default;
 
 Bitmap::Bitmap(int width, int height)
-    : width_(width), height_(height), pixels_(allocatePixels(width, height)) {
-  std::fill_n(pixels_.get(), std::size_t(width_) * std::size_t(height_), 0xFFFFFFu);
+    : width_(width), height_(height), data_(allocate(width, height)) {
+  if (data_)
+    std::fill_n(data_->pixels.get(), std::size_t(width_) * std::size_t(height_), 0xFFFFFFu);
+}
+
+Bitmap Bitmap::forOverwrite(int width, int height) {
+  Bitmap b;
+  b.data_ = allocate(width, height);
+  b.width_ = width;
+  b.height_ = height;
+  b.dirty_ = b.rect();
+  return b;
 }
 
 Bitmap::Bitmap(const Bitmap& other) { copyFrom(other); }
@@ -67,7 +83,7 @@ Bitmap::Bitmap(const Bitmap& other) { copyFrom(other); }
 Bitmap::Bitmap(Bitmap&& other) noexcept
     : width_(other.width_),
       height_(other.height_),
-      pixels_(std::move(other.pixels_)),
+      data_(std::exchange(other.data_, nullptr)),
       format_(other.format_),
       matcher_(std::move(other.matcher_)),
       transparent_(other.transparent_),
@@ -86,9 +102,9 @@ Bitmap& Bitmap::operator=(const Bitmap& other) {
 
 Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
   if (this == &other) return *this;
+  release(std::exchange(data_, std::exchange(other.data_, nullptr)));
   width_ = other.width_;
   height_ = other.height_;
-  pixels_ = std::move(other.pixels_);
   format_ = other.format_;
   matcher_ = std::move(other.matcher_);
   transparent_ = other.transparent_;
@@ -101,38 +117,44 @@ Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
   return *this;
 }
 
-Bitmap::~Bitmap() = default;
+Bitmap::~Bitmap() { release(data_); }
 
 void Bitmap::copyFrom(const Bitmap& other) {
-  auto pixels = allocatePixels(other.width_, other.height_);
-  if (pixels)
-    std::memcpy(pixels.get(), other.pixels_.get(),
-                std::size_t(other.width_) * std::size_t(other.height_) * 4);
-  pixels_ = std::move(pixels);
+  // The palette is copied first: it is the only part that can fail.
+  PaletteMatcher matcher(other.matcher_.palette());
+  if (other.data_) other.data_->refs.fetch_add(1, std::memory_order_relaxed);
+  release(std::exchange(data_, other.data_));
   width_ = other.width_;
   height_ = other.height_;
   format_ = other.format_;
-  matcher_ = PaletteMatcher(other.matcher_.palette());
+  matcher_ = std::move(matcher);
   transparent_ = other.transparent_;
   transparentMode_ = other.transparentMode_;
   transparentColor_ = other.transparentColor_;
   dirty_ = rect();
 }
 
+void Bitmap::detach() {
+  Pixels* own = allocate(width_, height_);
+  std::memcpy(own->pixels.get(), data_->pixels.get(),
+              std::size_t(width_) * std::size_t(height_) * 4);
+  release(std::exchange(data_, own));
+}
+
 void Bitmap::setSize(int width, int height) {
   if (width == width_ && height == height_) return;
-  auto pixels = allocatePixels(width, height);
+  Pixels* resized = allocate(width, height);
   const int keepW = std::min(width, width_), keepH = std::min(height, height_);
-  for (int y = 0; pixels && y < height; ++y) {
-    std::uint32_t* dst = pixels.get() + std::size_t(y) * std::size_t(width);
+  for (int y = 0; resized && y < height; ++y) {
+    std::uint32_t* dst = resized->pixels.get() + std::size_t(y) * std::size_t(width);
     int from = 0;
     if (y < keepH) {
-      std::memcpy(dst, row(y), std::size_t(keepW) * 4);
+      std::memcpy(dst, constRow(y), std::size_t(keepW) * 4);
       from = keepW;
     }
     std::fill(dst + from, dst + width, snap(clWhite));
   }
-  pixels_ = std::move(pixels);
+  release(std::exchange(data_, resized));
   width_ = width;
   height_ = height;
   dirty_ = rect();
@@ -145,7 +167,9 @@ void Bitmap::setPixel(int x, int y, TColor c) {
 }
 
 void Bitmap::fill(TColor c) {
-  std::fill_n(pixels_.get(), std::size_t(width_) * std::size_t(height_), std::uint32_t(snap(c)));
+  // Shared pixels are not copied only to be overwritten.
+  if (!isDetached()) release(std::exchange(data_, allocate(width_, height_)));
+  std::fill_n(bits(), std::size_t(width_) * std::size_t(height_), std::uint32_t(snap(c)));
   markAllDirty();
 }
 
@@ -192,8 +216,8 @@ Canvas& Bitmap::canvas() {
 
 bool Bitmap::samePixels(const Bitmap& other) const {
   if (width_ != other.width_ || height_ != other.height_) return false;
-  if (empty()) return true;
-  return std::memcmp(pixels_.get(), other.pixels_.get(),
+  if (empty() || data_ == other.data_) return true;
+  return std::memcmp(constBits(), other.constBits(),
                      std::size_t(width_) * std::size_t(height_) * 4) == 0;
 }
 

@@ -2,10 +2,20 @@
 // A picture in memory: width x height pixels of 32 bits, stored row by row in
 // the TColor layout (bytes R, G, B, X with X always 0).
 //
-// Bitmap is a value: copying copies the pixels, moving is cheap. Every bitmap
-// object owns one Canvas whose pen, brush, font and pen position persist for
-// the life of the object, as the original platform's bitmap canvases did;
-// assigning another bitmap's pixels keeps this object's canvas state.
+// Bitmap is a value with implicit sharing, as Qt's image classes have: a
+// copy shares the pixels of the original until one of them is written, so
+// the program's many copies of a picture (undo copy, clip, zoom backup...)
+// cost nothing until they differ. Every non-const access to the pixels
+// (row(), bits(), setPixel(), fill(), drawing on the canvas...) first gives
+// this bitmap pixels of its own. A pointer from row() or bits() is therefore
+// only good until the bitmap is next copied: write through it after a copy
+// and both bitmaps change. Take it again after copying. Moving is cheap.
+//
+// Every bitmap object owns one Canvas whose pen, brush, font and pen position
+// persist for the life of the object, as the original platform's bitmap
+// canvases did; assigning another bitmap's pixels keeps this object's canvas
+// state.
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -43,6 +53,10 @@ class Bitmap {
   Bitmap();
   // A new bitmap is white.
   Bitmap(int width, int height);
+  // A new bitmap whose pixels are left as the memory holds them, for callers
+  // that write every pixel before anything reads one (a decoder, a filter
+  // over the whole picture): it spares a pass over the whole picture.
+  static Bitmap forOverwrite(int width, int height);
   Bitmap(const Bitmap& other);
   Bitmap(Bitmap&& other) noexcept;
   Bitmap& operator=(const Bitmap& other);
@@ -60,18 +74,29 @@ class Bitmap {
   void setWidth(int width) { setSize(width, height_); }
   void setHeight(int height) { setSize(width_, height); }
 
-  // Raw rows; the stride is width() pixels.
-  std::uint32_t* row(int y) { return pixels_.get() + std::size_t(y) * std::size_t(width_); }
-  const std::uint32_t* row(int y) const {
-    return pixels_.get() + std::size_t(y) * std::size_t(width_);
+  // Raw rows; the stride is width() pixels. The non-const forms give this
+  // bitmap pixels of its own first (see the note at the top).
+  std::uint32_t* row(int y) { return bits() + std::size_t(y) * std::size_t(width_); }
+  const std::uint32_t* row(int y) const { return constRow(y); }
+  const std::uint32_t* constRow(int y) const {
+    return constBits() + std::size_t(y) * std::size_t(width_);
   }
-  std::uint32_t* bits() { return pixels_.get(); }
-  const std::uint32_t* bits() const { return pixels_.get(); }
+  std::uint32_t* bits() {
+    if (!isDetached()) detach();
+    return data_ ? data_->pixels.get() : nullptr;
+  }
+  const std::uint32_t* bits() const { return constBits(); }
+  const std::uint32_t* constBits() const { return data_ ? data_->pixels.get() : nullptr; }
+
+  // True when no other bitmap shares these pixels (an empty bitmap too).
+  bool isDetached() const { return !data_ || data_->refs.load(std::memory_order_acquire) == 1; }
+  // True when both bitmaps hold the very same pixel memory.
+  bool sharesPixelsWith(const Bitmap& other) const { return data_ && data_ == other.data_; }
 
   // The pixel at (x, y), or -1 outside the bitmap.
   TColor pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return -1;
-    return TColor(row(y)[x]);
+    return TColor(constRow(y)[x]);
   }
   // Writes one pixel (snapped to the palette); outside the bitmap it does nothing.
   void setPixel(int x, int y, TColor c);
@@ -126,11 +151,21 @@ class Bitmap {
   friend bool operator==(const Bitmap& a, const Bitmap& b) { return a.samePixels(b); }
 
  private:
+  // Pixel memory with the count of bitmaps that share it.
+  struct Pixels {
+    std::atomic<int> refs{1};
+    std::unique_ptr<std::uint32_t[]> pixels;
+  };
+  static Pixels* allocate(int width, int height);
+  static void release(Pixels* data);
+
   void copyFrom(const Bitmap& other);
+  // Gives this bitmap a copy of the pixels it shares.
+  void detach();
 
   int width_ = 0;
   int height_ = 0;
-  std::unique_ptr<std::uint32_t[]> pixels_;
+  Pixels* data_ = nullptr;
   PixelFormat format_ = PixelFormat::Device;
   PaletteMatcher matcher_;
   bool transparent_ = false;

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <utility>
 
 #include "platform/ui/InternalDrag.h"
 #include "platform/ui/PicturePainter.h"
@@ -132,8 +133,8 @@ void ImageControl::mouseDoubleClickEvent(QMouseEvent* event) {
 void ImageControl::beginDrag() {
   QPixmap image;
   if (!bitmap_.empty())
-    image = QPixmap::fromImage(
-        sharedImage(bitmap_).scaled(48, 48, Qt::KeepAspectRatio, Qt::FastTransformation));
+    image = QPixmap::fromImage(sharedImage(std::as_const(bitmap_))
+                                   .scaled(48, 48, Qt::KeepAspectRatio, Qt::FastTransformation));
   InternalDrag::exec(this, image);
 }
 

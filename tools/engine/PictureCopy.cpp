@@ -10,7 +10,7 @@ void copyPicture(gdi::Bitmap& copy, const gdi::Bitmap& picture) {
                         copy.pixelFormat() == picture.pixelFormat() &&
                         copy.hasPalette() == picture.hasPalette() &&
                         (!copy.hasPalette() || copy.palette() == picture.palette());
-  if (!sameKind || picture.empty()) {
+  if (!sameKind || picture.empty() || !copy.isDetached() || !picture.isDetached()) {
     copy = picture;
     copy.markAllDirty();
     return;
