@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 #include <new>
 #include <utility>
 
@@ -37,7 +38,37 @@ std::size_t paletteSizeFor(PixelFormat f) {
   }
 }
 
+// Pixel memory of at least this many pixels (4 MiB) is large. The system
+// hands out such memory in fresh pages that it zeroes on first touch, which
+// for a 4000 x 4000 picture costs more than filling it. So the last large
+// buffer released is kept, and the next bitmap of the same size takes it:
+// replacing a picture by a new one of its size, or the copy a stroke makes of
+// a shared picture, then writes into memory already in use. Only one buffer
+// is kept, and a large bitmap of another size frees it.
+constexpr std::size_t kLargePixels = std::size_t(1) << 20;
+
+std::mutex& spareMutex() {
+  static auto* m = new std::mutex;  // never destroyed, like the spare itself
+  return *m;
+}
+
 }  // namespace
+
+Bitmap::Pixels*& Bitmap::spare() {
+  // Never destroyed: bitmaps of static objects are released after the end
+  // of main, and the spare is freed with the process.
+  static Pixels* kept = nullptr;
+  return kept;
+}
+
+void Bitmap::freeSpareMemory() {
+  Pixels* kept = nullptr;
+  {
+    const std::lock_guard<std::mutex> lock(spareMutex());
+    kept = std::exchange(spare(), nullptr);
+  }
+  delete kept;
+}
 
 Bitmap::Pixels* Bitmap::allocate(int width, int height) {
   if (width < 0 || height < 0 || width > kMaxSide || height > kMaxSide ||
@@ -46,8 +77,23 @@ Bitmap::Pixels* Bitmap::allocate(int width, int height) {
                         " is too large");
   const std::size_t count = std::size_t(width) * std::size_t(height);
   if (count == 0) return nullptr;
+  if (count >= kLargePixels) {
+    Pixels* unwanted = nullptr;
+    {
+      const std::lock_guard<std::mutex> lock(spareMutex());
+      Pixels*& kept = spare();
+      if (kept && kept->count == count) {
+        Pixels* reused = std::exchange(kept, nullptr);
+        reused->refs.store(1, std::memory_order_relaxed);
+        return reused;
+      }
+      unwanted = std::exchange(kept, nullptr);
+    }
+    delete unwanted;  // before allocating: the two need not be held at once
+  }
   try {
     auto data = std::make_unique<Pixels>();
+    data->count = count;
     data->pixels.reset(new std::uint32_t[count]);
     adviseHugePages(data->pixels.get(), count * 4);
     return data.release();
@@ -58,7 +104,12 @@ Bitmap::Pixels* Bitmap::allocate(int width, int height) {
 }
 
 void Bitmap::release(Pixels* data) {
-  if (data && data->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) delete data;
+  if (!data || data->refs.fetch_sub(1, std::memory_order_acq_rel) != 1) return;
+  if (data->count >= kLargePixels) {
+    const std::lock_guard<std::mutex> lock(spareMutex());
+    data = std::exchange(spare(), data);
+  }
+  delete data;
 }
 
 Bitmap::Bitmap() = default;

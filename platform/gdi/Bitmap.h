@@ -88,6 +88,10 @@ class Bitmap {
   const std::uint32_t* bits() const { return constBits(); }
   const std::uint32_t* constBits() const { return data_ ? data_->pixels.get() : nullptr; }
 
+  // Frees the pixel memory kept from the last large bitmap released for the
+  // next one of its size (see Bitmap.cpp).
+  static void freeSpareMemory();
+
   // True when no other bitmap shares these pixels (an empty bitmap too).
   bool isDetached() const { return !data_ || data_->refs.load(std::memory_order_acquire) == 1; }
   // True when both bitmaps hold the very same pixel memory.
@@ -154,10 +158,14 @@ class Bitmap {
   // Pixel memory with the count of bitmaps that share it.
   struct Pixels {
     std::atomic<int> refs{1};
+    std::size_t count = 0;
     std::unique_ptr<std::uint32_t[]> pixels;
   };
   static Pixels* allocate(int width, int height);
   static void release(Pixels* data);
+  // The last large pixel memory released, kept for the next bitmap of its
+  // size (see Bitmap.cpp); null when none.
+  static Pixels*& spare();
 
   void copyFrom(const Bitmap& other);
   // Gives this bitmap a copy of the pixels it shares.

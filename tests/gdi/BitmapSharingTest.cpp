@@ -208,7 +208,26 @@ TEST(BitmapSharingRules, APatternBrushKeepsThePatternItWasGiven) {
   EXPECT_EQ(target.pixel(3, 2), noiseBitmap(8, 8, 5).pixel(3, 2));
 }
 
-TEST(BitmapSharingRules, FilledForOverwriteEveryPixelIsWhatWasWritten) {
+TEST(BitmapSharingRules, LargeBitmapsAreNewAndWhiteWhereverTheirMemoryWasBefore) {
+  // Large pixel memory is handed on from a released bitmap to the next one
+  // of its size; the new one must not show the old pixels.
+  for (int round = 0; round < 3; ++round) {
+    {
+      Bitmap old(2048, 1024);
+      old.fill(clRed);
+      Bitmap copy = old;
+      copy.setPixel(0, 0, clBlue);  // a second buffer of the size
+    }
+    const Bitmap fresh(1024, 2048);
+    EXPECT_EQ(testing_support::countColor(fresh, clWhite), 1024 * 2048);
+    Bitmap shared = fresh;
+    shared.setPixel(5, 5, clBlack);
+    EXPECT_EQ(testing_support::countColor(shared, clWhite), 1024 * 2048 - 1);
+    EXPECT_EQ(testing_support::countColor(fresh, clWhite), 1024 * 2048);
+  }
+}
+
+TEST(BitmapSharingRules, ABitmapForOverwriteHoldsWhatIsWritten) {
   Bitmap b = Bitmap::forOverwrite(33, 17);
   ASSERT_EQ(b.width(), 33);
   ASSERT_EQ(b.height(), 17);
