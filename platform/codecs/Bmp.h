@@ -18,6 +18,7 @@
 #include <span>
 #include <vector>
 
+#include "platform/codecs/SafeSave.h"
 #include "platform/gdi/Bitmap.h"
 
 namespace codecs {
@@ -83,6 +84,8 @@ gdi::Bitmap readBmpFile(const std::filesystem::path& path);
 // bits) with their palette, everything else as 24 bits per pixel; rows
 // bottom-up, uncompressed, with a 40-byte info header.
 std::vector<std::uint8_t> writeBmp(const gdi::Bitmap& bitmap);
+// The same file handed to `sink` a few rows at a time.
+void writeBmp(const gdi::Bitmap& bitmap, const ByteSink& sink);
 // Writes the file through the safe save (the old file survives a failure).
 void writeBmpFile(const std::filesystem::path& path, const gdi::Bitmap& bitmap);
 

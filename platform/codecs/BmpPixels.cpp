@@ -96,7 +96,10 @@ gdi::Bitmap decodeRows(const DibInfo& info, std::span<const std::uint8_t> bits) 
   const std::size_t rowBytes = (std::size_t(w) * std::size_t(info.bitCount) + 7) / 8;
   if (bits.size() < info.stride * std::size_t(h - 1) + rowBytes)
     invalid("the pixel data is cut off");
-  gdi::Bitmap bmp = newDibBitmap(info);
+  // Every row is decoded below; without a palette to snap to, the new pixels
+  // need not be made white first.
+  gdi::Bitmap bmp = info.bitCount <= 8 ? newDibBitmap(info) : gdi::Bitmap::forOverwrite(w, h);
+  if (info.bitCount > 8) bmp.setPixelFormat(formatOf(info));
   const std::array<std::uint32_t, 256> lut = indexColors(info);
   const bool standard32 =
       info.redMask == 0xFF0000 && info.greenMask == 0xFF00 && info.blueMask == 0xFF;

@@ -1,10 +1,12 @@
 // Writing .bmp files: 40-byte info header, rows bottom-up, no compression.
+#include <algorithm>
 #include <cstring>
+#include <span>
+#include <vector>
 
 #include "platform/codecs/Bmp.h"
 #include "platform/codecs/PictureError.h"
 #include "platform/codecs/SafeSave.h"
-#include "platform/gdi/HugePages.h"
 
 namespace codecs {
 namespace {
@@ -13,6 +15,8 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;
 // 96 dots per inch.
 constexpr std::uint32_t kPixelsPerMeter = 3780;
+// Bytes of rows converted before they go to the file.
+constexpr std::size_t kBatchBytes = std::size_t(1) << 18;
 
 void put16(std::uint8_t* p, std::uint32_t v) {
   p[0] = std::uint8_t(v);
@@ -58,7 +62,7 @@ void writeIndexRow(const std::uint32_t* row, int width, int bits, const gdi::Pal
 
 }  // namespace
 
-std::vector<std::uint8_t> writeBmp(const gdi::Bitmap& b) {
+void writeBmp(const gdi::Bitmap& b, const ByteSink& sink) {
   if (b.empty()) throw PictureError(ErrorKind::InvalidPicture, "There is no picture to save");
   const bool indexed = b.hasPalette() && b.palette().size() <= 256;
   const int bits = indexed ? paletteDepth(b) : 24;
@@ -71,11 +75,8 @@ std::vector<std::uint8_t> writeBmp(const gdi::Bitmap& b) {
   if (total > 0xFFFFFFFFu)
     throw PictureError(ErrorKind::TooLarge, "The picture is too large for a bitmap file");
 
-  std::vector<std::uint8_t> file;
-  file.reserve(total);
-  gdi::adviseHugePages(file.data(), total);
-  file.resize(total, 0);
-  std::uint8_t* p = file.data();
+  std::vector<std::uint8_t> head(offset, 0);
+  std::uint8_t* p = head.data();
   p[0] = 'B';
   p[1] = 'M';
   put32(p + 2, std::uint32_t(total));
@@ -99,28 +100,50 @@ std::vector<std::uint8_t> writeBmp(const gdi::Bitmap& b) {
     table[4 * i + 1] = std::uint8_t(gdi::GetGValue(c));
     table[4 * i + 2] = std::uint8_t(gdi::GetRValue(c));
   }
+  sink(head);
 
+  // Rows go out a batch at a time through one small buffer, bottom row
+  // first, so a large picture is never held a second time as its file.
+  const int batchRows = int(std::clamp<std::size_t>(kBatchBytes / stride, 1, std::size_t(h)));
+  std::vector<std::uint8_t> batch(stride * std::size_t(batchRows));
   const gdi::PaletteMatcher match(indexed ? b.palette() : gdi::Palette{});
-  for (int y = 0; y < h; ++y) {
-    std::uint8_t* out = p + offset + std::size_t(h - 1 - y) * stride;
-    const std::uint32_t* row = b.row(y);
-    if (indexed) {
-      writeIndexRow(row, w, bits, match, out);
-    } else {
-      for (int x = 0; x < w; ++x, out += 3) {
-        const std::uint32_t v = row[x];
-        out[0] = std::uint8_t(v >> 16);
-        out[1] = std::uint8_t(v >> 8);
-        out[2] = std::uint8_t(v);
+  for (int done = 0; done < h;) {
+    const int n = std::min(batchRows, h - done);
+    for (int i = 0; i < n; ++i) {
+      std::uint8_t* out = batch.data() + std::size_t(i) * stride;
+      const std::uint32_t* row = b.constRow(h - 1 - (done + i));
+      if (indexed) {
+        std::memset(out, 0, stride);  // index rows are or-ed in
+        writeIndexRow(row, w, bits, match, out);
+      } else {
+        for (int x = 0; x < w; ++x, out += 3) {
+          const std::uint32_t v = row[x];
+          out[0] = std::uint8_t(v >> 16);
+          out[1] = std::uint8_t(v >> 8);
+          out[2] = std::uint8_t(v);
+        }
+        std::memset(out, 0, stride - std::size_t(w) * 3);  // row padding
       }
     }
+    sink(std::span<const std::uint8_t>(batch.data(), stride * std::size_t(n)));
+    done += n;
   }
+}
+
+std::vector<std::uint8_t> writeBmp(const gdi::Bitmap& bitmap) {
+  std::vector<std::uint8_t> file;
+  writeBmp(bitmap, [&file](std::span<const std::uint8_t> bytes) {
+    // The first piece is the header, which holds the size of the whole file.
+    if (file.empty() && bytes.size() >= 6)
+      file.reserve(std::size_t(bytes[2]) | std::size_t(bytes[3]) << 8 |
+                   std::size_t(bytes[4]) << 16 | std::size_t(bytes[5]) << 24);
+    file.insert(file.end(), bytes.begin(), bytes.end());
+  });
   return file;
 }
 
 void writeBmpFile(const std::filesystem::path& path, const gdi::Bitmap& bitmap) {
-  const std::vector<std::uint8_t> bytes = writeBmp(bitmap);
-  saveFileSafely(path, bytes);
+  saveFileSafely(path, [&bitmap](const ByteSink& sink) { writeBmp(bitmap, sink); });
 }
 
 }  // namespace codecs

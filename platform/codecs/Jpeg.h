@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/codecs/JpegOrientation.h"
+#include "platform/codecs/SafeSave.h"
 #include "platform/gdi/Bitmap.h"
 
 namespace codecs {
@@ -91,6 +92,9 @@ constexpr int kJpegDefaultQuality = 75;
 // Encodes the picture as a colour JPEG file image.
 std::vector<std::uint8_t> encodeJpeg(const gdi::Bitmap& bitmap,
                                      const JpegEncodeOptions& options = {});
+// The same file handed to `sink` piece by piece while it is coded; what the
+// sink throws is passed on.
+void encodeJpeg(const gdi::Bitmap& bitmap, const JpegEncodeOptions& options, const ByteSink& sink);
 
 // Encodes and saves safely (see SafeSave.h).
 void writeJpegFile(const std::filesystem::path& path, const gdi::Bitmap& bitmap,

@@ -111,7 +111,11 @@ class JpegReader {
     orientation_ = result.info.orientation;
     const gdi::Size upright =
         orientedSize(int(d_.cinfo.output_width), int(d_.cinfo.output_height), orientation_);
-    bitmap_ = gdi::Bitmap(upright.cx, upright.cy);
+    // Every pixel is decoded before anyone sees the picture, unless it is
+    // shown while it comes in: only then must the rows still to come be white.
+    const bool shownEarly = options_.incrementalDisplay || options_.progressiveDisplay;
+    bitmap_ = shownEarly ? gdi::Bitmap(upright.cx, upright.cy)
+                         : gdi::Bitmap::forOverwrite(upright.cx, upright.cy);
     bitmap_.setPixelFormat(mode_ == RowMode::Indexed ? gdi::PixelFormat::Bits8
                                                      : gdi::PixelFormat::Bits24);
     scratch_.resize(std::size_t(d_.cinfo.output_width) * 4 * kBatch);
