@@ -1,6 +1,7 @@
 #include "animation/engine/BulkResize.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 
 #include "animation/engine/BmpShrink.h"
@@ -20,6 +21,15 @@ std::string quoted(const std::string& path) { return "\"" + path + "\""; }
 // The codecs' own messages name the file for I/O errors only.
 std::string namingFile(const std::string& path, const std::string& message) {
   return message.find(path) == std::string::npos ? quoted(path) + ": " + message : message;
+}
+
+// The file a frame entry stands for: a link's target, so that resizing
+// writes the frame and leaves the link in place.
+std::filesystem::path frameFileBehind(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_symlink(path, ec)) return path;
+  std::filesystem::path target = std::filesystem::canonical(path, ec);
+  return ec ? std::filesystem::path(path) : target;
 }
 
 bool namedAsOtherPicture(const std::string& path) {
@@ -59,12 +69,13 @@ gdi::Bitmap resizeFrameFile(const std::string& path, gdi::Size to) {
     throw FrameResizeError(quoted(path) +
                            " is not named as a Windows bitmap; only bitmap frames are resized");
   try {
-    const std::vector<std::uint8_t> bytes = codecs::readFileBytes(path);
+    const std::filesystem::path file = frameFileBehind(path);
+    const std::vector<std::uint8_t> bytes = codecs::readFileBytes(file);
     std::optional<gdi::Bitmap> resized = shrinkBmpFile(bytes, to);
     if (!resized)
       resized =
           resizedFrame(codecs::decodePicture(bytes, codecs::pictureFormatOfName(path)).bitmap, to);
-    codecs::saveSeriesFile(path, codecs::writeBmp(*resized));
+    codecs::saveSeriesFile(file, codecs::writeBmp(*resized));
     return std::move(*resized);
   } catch (const codecs::PictureError& e) {
     if (e.kind() == codecs::ErrorKind::Io) throw FrameResizeError(namingFile(path, e.what()));

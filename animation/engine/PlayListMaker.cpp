@@ -6,8 +6,9 @@
 
 namespace animation {
 
-std::string numberedListName(const std::string& folder, const std::string& base, long long n) {
-  return joinFolderAndPrefix(folder, base) + std::to_string(n) + ".bmp";
+std::string numberedListName(const std::string& folder, const std::string& base, long long n,
+                             const std::string& extension) {
+  return joinFolderAndPrefix(folder, base) + std::to_string(n) + extension;
 }
 
 bool frameFileExists(const std::string& path) {

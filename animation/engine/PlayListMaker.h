@@ -10,8 +10,10 @@
 
 namespace animation {
 
-// The file the maker looks for with number n.
-std::string numberedListName(const std::string& folder, const std::string& base, long long n);
+// The file the maker looks for with number n. The window's label shows the
+// first one with the extension written ".BMP".
+std::string numberedListName(const std::string& folder, const std::string& base, long long n,
+                             const std::string& extension = ".bmp");
 
 // Whether a frame file is there (a folder of that name is not).
 using FileExists = std::function<bool(const std::string& path)>;

@@ -1,6 +1,7 @@
 #include "animation/engine/PreviewFrames.h"
 
 #include <exception>
+#include <system_error>
 #include <utility>
 
 #include "platform/codecs/FileBytes.h"
@@ -78,8 +79,14 @@ void PreviewFrames::prefetch(const std::string& path) {
   {
     std::lock_guard lock(mutex_);
     if ((ready_ && ready_->path == path) || working_ == path) return;
+    if (!worker_.joinable()) {
+      try {
+        worker_ = std::thread([this] { run(); });
+      } catch (const std::system_error&) {
+        return;  // no thread to be had: frames are decoded when taken
+      }
+    }
     request_ = path;
-    if (!worker_.joinable()) worker_ = std::thread([this] { run(); });
   }
   wake_.notify_one();
 }

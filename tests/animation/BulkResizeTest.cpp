@@ -111,6 +111,18 @@ TEST_F(BulkResizeFiles, MarkedFramesAreResizedInTheirFilesAndUnmarked) {
   EXPECT_EQ(bytesOf(skipped), skippedBytes);
 }
 
+// A frame that is a link: the frame it points at is resized, the link stays.
+TEST_F(BulkResizeFiles, ALinkedFrameIsResizedWhereItIs) {
+  const std::string target = writeFrame("target.bmp", 64, 48);
+  const std::string link = path("link.bmp");
+  animation_test::fs::create_symlink(target, link);
+  FrameList list;
+  list.appendMarked({link});
+  EXPECT_EQ(resizeMarkedFrames(list, 32, 24).resized, 1);
+  EXPECT_TRUE(animation_test::fs::is_symlink(link));
+  EXPECT_EQ(animation_test::identify(target), "32 24 DirectClass sRGB");
+}
+
 // The dialog's spin edits may hold anything: the frames still get 10 pixels.
 TEST_F(BulkResizeFiles, TheSmallestFrameIsTenByTen) {
   FrameList list;

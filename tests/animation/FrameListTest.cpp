@@ -101,12 +101,3 @@ TEST(FrameList, ClipboardWalksVisitEachMarkedEntryOnce) {
   EXPECT_EQ(list.takeNextMarked(WalkFrom::Bottom), 4);
   EXPECT_EQ(list.takeNextMarked(WalkFrom::Bottom), 3);
 }
-
-TEST(FrameList, ReplacingLoadsEveryLineUnmarked) {
-  FrameList list;
-  list.appendMarked({"old"});
-  list.setItemIndex(0);
-  list.replace({"x", "", "x"});
-  EXPECT_EQ(shown(list), (Lines{"x", "", "x"}));
-  EXPECT_EQ(list.lines(), (Lines{"x", "", "x"}));
-}

@@ -14,6 +14,7 @@ TEST(PlayListMaker, NamesArePlainDecimal) {
   EXPECT_EQ(numberedListName("/f", "MyAnimation", 1), "/f/MyAnimation1.bmp");
   EXPECT_EQ(numberedListName("/f/", "MyAnimation", 10), "/f/MyAnimation10.bmp");
   EXPECT_EQ(numberedListName("/", "x", -3), "/x-3.bmp");
+  EXPECT_EQ(numberedListName("/f", "MyAnimation", 0, ".BMP"), "/f/MyAnimation0.BMP");
 }
 
 using PlayListMakerFiles = animation_test::FrameFolder;
