@@ -27,9 +27,10 @@ QMetaObject::Connection connectGuarded(const Sender* sender, Signal signal,
   if constexpr (std::is_member_function_pointer_v<Slot>) {
     auto* target = const_cast<Receiver*>(receiver);
     // Constrained, so Qt can work out how many of the signal's arguments to pass.
-    auto call = [target, slot](auto&&... args) -> void
-      requires std::invocable<Slot, Receiver*, decltype(args)...>
-    { std::invoke(slot, target, std::forward<decltype(args)>(args)...); };
+    auto call = [ target, slot ](
+        auto&&... args) -> void requires std::invocable<Slot, Receiver*, decltype(args)...> {
+      std::invoke(slot, target, std::forward<decltype(args)>(args)...);
+    };
     return QObject::connect(sender, signal, receiver, guarded(std::move(call)), type);
   } else {
     return QObject::connect(sender, signal, receiver, guarded(std::move(slot)), type);
