@@ -1,13 +1,12 @@
 #include "animation/engine/FrameNames.h"
 
-#include <cstdio>
-
 namespace animation {
 
 std::string frameNumberText(int number) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%03d", number);
-  return text;
+  const std::string digits = std::to_string(number);
+  if (number < 10) return "00" + digits;
+  if (number < 100) return "0" + digits;
+  return digits;
 }
 
 std::string numberedFrameName(const std::string& base, int number) {

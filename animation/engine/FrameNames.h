@@ -6,7 +6,9 @@
 
 namespace animation {
 
-// The number as frame names write it: zero-padded to three digits.
+// The number as frame names write it: "00" before numbers below 10, "0"
+// before 10 to 99, nothing from 100 on. The windows' frame counters have no
+// lower bound; a negative number is "below 10" too ("00-5").
 std::string frameNumberText(int number);
 
 // base + frameNumberText(number) + ".bmp"

@@ -76,6 +76,15 @@ Dib readDib(std::span<const std::uint8_t> dib, DibHeight height = DibHeight::AsS
 
 // Decodes a .bmp file held in memory.
 gdi::Bitmap readBmp(std::span<const std::uint8_t> bytes);
+
+// The header of a .bmp file held in memory and its pixel data, from the
+// first stored row to the end of the file (not checked against the rows'
+// size): for readers that take only some of the pixels. Throws as readBmp.
+struct BmpLayout {
+  DibInfo info;
+  std::span<const std::uint8_t> bits;
+};
+BmpLayout readBmpLayout(std::span<const std::uint8_t> bytes);
 // Reads and decodes a .bmp file.
 gdi::Bitmap readBmpFile(const std::filesystem::path& path);
 

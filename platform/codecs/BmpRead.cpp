@@ -158,20 +158,26 @@ Dib readDib(std::span<const std::uint8_t> dib, DibHeight height) {
   return out;
 }
 
-gdi::Bitmap readBmp(std::span<const std::uint8_t> bytes) {
+BmpLayout readBmpLayout(std::span<const std::uint8_t> bytes) {
   if (bytes.size() < kFileHeaderSize + 4 || bytes[0] != 'B' || bytes[1] != 'M')
     throw PictureError(ErrorKind::InvalidPicture, "Not a bitmap file");
   const std::span<const std::uint8_t> dib = bytes.subspan(kFileHeaderSize);
-  const DibInfo info = readDibInfo(dib);
+  BmpLayout layout{readDibInfo(dib), {}};
   // The file header says where the rows start; writers that leave it 0 mean
   // straight after the colour table.
   const std::uint32_t offBits = le32(bytes.data() + 10);
   std::uint64_t start = offBits;
-  if (offBits == 0) start = kFileHeaderSize + std::uint64_t(info.bitsOffset);
-  if (start < kFileHeaderSize + info.headerSize)
+  if (offBits == 0) start = kFileHeaderSize + std::uint64_t(layout.info.bitsOffset);
+  if (start < kFileHeaderSize + layout.info.headerSize)
     invalid("the pixel data offset points into the header");
   if (start > bytes.size()) invalid("the pixel data offset lies beyond the end of the file");
-  return decodePixels(info, bytes.subspan(std::size_t(start)));
+  layout.bits = bytes.subspan(std::size_t(start));
+  return layout;
+}
+
+gdi::Bitmap readBmp(std::span<const std::uint8_t> bytes) {
+  const BmpLayout layout = readBmpLayout(bytes);
+  return decodePixels(layout.info, layout.bits);
 }
 
 gdi::Bitmap readBmpFile(const std::filesystem::path& path) {

@@ -44,12 +44,29 @@ QTextCharFormat toQt(const CharFormat& f) {
   return q;
 }
 
+namespace {
+
+// Our fonts are set in pixels at 96 dpi; Qt reports no point size for them.
+double pointsFromPixels(int pixels) { return pixels * 72.0 / 96.0; }
+
+// A run may carry both sizes when a pixel-sized font was merged over text
+// that had a point size; the pixel size, set last, is the one shown.
+double pointsOf(const QTextCharFormat& q, const QFont& base) {
+  const int pixels = q.intProperty(QTextFormat::FontPixelSize);
+  if (pixels > 0) return pointsFromPixels(pixels);
+  if (q.fontPointSize() > 0) return q.fontPointSize();
+  if (base.pointSizeF() > 0) return base.pointSizeF();
+  if (base.pixelSize() > 0) return pointsFromPixels(base.pixelSize());
+  return QFont().pointSizeF();
+}
+
+}  // namespace
+
 CharFormat fromQt(const QTextCharFormat& q, const QFont& base) {
   CharFormat f;
   const QStringList families = q.fontFamilies().toStringList();
   f.font = families.isEmpty() ? base.family() : families.front();
-  const double points = q.fontPointSize() > 0 ? q.fontPointSize() : base.pointSizeF();
-  f.halfPoints = std::max(2, int(std::lround(points * 2)));
+  f.halfPoints = std::max(2, int(std::lround(pointsOf(q, base) * 2)));
   f.bold = q.fontWeight() >= QFont::DemiBold;
   f.italic = q.fontItalic();
   f.underline = q.fontUnderline();

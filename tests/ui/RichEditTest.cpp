@@ -123,4 +123,10 @@ TEST(RichEdit, LinesModifiedFlagAndDefaultFont) {
   EXPECT_EQ(got.style, unsigned(gdi::fsItalic));
   EXPECT_EQ(got.color, gdi::clBlue);
   EXPECT_EQ(edit.defaultFont().name, "Courier New");
+  // Text in the default font is saved at its own size, not as the smallest
+  // size a document can hold.
+  const ui::RichDocument doc = edit.richDocument();
+  ASSERT_FALSE(doc.paragraphs.empty());
+  ASSERT_FALSE(doc.paragraphs.front().runs.empty());
+  EXPECT_EQ(doc.paragraphs.front().runs.front().format.halfPoints, 32);
 }
