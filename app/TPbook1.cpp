@@ -84,7 +84,7 @@ void TPbook1::wireCommands() {
   auto onTrigger = [this](QAction* action, void (TPbook1::*handler)()) {
     ui::connectGuarded(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
   };
-  auto clicks = [this](QAction* action, QAbstractButton* button) {
+  auto clicks = [](QAction* action, QAbstractButton* button) {
     ui::connectGuarded(action, &QAction::triggered, button, [button] { button->click(); });
   };
 
