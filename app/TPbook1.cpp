@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/FaultInjection.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GuardedConnect.h"
 #include "platform/ui/ImageControl.h"
@@ -39,9 +40,9 @@ gdi::Bitmap& TPbook1::picture() { return ptbox1->bitmap(); }
 gdi::Bitmap& TPbook1::undoCopy() { return image2->bitmap(); }
 void TPbook1::pictureChanged() { ptbox1->refresh(); }
 
-std::function<void()>& TPbook1::companionCopyHook() {
-  static std::function<void()> hook;
-  return hook;
+std::function<void()>& app::faults::beforeCompanionCopies() {
+  static std::function<void()> fault;
+  return fault;
 }
 
 QString TPbook1::caption() const { return windowTitle(); }
@@ -83,7 +84,7 @@ void TPbook1::wireCommands() {
   auto onTrigger = [this](QAction* action, void (TPbook1::*handler)()) {
     ui::connectGuarded(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
   };
-  auto clicks = [this](QAction* action, QAbstractButton* button) {
+  auto clicks = [](QAction* action, QAbstractButton* button) {
     ui::connectGuarded(action, &QAction::triggered, button, [button] { button->click(); });
   };
 

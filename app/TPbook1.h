@@ -1,8 +1,10 @@
 #pragma once
 // The main window: owns the picture (the bitmap of `ptbox1`) and its companion
 // images, carries the menus, the tool bar, the side panel and the nine pages,
-// and opens every other window. Other windows read and write its controls and
-// state directly, so they are public members named as the program names them.
+// and opens every other window. Other windows reach it only through
+// app::MainWindow (app/interface/MainWindow.h); its flags stay private. The
+// controls are public members named as the program names them, so tests find
+// them by name.
 //
 // The class is split by concern:
 //   TPbook1_layout.cpp    building the controls, menus and tool bar
@@ -18,7 +20,8 @@
 //   TPbook1_capture.cpp   captures, colour replacement inside an outline, the clip hand-over
 //   TPbook1_zoom.cpp      the zoom view, its panel and capture frame, zoomed editing
 //   TPbook1_resize.cpp    the picture resize
-//   TPbook1_pending.cpp   routines whose work comes with later parts of the studio
+//   TPbook1_tool.cpp      what a tool choice on the palette does to the window
+//   TPbook1_pending.cpp   print, the Activity Assistant and the morph paste: hand-overs only
 //   TPbook1_paste.cpp     the floating clip: paste, redraw, drag, OK, template capture
 //   TPbook1_pastepanel.cpp  the paste panel's controls and the "Drag From Main" image
 //   TPbook1_rotate.cpp    "Rotate Clip" and the picture's rotation set-up
@@ -100,7 +103,7 @@ class TPbook1 final : public QMainWindow, public app::MainWindow {
   void pastecap() override;
   void endcappingpaste() override;
   bool templatePasteOpen() const override { return TemplateCapture; }
-  app::ZoomStage zoomStage() const override;
+  app::ZoomStage zoomStage() const override { return Zoom; }
   void zmbutoffClick() override;
   void endZoomedEditing() override;
   void zoomToPage() override;
@@ -284,15 +287,12 @@ class TPbook1 final : public QMainWindow, public app::MainWindow {
   QTimer* Timer1 = nullptr;
 
   // ===== state ================================================================
-  bool Modified = false;          // the picture changed since the last save
-  bool PagesReady = false;        // initpages works only once start-up ran
-  bool ZoomOn = false;            // the zoom panel is in use
-  bool ZoomApplied = false;       // the picture holds the enlarged rectangle
-  bool ZoomSourceStored = false;  // the full picture is in zmbk and the zoom view
-  bool ToolPending = false;       // a tool was picked since the zoom panel opened
-  bool BoxesShowing = false;      // a Bezier curve is on screen with its handles
-  bool MoveBox = false;           // a pixel-moving box is drawn
-  int OutlineWidth = 1;           // pen width of capture outlines and colour replacement
+  // Whether a tool was picked since start-up or the last "Normal Size".
+  bool toolPicked() const { return ToolPicked; }
+  // Whether a curve is on screen with its handles.
+  bool curveShowing() const { return CurveShowing; }
+  bool pagesReady() const { return PagesReady; }
+  int OutlineWidth = 1;  // pen width of capture outlines and colour replacement
 
   // Stroke state of the canvas tools.
   gdi::Point DownPoint;
@@ -662,9 +662,6 @@ class TPbook1 final : public QMainWindow, public app::MainWindow {
   // Size" would leave it, while the picture itself stays enlarged; nothing
   // when the zoom is not applied. What saves write while zoomed.
   std::optional<gdi::Bitmap> zoomedEditMerged() const;
-  // Zoomed editing ends as "Normal Size" ends it, before a command resizes,
-  // rotates or replaces the picture: the edit is not lost, and the stored
-  // full picture is not mixed with the new one.
   // The capture frame around a SpinEdit2 x SpinEdit3 box on the zoom view,
   // at spbox1/spbox2 when `fromSpins`, else centred; written back to them.
   void zposbox(bool fromSpins);
@@ -675,20 +672,17 @@ class TPbook1 final : public QMainWindow, public app::MainWindow {
   // method allows it, else (or for what remains) a stretch.
   void resize_it();
 
-  // ===== routines whose work comes with later parts (TPbook1_pending.cpp) =====
-  void opeImfile();                 // load through the image browser
-  void opdlg();                     // open through the file dialog
-  void opeImNew();                  // new picture through "New Image Size"
-  void savebutClick();              // quick save as BMP into the current folder
-  void pfromfile();                 // Paste From File
+  // ===== opening, new picture, quick save, paste from file (TPbook1_file.cpp) ====
+  void opeImfile();     // load through the image browser
+  void opdlg();         // open through the file dialog
+  void opeImNew();      // new picture through "New Image Size"
+  void savebutClick();  // quick save as BMP into the current folder
+  void pfromfile();     // Paste From File
+
+  // ===== hand-overs to other windows (TPbook1_pending.cpp) ======================
   void morfpaste();                 // morph paste of the clip
   void doprint();                   // prepare and show the print window
   void openactivity(int activity);  // the Activity Assistant on one activity
-
-  // ===== for tests =============================================================
-  // Runs before the companion copies of initpages; a test makes it throw to
-  // see the "Not enough Resources" path.
-  static std::function<void()>& companionCopyHook();
 
  signals:
   // The main window closed: the program ends.
@@ -753,7 +747,7 @@ class TPbook1 final : public QMainWindow, public app::MainWindow {
   // Repaints what the event changed.
   void repaintCanvas();
   std::vector<gdi::Rect> repaintAreas_;
-  gdi::Rect untracked_;
+  gdi::Rect earlierChanges_;  // changed before the tracked draws, not yet repainted
   // At a release: whether the drag had a rubber band showing, and where.
   bool releaseBandShown_ = false;
   gdi::Rect releaseBand_;
@@ -762,6 +756,17 @@ class TPbook1 final : public QMainWindow, public app::MainWindow {
   bool handleDragging_ = false;
   // The picture point under a point of handle `handle`.
   QPoint handleToPicture(int handle, int x, int y) const;
+
+  bool Modified = false;    // the picture changed since the last save
+  bool PagesReady = false;  // initpages works only once start-up ran
+  app::ZoomStage Zoom = app::ZoomStage::Off;
+  // Viewing or Applied.
+  bool zoomOn() const;
+  // The zoom panel and view are left: a stored picture stays (SourceKept).
+  void leaveZoomView();
+  bool ToolPicked = false;
+  bool CurveShowing = false;   // a Bezier curve is on screen with its handles
+  bool PixelBoxShown = false;  // a pixel mover's box is drawn
 
   QScrollArea* formScroll_ = nullptr;  // the window's own scroll bars
   bool closing_ = false;

@@ -128,7 +128,7 @@ void TPbook1::pUpbez(ui::MouseButton Button, int X, int Y) {
       if (!FirstRubber)
         trackedDraw(chordAreas(LastRubberRect), [&] { drawChord(c, LastRubberRect); });
       FirstRubber = true;
-      BoxesShowing = true;
+      CurveShowing = true;
     }
   }
 
@@ -148,7 +148,7 @@ void TPbook1::pUpbez(ui::MouseButton Button, int X, int Y) {
     // The not-xor curve goes first, so a wide or light pen leaves no trace of it.
     if (BezOnPicture) trackedDraw(curveAreas(BezShown), [&] { tools::drawBezier(c, BezShown); });
     BezOnPicture = false;
-    BoxesShowing = false;
+    CurveShowing = false;
     c.pen.mode = gdi::PenMode::Copy;
     c.pen.style = gdi::PenStyle::Solid;
     c.pen.width = s.LineWidth;

@@ -20,7 +20,7 @@
 #include "tools/engine/RubberBand.h"
 #include "tools/engine/ShapeStamp.h"
 #include "tools/engine/Spray.h"
-#include "tools/engine/ToolGroups.h"
+#include "tools/engine/ToolTable.h"
 #include "tools/windows/TForm3.h"
 
 namespace {
@@ -80,40 +80,50 @@ void TPbook1::ptbox1MouseDown(ui::MouseButton Button, ui::ShiftState, int X, int
     mask1MDown(X, Y);
   } else {
     StrokeOn = true;
-    if (tool == tools::kColorReplacer) {
-      set_t(tool);
-      pDownco(X, Y);
-    } else if (tools::isGroupA(tool)) {
-      pDown(Button, X, Y);
-    } else if (tools::isCaptureBox(tool)) {
-      ptbox1->setCursor(Qt::CrossCursor);
-      capboxMouseDown(X, Y);
-    } else if (tools::isOutlineCapture(tool)) {
-      ptbox1->setCursor(Qt::ArrowCursor);
-      polycopyDown(Button, X, Y);
-    } else if (tool == tools::kBezier) {
-      ptbox1->setCursor(Qt::ArrowCursor);
-      pDownbez(Button, X, Y);
-    } else if (tool == tools::kSampler) {
-      // Off the picture there is no colour to take.
-      const gdi::TColor c = picture().pixel(X, Y);
-      if (c >= 0 && Button == ui::MouseButton::Right) f.BackColor = c;
-      if (c >= 0 && Button == ui::MouseButton::Left) f.ForeColor = c;
-      f.showcfcb();
-    } else if (tool == tools::kClipReplace) {
-      takeUndoCopy();
-      clipreplace(picture().pixel(X, Y));
-    } else {
-      // Freehand tools and rubber-band figures.
-      if (!MouseIsDown) DownPoint = {X, Y};
-      if (tools::isGroupB(tool)) takeUndoCopy();
-      MouseIsDown = true;
-      canvas().moveTo(X, Y);
-      set_t(tool);
-      // A click without a move still leaves the brush's dot: the stroke
-      // starts with a zero-length line, which a wide pen draws round.
-      if (tools::isFreehand(tool)) freehandTo(X, Y);
-      ptbox1->setCursor(Qt::CrossCursor);
+    const tools::ToolTraits& traits = tools::toolTraits(tool);
+    if (traits.cursor == tools::ToolCursor::Cross) ptbox1->setCursor(Qt::CrossCursor);
+    if (traits.cursor == tools::ToolCursor::Arrow) ptbox1->setCursor(Qt::ArrowCursor);
+    switch (traits.family) {
+      case tools::ToolFamily::ColorReplacer:
+        set_t(tool);
+        pDownco(X, Y);
+        break;
+      case tools::ToolFamily::PointHandled:
+        pDown(Button, X, Y);
+        break;
+      case tools::ToolFamily::CaptureBox:
+        capboxMouseDown(X, Y);
+        break;
+      case tools::ToolFamily::OutlineCapture:
+        polycopyDown(Button, X, Y);
+        break;
+      case tools::ToolFamily::Curve:
+        pDownbez(Button, X, Y);
+        break;
+      case tools::ToolFamily::Sampler: {
+        // Off the picture there is no colour to take.
+        const gdi::TColor c = picture().pixel(X, Y);
+        if (c >= 0 && Button == ui::MouseButton::Right) f.BackColor = c;
+        if (c >= 0 && Button == ui::MouseButton::Left) f.ForeColor = c;
+        f.showcfcb();
+        break;
+      }
+      case tools::ToolFamily::ClipReplace:
+        if (traits.undoAtPress) takeUndoCopy();
+        clipreplace(picture().pixel(X, Y));
+        break;
+      case tools::ToolFamily::Freehand:
+      case tools::ToolFamily::RubberBand:
+      case tools::ToolFamily::None:
+        if (!MouseIsDown) DownPoint = {X, Y};
+        if (traits.undoAtPress) takeUndoCopy();
+        MouseIsDown = true;
+        canvas().moveTo(X, Y);
+        set_t(tool);
+        // A click without a move still leaves the brush's dot: the stroke
+        // starts with a zero-length line, which a wide pen draws round.
+        if (traits.family == tools::ToolFamily::Freehand) freehandTo(X, Y);
+        break;
     }
   }
   repaintCanvas();
@@ -130,7 +140,7 @@ void TPbook1::pDown(ui::MouseButton, int X, int Y) {
       PolyCount = 2;
     }
   }
-  MoveBox = false;
+  PixelBoxShown = false;
   MouseIsDown = true;
   if (tool == tools::kLine || tool == tools::kStarStamp || tool == tools::kGradientTubes ||
       tool == tools::kArrowStamp)
@@ -146,7 +156,7 @@ void TPbook1::pDown(ui::MouseButton, int X, int Y) {
     c.rectangle(RubberRect);
     LastRubberRect = RubberRect;
     FirstRubber = false;
-    MoveBox = true;
+    PixelBoxShown = true;
   } else if (tool == tools::kHGradientFill) {
     Hdogradfill(X, Y);
   } else if (tool == tools::kVGradientFill) {
@@ -169,18 +179,20 @@ void TPbook1::pDownco(int X, int Y) {
 void TPbook1::ptbox1MouseMove(ui::ShiftState Shift, int X, int Y) {
   TForm3& f = toolPalette();
   const int tool = f.CurTool;
+  using Family = tools::ToolFamily;
+  const Family family = tools::toolTraits(tool).family;
   if (f.MaskMode) {
     mask1MMove(X, Y);
-  } else if (tool == tools::kColorReplacer) {
+  } else if (family == Family::ColorReplacer) {
     pveCo(X, Y);
   } else if (StrokeOn || tools::isPolygonTool(tool)) {
-    if (tools::isOutlineCapture(tool)) {
+    if (family == Family::OutlineCapture) {
       polycopypve(X, Y);
-    } else if (tools::isCaptureBox(tool)) {
+    } else if (family == Family::CaptureBox) {
       capboxMouseMove(X, Y);
-    } else if (tools::isGroupA(tool)) {
+    } else if (family == Family::PointHandled) {
       pve(X, Y);
-    } else if (tool == tools::kBezier) {
+    } else if (family == Family::Curve) {
       pvebez(Shift, X, Y);
     } else if (MouseIsDown) {
       gdi::Canvas& c = canvas();
@@ -188,7 +200,7 @@ void TPbook1::ptbox1MouseMove(ui::ShiftState Shift, int X, int Y) {
       c.brush.setColor(f.BackColor);
       c.pen.width = f.PenWidth;
       if (tools::isFreehand(tool)) freehandTo(X, Y);
-      if (tools::isGroupB(tool)) {
+      if (tools::isRubberBandFigure(tool)) {
         RubberRect = {DownPoint.x, DownPoint.y, X, Y};
         const bool filled = tools::isFilledShape(tool);
         tools::setBandPen(c, filled, f.BackColor);
@@ -274,17 +286,19 @@ void TPbook1::ptbox1MouseUp(ui::MouseButton Button, ui::ShiftState, int X, int Y
   if (erasesBandFirst(tool) && bandShown) eraseBand(tool, band);
   Timer1Timer();
   ptbox1->setCursor(Qt::ArrowCursor);
+  using Family = tools::ToolFamily;
+  const Family family = tools::toolTraits(tool).family;
   if (f.MaskMode)
     mask1MUp();
-  else if (tool == tools::kColorReplacer)
+  else if (family == Family::ColorReplacer)
     pUpCo();
-  else if (tools::isCaptureBox(tool))
+  else if (family == Family::CaptureBox)
     capboxMouseUp(X, Y);
-  else if (tools::isGroupA(tool))
+  else if (family == Family::PointHandled)
     pUp(Button, X, Y);
-  else if (tools::isOutlineCapture(tool))
+  else if (family == Family::OutlineCapture)
     polycopyUp(Button, X, Y);
-  else if (tool == tools::kBezier)
+  else if (family == Family::Curve)
     pUpbez(Button, X, Y);
   else {
     MouseIsDown = false;
@@ -307,7 +321,7 @@ void TPbook1::ptbox1MouseUp(ui::MouseButton Button, ui::ShiftState, int X, int Y
       eraseBand(tool, band);
     c.pen.mode = gdi::PenMode::Copy;
     c.pen.style = gdi::PenStyle::Solid;
-    if (tools::isGroupB(tool)) {
+    if (tools::isRubberBandFigure(tool)) {
       c.brush.setStyle(gdi::BrushStyle::Solid);
       c.brush.setColor(f.BackColor);
       c.pen.width = f.LineWidth;
@@ -526,7 +540,7 @@ std::vector<gdi::Rect> TPbook1::bandAreas(int tool, const gdi::Rect& band) {
 void TPbook1::trackedDraw(const std::vector<gdi::Rect>& areas, const std::function<void()>& draw) {
   // What was drawn before keeps its dirty rectangle; what `draw` changes is
   // known to lie in `areas`.
-  untracked_ = untracked_.united(picture().takeDirty());
+  earlierChanges_ = earlierChanges_.united(picture().takeDirty());
   draw();
   picture().takeDirty();
   repaintAreas_.insert(repaintAreas_.end(), areas.begin(), areas.end());
@@ -536,8 +550,8 @@ void TPbook1::repaintCanvas() {
   // Thin areas noted by the tools (a band's outline, a stroke's segment) say
   // what changed more closely than one rectangle round everything would.
   const gdi::Rect untracked =
-      untracked_.united(picture().takeDirty()).intersected(picture().rect());
-  untracked_ = {};
+      earlierChanges_.united(picture().takeDirty()).intersected(picture().rect());
+  earlierChanges_ = {};
   for (const gdi::Rect& r : repaintAreas_) {
     const gdi::Rect inside = r.intersected(picture().rect());
     if (!inside.isEmpty()) ptbox1->refreshRect(inside);

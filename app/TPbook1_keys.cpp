@@ -10,7 +10,7 @@
 #include "platform/gdi/Canvas.h"
 #include "platform/ui/ImageControl.h"
 #include "tools/engine/RubberBand.h"
-#include "tools/engine/ToolGroups.h"
+#include "tools/engine/ToolTable.h"
 #include "tools/windows/TForm3.h"
 
 namespace {
@@ -19,7 +19,7 @@ TForm3& toolPalette() { return *app::windows().Form3; }
 
 // Drags that show a rubber band until the release makes the figure.
 bool showsBand(int tool) {
-  return tools::isGroupB(tool) || tools::isCaptureBox(tool) || tool == tools::kLine ||
+  return tools::isRubberBandFigure(tool) || tools::isCaptureBox(tool) || tool == tools::kLine ||
          tools::isPixelMover(tool);
 }
 
@@ -61,7 +61,7 @@ bool TPbook1::cancelDrag() {
   if (!MouseIsDown || f.MaskMode || !showsBand(tool)) return false;
   if (!FirstRubber) {
     gdi::Canvas& c = canvas();
-    if (tools::isGroupB(tool)) {
+    if (tools::isRubberBandFigure(tool)) {
       eraseBand(tool, LastRubberRect);
     } else {
       // The band as the drag drew it: the capture box and the line with a
@@ -81,7 +81,7 @@ bool TPbook1::cancelDrag() {
   }
   MouseIsDown = false;
   StrokeOn = false;
-  MoveBox = false;
+  PixelBoxShown = false;
   FirstRubber = true;
   DragCancelled = true;
   ptbox1->setCursor(Qt::ArrowCursor);

@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <new>
 
+#include "app/FaultInjection.h"
 #include "app/TPbook1.h"
 #include "app/Windows.h"
 #include "platform/ui/ImageControl.h"
@@ -37,8 +38,9 @@ void TPbook1::FormCreate() {
 void TPbook1::dostart() {
   // 1. A clean state.
   Modified = PagesReady = false;
-  ZoomOn = ZoomApplied = ZoomSourceStored = ToolPending = false;
-  BoxesShowing = MoveBox = false;
+  Zoom = app::ZoomStage::Off;
+  ToolPicked = false;
+  CurveShowing = PixelBoxShown = false;
   MouseIsDown = StrokeOn = FirstRubber = PolyActive = SprayMixing = false;
   BezEditing = AnyHandleDrag = false;
   HandleDrag.fill(false);
@@ -98,7 +100,7 @@ bool TPbook1::initpages() {
   // While zoomed editing, zmbk and the zoom view hold the full picture and
   // the rectangle "Normal Size" puts the edit back into: they stay as they
   // are, and zooming again waits for "Normal Size".
-  const bool zoomKept = ZoomApplied;
+  const bool zoomKept = Zoom == app::ZoomStage::Applied;
 
   // 3.
   if (!zoomKept) zmbuton->setEnabled(true);
@@ -122,7 +124,7 @@ bool TPbook1::initpages() {
     return false;
   };
   try {
-    if (companionCopyHook()) companionCopyHook()();
+    if (const auto& fault = app::faults::beforeCompanionCopies()) fault();
     clipCopy = pic;
     undoCopy = pic;
     if (!zoomKept) {

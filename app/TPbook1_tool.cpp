@@ -21,7 +21,7 @@ void TPbook1::beginTool(int tool) {
     AnyHandleDrag = false;
   }
   PageControl1->setCurrentWidget(TabSheet1);
-  ToolPending = true;
+  ToolPicked = true;
   markModified();
   // A floating clip stays where it is drawn, without its frame (before the
   // zoom below takes the picture).
@@ -41,9 +41,9 @@ void TPbook1::beginTool(int tool) {
   clpmap1->move(0, 0);
   mask1->move(0, 0);
   show();
-  if (BoxesShowing) {
+  if (CurveShowing) {
     remove_boxes();
-    BoxesShowing = false;
+    CurveShowing = false;
   }
   // An outline left open is abandoned: its edges leave the picture.
   takeOutlineOff();

@@ -26,13 +26,14 @@
 #include "platform/ui/MessagePump.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/SpinEdit.h"
+#include "tools/engine/ToolCodes.h"
 #include "tools/windows/TForm3.h"
 
 namespace {
 
 // The palette's current tool while the zoom panel is in use: not a painting
 // tool, so the canvas leaves the picture alone.
-constexpr int kZoomStateTool = 31;
+constexpr int kZoomStateTool = tools::kZoomState;
 // Thickness of the capture frame's edge buttons.
 constexpr int kFrameEdge = 4;
 
@@ -65,19 +66,19 @@ void normalCursor() {
 void TPbook1::storeZoomSource() {
   zmbk->setBitmap(picture());
   zm1->setBitmap(picture());  // copies the palette with the pixels
-  ZoomSourceStored = true;
+  if (Zoom == app::ZoomStage::Off) Zoom = app::ZoomStage::SourceKept;
 }
 
 void TPbook1::zoom_it() {
   // 1. A panel opened afresh stores the picture again.
-  if (zmpanel1->isHidden()) ZoomSourceStored = false;
+  const bool storeAgain = zmpanel1->isHidden() || Zoom == app::ZoomStage::Off;
   zmpanel1->show();
   pastepanel1->hide();
-  ZoomOn = true;
+  if (Zoom != app::ZoomStage::Applied) Zoom = app::ZoomStage::Viewing;
   zm1->setDisplayEnabled(true);
   setPaletteTool(kZoomStateTool);
   // 2.
-  if (!ZoomSourceStored) storeZoomSource();
+  if (storeAgain) storeZoomSource();
   // 3.
   chk1->setChecked(false);
   // 4. The view centred on the picture.
@@ -111,11 +112,10 @@ void TPbook1::zmbutonClick() {
   }
   zclipbut1->setEnabled(true);
   zmbutoff->setEnabled(true);
-  ZoomOn = true;
 }
 
 void TPbook1::zm1spinChange() {
-  if (!ZoomSourceStored) storeZoomSource();
+  if (Zoom == app::ZoomStage::Off) storeZoomSource();
   setPaletteTool(kZoomStateTool);
   zm1->show();
   ptbox1->show();
@@ -129,7 +129,7 @@ void TPbook1::spinedit4Change() { zm1->setYCenter(spinedit4->value()); }
 // ----- zoomed editing -------------------------------------------------------------
 
 void TPbook1::apply_zoom() {
-  if (!ZoomOn || ZoomApplied) return;
+  if (Zoom != app::ZoomStage::Viewing) return;
   gdi::Bitmap& pic = picture();
   const gdi::Rect r = zm1->visibleRect();
   // The source starts one column left of the rectangle: the first column of
@@ -139,7 +139,7 @@ void TPbook1::apply_zoom() {
   canvas.stretchMode = gdi::StretchMode::BlackOnWhite;
   canvas.stretchBlt(0, 0, pic.width(), pic.height(), zm1->Bitmap(), r.left - 1, r.top, r.width(),
                     r.height(), gdi::SRCCOPY);
-  ZoomApplied = true;
+  Zoom = app::ZoomStage::Applied;
   PageControl1->setCurrentWidget(TabSheet1);
   markCanvasChanged({-1, -1});
   ptbox1->refresh();
@@ -148,25 +148,25 @@ void TPbook1::apply_zoom() {
 }
 
 void TPbook1::mergeZoomedEdit() {
-  if (!ZoomApplied) return;
+  if (Zoom != app::ZoomStage::Applied) return;
   gdi::Bitmap& pic = picture();
   gdi::Bitmap& full = zmbk->bitmap();
   shrinkZoomedEdit(full, pic, zm1->visibleRect());
-  ZoomSourceStored = false;
   pic = full;
   ptbox1->refresh();
-  ZoomApplied = false;
+  // The stored picture is used up: the next zoom stores it afresh.
+  Zoom = app::ZoomStage::Off;
 }
 
 std::optional<gdi::Bitmap> TPbook1::zoomedEditMerged() const {
-  if (!ZoomApplied) return std::nullopt;
+  if (Zoom != app::ZoomStage::Applied) return std::nullopt;
   gdi::Bitmap full = zmbk->bitmap();
   shrinkZoomedEdit(full, ptbox1->bitmap(), zm1->visibleRect());
   return full;
 }
 
 void TPbook1::endZoomedEditing() {
-  if (ZoomOn || ZoomApplied) zmbutoffClick();
+  if (zoomOn()) zmbutoffClick();
 }
 
 // ----- zoomed editing from the palette --------------------------------------------
@@ -174,8 +174,8 @@ void TPbook1::endZoomedEditing() {
 void TPbook1::zoomToPage() {
   // Only between zoom on and the zoom being applied: an applied zoom already
   // holds the enlarged rectangle.
-  if (!ZoomOn || ZoomApplied) return;
-  if (!ZoomSourceStored) storeZoomSource();
+  // (Viewing always has the full picture stored.)
+  if (Zoom != app::ZoomStage::Viewing) return;
   zm1->show();
   ptbox1->show();
   zm1->setZoomValue(zm1spin->value());
@@ -191,25 +191,28 @@ void TPbook1::zoomToPage() {
 }
 
 void TPbook1::dropZoomView() {
-  if (!(ZoomOn || ZoomApplied)) return;
+  if (!zoomOn()) return;
   // What was painted while zoomed goes back into the full picture; taking
   // the view's bitmap instead would throw that painting away.
-  const bool applied = ZoomApplied;
+  const bool applied = Zoom == app::ZoomStage::Applied;
   if (applied)
     mergeZoomedEdit();
-  else if (ZoomSourceStored)
+  else
     ptbox1->setBitmap(zm1->Bitmap());  // nothing painted zoomed yet
-  ZoomOn = false;
+  leaveZoomView();
   zmpanel1->hide();
   if (applied) initpages();
   zm1->hide();
   ptbox1->show();
 }
 
-app::ZoomStage TPbook1::zoomStage() const {
-  if (ZoomApplied) return app::ZoomStage::Applied;
-  if (ZoomOn) return app::ZoomStage::Viewing;
-  return ZoomSourceStored ? app::ZoomStage::SourceKept : app::ZoomStage::Off;
+bool TPbook1::zoomOn() const {
+  return Zoom == app::ZoomStage::Viewing || Zoom == app::ZoomStage::Applied;
+}
+
+void TPbook1::leaveZoomView() {
+  // The picture stored for the view stays for the next zoom.
+  if (Zoom == app::ZoomStage::Viewing) Zoom = app::ZoomStage::SourceKept;
 }
 
 // ----- Normal Size ----------------------------------------------------------------
@@ -220,12 +223,12 @@ void TPbook1::zmbutoffClick() {
   zm1->setDisplayEnabled(false);
   zmpanel1->hide();
   pastepanel1->hide();
-  ToolPending = false;
+  ToolPicked = false;
   // 2.
   mergeZoomedEdit();
   // 3. The factor back to 100 without its change handler: that would store
   // the picture again and take the palette's tool away.
-  ZoomOn = false;
+  leaveZoomView();
   {
     const QSignalBlocker quiet(zm1spin);
     zm1spin->setValue(100);

@@ -9,30 +9,6 @@
 
 namespace codec_test {
 
-TempDir::TempDir() {
-  std::random_device rd;
-  const auto base = std::filesystem::temp_directory_path();
-  for (;;) {
-    path_ = base / ("qm-codecs-" + std::to_string(rd()));
-    if (std::filesystem::create_directory(path_)) break;
-  }
-}
-
-TempDir::~TempDir() {
-  std::error_code ec;
-  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                               std::filesystem::perm_options::add, ec);
-  std::filesystem::remove_all(path_, ec);
-}
-
-std::vector<std::string> TempDir::entries() const {
-  std::vector<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(path_))
-    names.push_back(e.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

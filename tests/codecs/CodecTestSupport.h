@@ -7,24 +7,11 @@
 #include <vector>
 
 #include "platform/gdi/Bitmap.h"
+#include "support/TempDir.h"
 
 namespace codec_test {
 
-// A fresh empty folder, removed with everything in it at the end of the test.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-  // Names of the entries in the folder, sorted.
-  std::vector<std::string> entries() const;
-
- private:
-  std::filesystem::path path_;
-};
+using TempDir = testing_support::TempDir;
 
 std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);

@@ -6,6 +6,7 @@
 #include "CodecTestSupport.h"
 #include "platform/codecs/Icon.h"
 #include "platform/codecs/PictureError.h"
+#include "support/PictureErrors.h"
 #include "support/PixelGrid.h"
 
 using namespace codecs;
@@ -142,15 +143,7 @@ Bytes iconFile(const std::vector<IconEntry>& entries) {
 
 const Grid kPicture{"rgbt", "#i.y", "ttrr"};
 
-ErrorKind kindOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const PictureError& e) {
-    return e.kind();
-  }
-  ADD_FAILURE() << "no PictureError";
-  return ErrorKind::Io;
-}
+using testing_support::kindOf;
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "platform/codecs/Jpeg.h"
 #include "platform/codecs/PictureError.h"
 #include "support/JpegReadBack.h"
+#include "support/PictureErrors.h"
 #include "support/PixelGrid.h"
 
 using namespace codecs;
@@ -59,15 +60,7 @@ std::vector<std::uint8_t> rawJpeg(int w, int h, J_COLOR_SPACE space, int compone
   return out;
 }
 
-ErrorKind kindOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const PictureError& e) {
-    return e.kind();
-  }
-  ADD_FAILURE() << "no PictureError";
-  return ErrorKind::Io;
-}
+using testing_support::kindOf;
 
 // Offset of the frame header's height field (SOF0..SOF2).
 std::size_t frameSizeOffset(const std::vector<std::uint8_t>& j) {

@@ -6,6 +6,7 @@
 #include "MetafileBuilder.h"
 #include "platform/codecs/Metafile.h"
 #include "platform/codecs/PictureError.h"
+#include "support/PictureErrors.h"
 #include "support/PixelGrid.h"
 
 using namespace codecs;
@@ -23,15 +24,7 @@ constexpr std::uint32_t kRed = 0x0000FF, kBlue = 0xFF0000, kBlack = 0, kLime = 0
 // units per inch.
 WmfBuilder pixelWmf(int w, int h, int objects = 8) { return WmfBuilder(objects, 96, 0, 0, w, h); }
 
-ErrorKind kindOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const PictureError& e) {
-    return e.kind();
-  }
-  ADD_FAILURE() << "no PictureError";
-  return ErrorKind::Io;
-}
+using testing_support::kindOf;
 
 std::int64_t count(const gdi::Bitmap& b, gdi::TColor c) {
   return testing_support::countColor(b, c);

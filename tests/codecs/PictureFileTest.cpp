@@ -6,6 +6,7 @@
 #include "platform/codecs/Jpeg.h"
 #include "platform/codecs/PictureError.h"
 #include "platform/codecs/PictureFile.h"
+#include "support/PictureErrors.h"
 #include "support/PixelGrid.h"
 
 using namespace codecs;
@@ -14,15 +15,7 @@ using codec_test::writeBytes;
 
 namespace {
 
-ErrorKind kindOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const PictureError& e) {
-    return e.kind();
-  }
-  ADD_FAILURE() << "no PictureError";
-  return ErrorKind::Io;
-}
+using testing_support::kindOf;
 
 }  // namespace
 

@@ -11,19 +11,6 @@ namespace fs = std::filesystem;
 
 namespace document_test {
 
-TempDir::TempDir() {
-  std::random_device rd;
-  path_ =
-      fs::temp_directory_path() / ("qm-document-" + std::to_string(rd()) + std::to_string(rd()));
-  fs::create_directories(path_);
-}
-
-TempDir::~TempDir() {
-  std::error_code ec;
-  fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-  fs::remove_all(path_, ec);
-}
-
 gdi::Bitmap quadrants(int width, int height) {
   gdi::Bitmap b(width, height);
   for (int y = 0; y < height; ++y) {

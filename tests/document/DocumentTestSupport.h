@@ -4,22 +4,11 @@
 #include <string>
 
 #include "platform/gdi/Bitmap.h"
+#include "support/TempDir.h"
 
 namespace document_test {
 
-// A fresh folder, removed with its contents at the end of the test.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
- private:
-  std::filesystem::path path_;
-};
+using TempDir = testing_support::TempDir;
 
 // A picture with a distinct colour in each quadrant.
 gdi::Bitmap quadrants(int width, int height);

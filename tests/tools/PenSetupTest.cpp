@@ -3,7 +3,7 @@
 #include "platform/gdi/Canvas.h"
 #include "support/PixelGrid.h"
 #include "tools/engine/PenSetup.h"
-#include "tools/engine/ToolGroups.h"
+#include "tools/engine/ToolTable.h"
 
 using namespace gdi;
 using testing_support::Grid;
@@ -23,16 +23,17 @@ struct Setup : ::testing::Test {
 
 }  // namespace
 
-TEST(ToolGroups, RoutingFamiliesHoldTheirCodes) {
+TEST(ToolTable, RoutingFamiliesHoldTheirCodes) {
   for (int code : {7, 8, 11, 15, 16, 101, 105, 108, 151, 153, 154, 158, 159})
-    EXPECT_TRUE(tools::isGroupA(code)) << code;
-  for (int code : {5, 12, 17, 18, 100, 109, 152, 155}) EXPECT_FALSE(tools::isGroupA(code)) << code;
+    EXPECT_TRUE(tools::isPointHandled(code)) << code;
+  for (int code : {5, 12, 17, 18, 100, 109, 152, 155})
+    EXPECT_FALSE(tools::isPointHandled(code)) << code;
   for (int code : {5, 6, 9, 10, 13, 14, 24, 25, 152, 155, 156, 157})
-    EXPECT_TRUE(tools::isGroupB(code)) << code;
-  EXPECT_FALSE(tools::isGroupB(11));
-  // Filled and outline shapes split group B except the special circle.
-  for (int code = 0; code < 260; ++code) {
-    if (!tools::isGroupB(code)) {
+    EXPECT_TRUE(tools::isRubberBandFigure(code)) << code;
+  EXPECT_FALSE(tools::isRubberBandFigure(11));
+  // Filled and outline shapes split the rubber-band figures except the special circle.
+  for (int code = -5; code < 300; ++code) {
+    if (!tools::isRubberBandFigure(code)) {
       EXPECT_FALSE(tools::isFilledShape(code) || tools::isOutlineShape(code)) << code;
       continue;
     }
@@ -40,6 +41,27 @@ TEST(ToolGroups, RoutingFamiliesHoldTheirCodes) {
   }
   for (int code : {0, 1, 2, 3, 4, 20}) EXPECT_TRUE(tools::isFreehand(code)) << code;
   EXPECT_FALSE(tools::isFreehand(5));
+  for (int code : {22, 23, 229}) EXPECT_TRUE(tools::isCaptureBox(code)) << code;
+  for (int code : {19, 21, 109}) EXPECT_TRUE(tools::isOutlineCapture(code)) << code;
+}
+
+TEST(ToolTable, CodesNoToolHasAreNeitherRoutedNorPainting) {
+  for (int code : {-1, 26, 100, 110, 160, 230, 255, 256, 1000}) {
+    const tools::ToolTraits& t = tools::toolTraits(code);
+    EXPECT_EQ(t.family, tools::ToolFamily::None) << code;
+    EXPECT_EQ(t.pen, tools::ToolPen::Keep) << code;
+    EXPECT_FALSE(t.paints || t.undoAtPress || t.resetsOutline) << code;
+  }
+}
+
+TEST(ToolTable, WhatPaintsThePictureAndWhatOnlyShowsOutlines) {
+  // Captures, the sampler, the curve under edit and the clipboard replacement
+  // change the picture only when their work is done, not at a press.
+  for (int code : {12, 17, 19, 21, 22, 23, 24, 25, 31, 109, 217, 229})
+    EXPECT_FALSE(tools::paintsPicture(code)) << code;
+  for (int code : {0,  1,  2,  3,   4,   5,   6,   7,   8,   9,   10,  11,  13,  14, 15,
+                   16, 18, 20, 101, 108, 151, 152, 153, 154, 155, 156, 157, 158, 159})
+    EXPECT_TRUE(tools::paintsPicture(code)) << code;
 }
 
 TEST_F(Setup, EraserPaintsWhiteAtLeastTenWideAndAsksForTheColourBox) {

@@ -7,7 +7,7 @@
 #include "support/PixelGrid.h"
 #include "tools/engine/PenSetup.h"
 #include "tools/engine/RubberBand.h"
-#include "tools/engine/ToolGroups.h"
+#include "tools/engine/ToolTable.h"
 
 using namespace gdi;
 using testing_support::Grid;

@@ -72,7 +72,7 @@ TEST(BezierTool, ChordDragShowsTheHandlesAndLeavesThePictureClean) {
   EXPECT_EQ(s.main.s1->toolTip(), "Click move then click");
   // The chord's rubber line is gone.
   EXPECT_TRUE(s.main.picture().samePixels(s.white));
-  EXPECT_TRUE(s.main.BoxesShowing);
+  EXPECT_TRUE(s.main.curveShowing());
 }
 
 TEST(BezierTool, RightClickCommitsTheCurveInTheRealPen) {
@@ -184,7 +184,7 @@ TEST(BezierTool, ChoosingAnotherToolRemovesTheCurveUncommitted) {
   pick("BitBtn2");  // "Rectangle"
   EXPECT_TRUE(s.main.picture().samePixels(s.white));
   EXPECT_FALSE(s.main.s1->isVisible());
-  EXPECT_FALSE(s.main.BoxesShowing);
+  EXPECT_FALSE(s.main.curveShowing());
 }
 
 TEST(BezierTool, ChoosingAnotherToolStraightAfterTheChordLeavesNothing) {
@@ -219,7 +219,7 @@ TEST(BezierTool, AWideLightPenCommitsOnlyTheCurve) {
   testing_support::click(s.main.ptbox1, {250, 250}, Qt::RightButton);
   const tools::BezierPoints curve{{20, 100}, {80, 120}, {140, 140}, {200, 160}};
   EXPECT_TRUE(s.main.picture().samePixels(committed(curve, gdi::clYellow, 5)));
-  EXPECT_FALSE(s.main.BoxesShowing);
+  EXPECT_FALSE(s.main.curveShowing());
 }
 
 TEST(BezierTool, DragOnThePictureAwayFromTheHandlesLeavesTheCurveAsShown) {

@@ -14,7 +14,7 @@
 #include "platform/ui/SpinEdit.h"
 #include "support/PixelGrid.h"
 #include "support/windows/StudioFixture.h"
-#include "tools/engine/ToolGroups.h"
+#include "tools/engine/ToolTable.h"
 #include "tools/windows/TForm3.h"
 
 using namespace gdi;

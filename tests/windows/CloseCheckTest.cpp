@@ -67,7 +67,7 @@ class CloseCheck : public DocumentWindows, public ::testing::WithParamInterface<
     main().picture() = quadrants(400, 300);
     main().initpages();
     main().setWindowTitle("/pictures/unsaved.bmp");
-    main().Modified = true;
+    main().markModified();
     writeBmp(other(), quadrants(9, 9));
   }
   QString other() const { return path("other.bmp"); }
@@ -76,7 +76,7 @@ class CloseCheck : public DocumentWindows, public ::testing::WithParamInterface<
     EXPECT_FALSE(GetParam().wentOn(main()));
     EXPECT_TRUE(main().isVisible());
     EXPECT_TRUE(main().picture() == quadrants(400, 300));
-    EXPECT_TRUE(main().Modified);
+    EXPECT_TRUE(main().isModified());
     EXPECT_EQ(main().windowTitle(), "/pictures/unsaved.bmp");
   }
   void answerYesThenSaveTo(const QString& file) {

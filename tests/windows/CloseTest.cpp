@@ -21,7 +21,7 @@ TEST(Close, UnchangedPictureClosesWithoutAQuestion) {
 
 TEST(Close, CancelKeepsTheWindowOpen) {
   Studio studio;
-  studio.main().Modified = true;
+  studio.main().markModified();
   studio.dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::Cancel);
   EXPECT_FALSE(studio.main().close());
   EXPECT_TRUE(studio.main().isVisible());
@@ -30,7 +30,7 @@ TEST(Close, CancelKeepsTheWindowOpen) {
 
 TEST(Close, NoClosesWithoutSaving) {
   Studio studio;
-  studio.main().Modified = true;
+  studio.main().markModified();
   studio.dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::No);
   EXPECT_TRUE(studio.main().close());
   EXPECT_FALSE(studio.main().isVisible());
@@ -38,27 +38,27 @@ TEST(Close, NoClosesWithoutSaving) {
 
 TEST(Close, YesSavesThenCloses) {
   Studio studio;
-  studio.main().Modified = true;
+  studio.main().markModified();
   const QString path = studio.tempPath("kept.bmp");
   studio.dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::Yes);
   studio.dialogs().answerSave(path);
   EXPECT_TRUE(studio.main().close());
   EXPECT_EQ(codecs::readBmpFile(path.toStdString()), studio.main().picture());
   EXPECT_EQ(studio.main().windowTitle(), path);
-  EXPECT_FALSE(studio.main().Modified);
+  EXPECT_FALSE(studio.main().isModified());
 }
 
 TEST(Close, TheQuestionNamesTheFileWithoutItsFolder) {
   Studio studio;
   studio.main().setWindowTitle("/home/someone/pictures/shot.jpg");
-  studio.main().Modified = true;
+  studio.main().markModified();
   studio.dialogs().answerMessage("Save changes to shot.jpg?", ui::MsgResult::Cancel);
   EXPECT_FALSE(studio.main().checktosave());
 }
 
 TEST(Close, ExitAsksTheSameQuestion) {
   Studio studio;
-  studio.main().Modified = true;
+  studio.main().markModified();
   studio.dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::Cancel);
   studio.main().Exit1->trigger();
   EXPECT_TRUE(studio.main().isVisible());
@@ -88,19 +88,19 @@ TEST(SaveAs, ExistingFileIsOverwrittenOnlyOnYes) {
   Studio studio;
   const QString path = studio.tempPath("old.bmp");
   codecs::writeBmpFile(path.toStdString(), gdi::Bitmap(3, 3));
-  studio.main().Modified = true;
+  studio.main().markModified();
   studio.dialogs().answerSave(path);
   studio.dialogs().answerMessage(QStringLiteral("OK to overwrite %1").arg(path), ui::MsgResult::No);
   studio.main().domysave();
   EXPECT_EQ(codecs::readBmpFile(path.toStdString()).width(), 3);
-  EXPECT_TRUE(studio.main().Modified);
+  EXPECT_TRUE(studio.main().isModified());
 
   studio.dialogs().answerSave(path);
   studio.dialogs().answerMessage(QStringLiteral("OK to overwrite %1").arg(path),
                                  ui::MsgResult::Yes);
   studio.main().domysave();
   EXPECT_EQ(codecs::readBmpFile(path.toStdString()).width(), 400);
-  EXPECT_FALSE(studio.main().Modified);
+  EXPECT_FALSE(studio.main().isModified());
 }
 
 TEST(SaveAs, GifIsWrittenAsBmpBesideItOnlyWhenAccepted) {

@@ -76,7 +76,7 @@ TEST_F(DocumentCommands, NewImageLimitsTheSidesTo4000By10) {
 }
 
 TEST_F(DocumentCommands, NewImageAsksAboutUnsavedChangesAndCancelKeepsEverything) {
-  main().Modified = true;
+  main().markModified();
   dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::Cancel);
   main().New1->trigger();
   EXPECT_EQ(picture().width(), 400);
@@ -191,7 +191,7 @@ TEST_F(DocumentCommands, AnUnreadableFileLoadsNothing) {
 TEST_F(DocumentCommands, LoadImageAsksFirstThenLoadsThroughTheBrowser) {
   const QString dir = folder("album");
   writeJpeg(dir + "/sea.jpg", 50, 40);
-  main().Modified = true;
+  main().markModified();
   dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::Cancel);
   main().ToolButton11->click();
   EXPECT_FALSE(browser().isVisible());
@@ -216,13 +216,13 @@ TEST_F(DocumentCommands, SaveAsJpgUsesTheQualityOfTheOptionsWindow) {
   app::windows().jpop1->TrackBar1->setValue(35);
   const QString file = path("pic.jpg");
   dialogs().answerSave(file);
-  main().Modified = true;
+  main().markModified();
   main().ToolButton13->click();
   const std::vector<std::uint8_t> written = codecs::readFileBytes(document::toPath(file));
   EXPECT_EQ(written, codecs::encodeJpeg(picture(), {.quality = 35, .progressive = true}));
   EXPECT_TRUE(testing_support::fileDecodesCleanly(document::toPath(file)));
   EXPECT_TRUE(testing_support::djpegReads(document::toPath(file), {800, 600}));
-  EXPECT_FALSE(main().Modified);
+  EXPECT_FALSE(main().isModified());
   EXPECT_EQ(main().windowTitle(), file);
 }
 
@@ -239,7 +239,7 @@ TEST_F(DocumentCommands, QuickSaveWritesTheBareNameIntoTheCurrentFolder) {
   const QString old = QDir::currentPath();
   QDir::setCurrent(dir);
   main().setWindowTitle("C:\\work\\shot.jpg");
-  main().Modified = true;
+  main().markModified();
   dialogs().answerMessage("Saved as shot.bmp", ui::MsgResult::Ok);
   main().ToolButton12->click();
   main().setWindowTitle("TEMP.BMP");
@@ -250,7 +250,7 @@ TEST_F(DocumentCommands, QuickSaveWritesTheBareNameIntoTheCurrentFolder) {
   EXPECT_EQ(dialogs().messages().at(0).caption, "Saved");
   EXPECT_EQ(fileHead(dir + "/shot.bmp"), "BM");
   EXPECT_EQ(fileHead(dir + "/TEMP.bmp"), "BM");
-  EXPECT_FALSE(main().Modified);
+  EXPECT_FALSE(main().isModified());
   EXPECT_EQ(main().windowTitle(), "TEMP.BMP");
 }
 
@@ -284,7 +284,7 @@ TEST_F(DocumentCommands, AFailedQuickSaveNamesTheWholePathAndTheRealCause) {
   const QString old = QDir::currentPath();
   dialogs().answerOpen(medium.path("anything.bmp"));
   ui::dialogs().openFile({});
-  main().Modified = true;
+  main().markModified();
   for (const char* caption : {"TEMP.BMP", "new.bmp"}) {
     main().setWindowTitle(caption);
     dialogs().answerMessage(ui::MsgResult::Ok);
@@ -299,7 +299,7 @@ TEST_F(DocumentCommands, AFailedQuickSaveNamesTheWholePathAndTheRealCause) {
     EXPECT_TRUE(told[i].text.contains(file)) << told[i].text.toStdString();
     EXPECT_TRUE(told[i].text.contains("Read-only file system")) << told[i].text.toStdString();
   }
-  EXPECT_TRUE(main().Modified);
+  EXPECT_TRUE(main().isModified());
   EXPECT_EQ(fileHead(medium.path("TEMP.bmp"), 6), "an old");
 }
 
@@ -337,7 +337,7 @@ TEST_F(DocumentCommands, AFailedSaveKeepsTheOldFileThePictureAndTheModifiedFlag)
   writeText(file, "the old picture");
   picture() = quadrants(400, 400);
   main().setWindowTitle("/somewhere/drawing.bmp");
-  main().Modified = true;
+  main().markModified();
   dialogs().answerSave(file);
   dialogs().answerMessage("OK to overwrite " + file, ui::MsgResult::Yes);
   dialogs().answerMessage(ui::MsgResult::Ok);
@@ -349,7 +349,7 @@ TEST_F(DocumentCommands, AFailedSaveKeepsTheOldFileThePictureAndTheModifiedFlag)
   EXPECT_EQ(dialogs().messages()[1].caption, "Error");
   EXPECT_TRUE(dialogs().messages()[1].text.contains(file));
   EXPECT_EQ(fileHead(file, 100), "the old picture");
-  EXPECT_TRUE(main().Modified);
+  EXPECT_TRUE(main().isModified());
   EXPECT_EQ(main().windowTitle(), "/somewhere/drawing.bmp");
   EXPECT_TRUE(picture() == quadrants(400, 400));
   EXPECT_EQ(QDir(path("")).entryList(QDir::Files).filter("kept").size(), 1);
@@ -360,14 +360,14 @@ TEST_F(DocumentCommands, ASaveIntoAReadOnlyFolderIsReportedAndChangesNothing) {
   const QString dir = folder("locked");
   writeText(dir + "/pic.bmp", "old");
   QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
-  main().Modified = true;
+  main().markModified();
   dialogs().answerSave(dir + "/pic.bmp");
   dialogs().answerMessage("OK to overwrite " + dir + "/pic.bmp", ui::MsgResult::Yes);
   dialogs().answerMessage(ui::MsgResult::Ok);
   main().domysave();
   QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   EXPECT_EQ(fileHead(dir + "/pic.bmp", 10), "old");
-  EXPECT_TRUE(main().Modified);
+  EXPECT_TRUE(main().isModified());
   EXPECT_TRUE(dialogs().messages().back().text.contains("pic.bmp"));
 }
 
@@ -393,7 +393,7 @@ TEST_F(DocumentCommands, PasteFromFilePutsThePictureOnTheClipboard) {
 TEST_F(DocumentCommands, PasteToFileWritesTheClipboardsBitmap) {
   const gdi::Bitmap clip = testing_support::photoLikePicture(640, 480);
   clipboard().setBitmap(clip);
-  main().Modified = true;
+  main().markModified();
   const QString file = path("clip.jpg");
   dialogs().answerSave(file);
   main().pbpastetobut1Click();
@@ -409,7 +409,7 @@ TEST_F(DocumentCommands, PasteToFileWritesTheClipboardsBitmap) {
   // The file holds the clip, not the picture: the window keeps its name, so
   // the close check and a quick save still mean the picture.
   EXPECT_EQ(main().windowTitle(), "TEMP.BMP");
-  EXPECT_TRUE(main().Modified);
+  EXPECT_TRUE(main().isModified());
 
   dialogs().answerSave(path("clip.bmp"));
   main().pbpastetobut1Click();

@@ -75,7 +75,7 @@ TEST(ShellDrop, OnlyTheFirstFileCounts) {
 
 TEST(ShellDrop, GifIsIgnoredWithoutAQuestion) {
   Studio studio;
-  studio.main().Modified = true;
+  studio.main().markModified();
   const QString path = studio.tempPath("anim.gif");
   QFile f(path);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -90,7 +90,7 @@ TEST(ShellDrop, GifIsIgnoredWithoutAQuestion) {
 TEST(ShellDrop, UnsavedPictureIsAskedForAndCancelKeepsIt) {
   Studio studio;
   TPbook1& m = studio.main();
-  m.Modified = true;
+  m.markModified();
   const QString path = studio.tempPath("new.bmp");
   codecs::writeBmpFile(path.toStdString(), pattern(9, 9));
   studio.dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::Cancel);
@@ -131,7 +131,7 @@ TEST(DragTo, ImageDroppedBecomesThePicture) {
   ASSERT_TRUE(m.Image1->dropFrom(&source, QPoint(4, 4)));
   EXPECT_EQ(m.Image1->bitmap(), source.bitmap());
   EXPECT_EQ(m.picture(), source.bitmap());
-  EXPECT_TRUE(m.Modified);
+  EXPECT_TRUE(m.isModified());
   EXPECT_EQ(m.PageControl1->currentWidget(), m.TabSheet1);
   EXPECT_EQ(m.image2->bitmap(), source.bitmap());
   EXPECT_EQ(m.width(), 300);  // initpages ran for the small picture
@@ -140,7 +140,7 @@ TEST(DragTo, ImageDroppedBecomesThePicture) {
 TEST(DragTo, CancelAtTheSaveQuestionKeepsThePictureButNotTheDragImage) {
   Studio studio;
   TPbook1& m = studio.main();
-  m.Modified = true;
+  m.markModified();
   ui::ImageControl source;
   source.setBitmap(pattern(20, 30));
   studio.dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::Cancel);
@@ -154,5 +154,5 @@ TEST(DragTo, AnEmptyImageChangesNothing) {
   ui::ImageControl source;
   studio.main().Image1->dropFrom(&source, QPoint(1, 1));
   EXPECT_EQ(studio.main().picture().width(), 400);
-  EXPECT_FALSE(studio.main().Modified);
+  EXPECT_FALSE(studio.main().isModified());
 }

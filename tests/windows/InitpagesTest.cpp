@@ -6,6 +6,7 @@
 #include <QToolButton>
 #include <new>
 
+#include "app/FaultInjection.h"
 #include "platform/ui/ImageControl.h"
 #include "support/windows/StudioFixture.h"
 
@@ -81,7 +82,7 @@ TEST(Initpages, FailedCopySaysNotEnoughResourcesAndKeepsTheCompanions) {
   TPbook1& m = studio.main();
   const gdi::Bitmap before = m.image2->bitmap();
   replacePicture(m, gdi::Bitmap(50, 60));
-  TPbook1::companionCopyHook() = [] { throw std::bad_alloc(); };
+  app::faults::beforeCompanionCopies() = [] { throw std::bad_alloc(); };
   studio.dialogs().answerMessage("Not enough Resources", ui::MsgResult::Ok);
   EXPECT_FALSE(m.initpages());
   ASSERT_EQ(studio.dialogs().messages().size(), 1u);
@@ -93,18 +94,7 @@ TEST(Initpages, FailedCopySaysNotEnoughResourcesAndKeepsTheCompanions) {
 TEST(Initpages, GdiResourceErrorIsReportedTheSameWay) {
   Studio studio;
   TPbook1& m = studio.main();
-  TPbook1::companionCopyHook() = [] { throw gdi::ResourceError("out of GDI resources"); };
+  app::faults::beforeCompanionCopies() = [] { throw gdi::ResourceError("out of GDI resources"); };
   studio.dialogs().answerMessage("Not enough Resources", ui::MsgResult::Ok);
   EXPECT_FALSE(m.initpages());
-}
-
-TEST(Initpages, DoesNothingBeforeStartUpHasRun) {
-  Studio studio;
-  TPbook1& m = studio.main();
-  m.PagesReady = false;
-  replacePicture(m, gdi::Bitmap(10, 10));
-  const QSize size = m.size();
-  EXPECT_FALSE(m.initpages());
-  EXPECT_EQ(m.size(), size);
-  EXPECT_EQ(m.image2->bitmap().width(), 400);
 }

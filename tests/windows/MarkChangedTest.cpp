@@ -57,7 +57,7 @@ TEST_F(MarkChanged, PickingAToolWhileZoomedLeavesNoDotInTheCorner) {
   main().zm1spin->setValue(200);
   widePen();
   click("BitBtn5");  // "Paint Brush": applies the zoom
-  ASSERT_TRUE(main().ZoomApplied);
+  ASSERT_EQ(main().zoomStage(), app::ZoomStage::Applied);
   EXPECT_EQ(countColor(picture(), gdi::clWhite), 400 * 400);
   main().zmbutoff->click();  // "Normal Size" merges the edit back
   EXPECT_EQ(countColor(picture(), gdi::clWhite), 400 * 400);

@@ -33,7 +33,7 @@ class ModifiedFlag : public ::testing::Test {
   void save() {
     studio_.dialogs().answerSave(studio_.tempPath(QStringLiteral("saved%1.bmp").arg(++saves_)));
     main().ToolButton13->click();
-    ASSERT_FALSE(main().Modified);
+    ASSERT_FALSE(main().isModified());
   }
 
   Studio studio_;
@@ -48,7 +48,7 @@ TEST_F(ModifiedFlag, StrokesAfterASaveAreChangesTheCloseCheckAsksAbout) {
   save();
   // The same tool, more strokes: the picture differs from the saved file.
   testing_support::drag(picture(), {10, 100}, {200, 150});
-  EXPECT_TRUE(main().Modified);
+  EXPECT_TRUE(main().isModified());
   studio_.dialogs().answerMessage("Save changes to saved1.bmp?", ui::MsgResult::Cancel);
   EXPECT_FALSE(main().close());
   EXPECT_TRUE(main().isVisible());
@@ -130,7 +130,7 @@ TEST_F(ModifiedFlag, EveryKindOfChangeAfterASaveSetsIt) {
     c.prepare();
     save();
     c.change();
-    EXPECT_TRUE(main().Modified) << c.what;
+    EXPECT_TRUE(main().isModified()) << c.what;
   }
 }
 
@@ -138,16 +138,16 @@ TEST_F(ModifiedFlag, CapturingAndSamplingLeaveItAsItWas) {
   pick("BitBtn20");  // "Rectangle Outline"
   save();
   testing_support::drag(picture(), {10, 10}, {60, 50});
-  EXPECT_FALSE(main().Modified);
+  EXPECT_FALSE(main().isModified());
 
   pick("BitBtn19");  // "Lasso Outline"
   save();
   for (QPoint p : {QPoint(20, 20), QPoint(90, 25)}) testing_support::click(picture(), p);
   testing_support::click(picture(), {50, 80}, Qt::RightButton);
-  EXPECT_FALSE(main().Modified);
+  EXPECT_FALSE(main().isModified());
 
   pick("BitBtn29");  // "Color Sampler"
   save();
   testing_support::click(picture(), {5, 5});
-  EXPECT_FALSE(main().Modified);
+  EXPECT_FALSE(main().isModified());
 }

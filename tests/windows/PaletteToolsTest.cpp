@@ -216,7 +216,7 @@ TEST_F(PaletteTest, ChoosingAToolPreparesTheMainWindow) {
   gdi::Bitmap& picture = m.ptbox1->bitmap();
   picture.canvas().pen.mode = gdi::PenMode::Xor;
   picture.setPixel(3, 3, gdi::clRed);
-  m.Modified = false;
+  ASSERT_FALSE(m.isModified());
 
   click("BitBtn5");
   EXPECT_EQ(m.PageControl1->currentWidget(), m.TabSheet1);
@@ -229,8 +229,8 @@ TEST_F(PaletteTest, ChoosingAToolPreparesTheMainWindow) {
   EXPECT_EQ(m.clpmap1->pos(), QPoint(0, 0));
   EXPECT_EQ(m.mask1->pos(), QPoint(0, 0));
   EXPECT_EQ(picture.canvas().pen.mode, gdi::PenMode::Copy);
-  EXPECT_TRUE(m.Modified);
-  EXPECT_TRUE(m.ToolPending);
+  EXPECT_TRUE(m.isModified());
+  EXPECT_TRUE(m.toolPicked());
   // The undo copy is the picture as it was when the tool was chosen.
   EXPECT_TRUE(m.image2->bitmap() == picture);
   EXPECT_EQ(m.image2->bitmap().pixel(3, 3), gdi::clRed);
@@ -284,7 +284,7 @@ TEST_F(PaletteTest, ZoomedEditingFromChk1AndBackWhenRollingDown) {
   m.chk1->setChecked(true);
   f.resize_it();
   EXPECT_FALSE(m.chk1->isChecked());
-  EXPECT_TRUE(m.ZoomSourceStored);
+  EXPECT_EQ(m.zoomStage(), app::ZoomStage::Viewing);
   EXPECT_TRUE(m.zm1->Bitmap() == full);
   EXPECT_EQ(m.picture().width(), m.PageControl1->width());
   EXPECT_EQ(m.picture().height(), m.PageControl1->height());
@@ -292,6 +292,6 @@ TEST_F(PaletteTest, ZoomedEditingFromChk1AndBackWhenRollingDown) {
   // Rolling the palette down while the zoom is on gives the full picture back.
   f.roll_uptools();
   f.roll_downtools();
-  EXPECT_FALSE(m.ZoomOn);
+  EXPECT_EQ(m.zoomStage(), app::ZoomStage::SourceKept);
   EXPECT_TRUE(m.picture() == full);
 }

@@ -30,7 +30,7 @@ TEST(Paste, TheClipFloatsOverTheBackdropWithItsWhiteTransparent) {
 
   EXPECT_TRUE(maskMode());
   EXPECT_TRUE(m.pastepanel1->isVisible());
-  EXPECT_TRUE(m.Modified);
+  EXPECT_TRUE(m.isModified());
   EXPECT_EQ(m.image2->bitmap(), before);  // the backdrop
   // The first draw is at the anchor (the top left of the view), with the
   // not-copy frame round it; the offset is (1, 1).

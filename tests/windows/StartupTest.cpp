@@ -43,8 +43,8 @@ TEST(Startup, StartsWithAWhite400By400PictureNamedTempBmpOnTheWelcomePage) {
   EXPECT_EQ(m.PageControl1->currentWidget(), m.TabSheet6);
   EXPECT_TRUE(m.Panel6->isVisible());
   EXPECT_FALSE(m.getsbut1->isVisible());
-  EXPECT_FALSE(m.Modified);
-  EXPECT_TRUE(m.PagesReady);
+  EXPECT_FALSE(m.isModified());
+  EXPECT_TRUE(m.pagesReady());
   EXPECT_FALSE(m.chk1->isChecked());
   EXPECT_EQ(m.OutlineWidth, 1);
 }

@@ -38,12 +38,12 @@ TEST_F(Undo, UndoAfterThreeStrokesAndRedoTwice) {
   stroke(100);
   stroke(150);
   const gdi::Bitmap drawn = picture();
-  main().Modified = true;
+  main().markModified();
 
   main().undoptb1->click();
   EXPECT_TRUE(picture() == blank);
   EXPECT_TRUE(main().redoptb1->isEnabled());
-  EXPECT_TRUE(main().Modified);
+  EXPECT_TRUE(main().isModified());
 
   main().redoptb1->click();
   EXPECT_TRUE(picture() == drawn);
@@ -81,13 +81,13 @@ TEST_F(Undo, TheUndoCopyCanBeCopiedAndSaved) {
 
   // The file holds the undo copy, not the picture: the window keeps its
   // name and the question about the picture's own changes.
-  main().Modified = true;
+  main().markModified();
   const QString file = path("undo.bmp");
   dialogs().answerSave(file);
   main().Save1->trigger();
   EXPECT_TRUE(codecs::readBmpFile(file.toStdString()) == main().image2->bitmap());
   EXPECT_EQ(main().windowTitle(), "TEMP.BMP");
-  EXPECT_TRUE(main().Modified);
+  EXPECT_TRUE(main().isModified());
   dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::Cancel);
   EXPECT_FALSE(main().checktosave());
 

@@ -49,8 +49,7 @@ TEST(ZoomView, ZoomOnStoresThePictureAndOpensThePanel) {
   setPicture(m, b);
   m.zmbuton->click();
 
-  EXPECT_TRUE(m.ZoomOn);
-  EXPECT_TRUE(m.ZoomSourceStored);
+  EXPECT_EQ(m.zoomStage(), app::ZoomStage::Viewing);
   EXPECT_FALSE(m.zmpanel1->isHidden());
   EXPECT_EQ(m.zmbk->bitmap(), b);
   EXPECT_EQ(m.zm1->Bitmap(), b);
@@ -120,7 +119,7 @@ TEST(ZoomView, ZoomFactorBeforeZoomOnStoresTheSourceItself) {
   TPbook1& m = studio.main();
   m.picture().setPixel(1, 1, kBlue);
   m.zm1spin->setValue(400);
-  EXPECT_TRUE(m.ZoomSourceStored);
+  EXPECT_EQ(m.zoomStage(), app::ZoomStage::SourceKept);
   EXPECT_EQ(m.zmbk->bitmap().pixel(1, 1), kBlue);
   EXPECT_EQ(m.zm1->Bitmap().pixel(1, 1), kBlue);
   EXPECT_EQ(m.zm1->zoomValue(), 400);
@@ -140,7 +139,7 @@ TEST(ZoomView, PaintingWhileZoomedShrinksIntoPlaceAtNormalSize) {
   // Picking a paint tool applies the zoom: the rectangle, taken from one
   // column left of it, fills the picture.
   m.apply_zoom();
-  EXPECT_TRUE(m.ZoomApplied);
+  EXPECT_EQ(m.zoomStage(), app::ZoomStage::Applied);
   EXPECT_EQ(m.PageControl1->currentWidget(), m.TabSheet1);
   EXPECT_TRUE(m.zmpanel1->isHidden());
   EXPECT_FALSE(m.zmbuton->isEnabled());
@@ -159,8 +158,7 @@ TEST(ZoomView, PaintingWhileZoomedShrinksIntoPlaceAtNormalSize) {
   m.ptbox1->refresh();
 
   m.zmbutoff->click();
-  EXPECT_FALSE(m.ZoomApplied);
-  EXPECT_FALSE(m.ZoomOn);
+  EXPECT_EQ(m.zoomStage(), app::ZoomStage::Off);
   EXPECT_FALSE(m.zm1->displayEnabled());
   EXPECT_TRUE(m.zmbuton->isEnabled());
   EXPECT_EQ(m.zm1spin->value(), 100);
@@ -194,8 +192,8 @@ TEST(ZoomView, NormalSizeBeforeAnyToolOnlyResetsTheZoom) {
   EXPECT_EQ(m.zm1spin->value(), 100);
   EXPECT_EQ(m.zm1->zoomValue(), 100);
   EXPECT_TRUE(m.zmpanel1->isHidden());
-  EXPECT_FALSE(m.ZoomOn);
-  EXPECT_FALSE(m.ToolPending);
+  EXPECT_EQ(m.zoomStage(), app::ZoomStage::SourceKept);
+  EXPECT_FALSE(m.toolPicked());
   // The reset of the factor leaves the palette's tool alone.
   app::windows().Form3->CurTool = 5;
   m.zmbuton->click();
@@ -316,8 +314,7 @@ TEST(ZoomView, RollingThePaletteDownKeepsWhatWasPaintedWhileZoomed) {
   m.apply_zoom();
   fill(m.picture(), {0, 0, 200, 200}, kBlue);
   app::windows().Form3->dump_it();
-  EXPECT_FALSE(m.ZoomApplied);
-  EXPECT_FALSE(m.ZoomOn);
+  EXPECT_EQ(m.zoomStage(), app::ZoomStage::Off);
   EXPECT_TRUE(m.zmbuton->isEnabled());
   const gdi::Bitmap& pic = m.picture();
   ASSERT_EQ(pic.width(), 200);

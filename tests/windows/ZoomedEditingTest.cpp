@@ -48,7 +48,7 @@ class ZoomedEditing : public DocumentWindows {
     main().zm1spin->setValue(200);
     zoomRect_ = main().zm1->visibleRect();
     palette().findChild<QAbstractButton*>("BitBtn5")->click();
-    ASSERT_TRUE(main().ZoomApplied);
+    ASSERT_EQ(main().zoomStage(), app::ZoomStage::Applied);
     stroke(150);
   }
   void stroke(int y) {
@@ -84,8 +84,8 @@ TEST_F(ZoomedEditing, SaveAsWritesTheWholePictureWithTheEditInPlace) {
   EXPECT_EQ(identifyFile(file), "BMP3 400x300");
   // The screen stays zoomed for more editing; the file is what "Normal
   // Size" makes of the edit.
-  EXPECT_TRUE(main().ZoomApplied);
-  EXPECT_FALSE(main().Modified);
+  EXPECT_EQ(main().zoomStage(), app::ZoomStage::Applied);
+  EXPECT_FALSE(main().isModified());
   main().zmbutoff->click();
   const gdi::Bitmap saved = readBmp(file);
   EXPECT_TRUE(saved == picture());
@@ -115,7 +115,7 @@ TEST_F(ZoomedEditing, JpegAndQuickSavesWriteTheWholePictureToo) {
 TEST_F(ZoomedEditing, TheCloseChecksSaveWritesTheWholePicture) {
   const gdi::Bitmap original = detailedPicture();
   editZoomed();
-  ASSERT_TRUE(main().Modified);
+  ASSERT_TRUE(main().isModified());
   const QString file = path("closing.bmp");
   dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::Yes);
   dialogs().answerSave(file);
@@ -132,8 +132,7 @@ TEST_F(ZoomedEditing, ResizeScalesTheWholePictureWithTheEditMergedFirst) {
   editZoomed();
   testing_support::answerResize(dialogs(), 200, 150, 1);  // stretch: every other pixel
   main().resizebut1->click();
-  EXPECT_FALSE(main().ZoomApplied);
-  EXPECT_FALSE(main().ZoomOn);
+  EXPECT_EQ(main().zoomStage(), app::ZoomStage::Off);
   const gdi::Bitmap resized = picture();
   ASSERT_EQ(resized.width(), 200);
   ASSERT_EQ(resized.height(), 150);
@@ -155,7 +154,7 @@ TEST_F(ZoomedEditing, RotateImageTurnsTheWholePictureWithTheEditMergedFirst) {
   editZoomed();
   testing_support::answerRotate(dialogs(), 90, true);  // enlarged to the square first
   main().pbrotbut1->click();
-  EXPECT_FALSE(main().ZoomApplied);
+  EXPECT_NE(main().zoomStage(), app::ZoomStage::Applied);
   // The undo copy is the merged picture in its square; the picture is that turned.
   const gdi::Bitmap& source = main().image2->bitmap();
   const int side = clips::squareSide(400, 300);
@@ -189,7 +188,7 @@ TEST_F(ZoomedEditing, NewImageCancelledKeepsTheZoomedEdit) {
   dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::No);
   testing_support::answerNewImage(dialogs(), "200", "100", false);
   main().ToolButton14->click();
-  EXPECT_TRUE(main().ZoomApplied);
+  EXPECT_EQ(main().zoomStage(), app::ZoomStage::Applied);
   main().zmbutoff->click();
   EXPECT_TRUE(sameOutsideZoom(picture(), original));
   EXPECT_GT(countColor(picture(), kStroke), 0);
@@ -201,8 +200,7 @@ TEST_F(ZoomedEditing, NewImageAcceptedEndsZoomedEditing) {
   dialogs().answerMessage("Save changes to TEMP.BMP?", ui::MsgResult::No);
   testing_support::answerNewImage(dialogs(), "200", "100");
   main().ToolButton14->click();
-  EXPECT_FALSE(main().ZoomApplied);
-  EXPECT_FALSE(main().ZoomOn);
+  EXPECT_EQ(main().zoomStage(), app::ZoomStage::Off);
   EXPECT_TRUE(main().zmbuton->isEnabled());
   main().zmbutoff->click();
   EXPECT_EQ(picture().width(), 200);
@@ -218,7 +216,7 @@ TEST_F(ZoomedEditing, AFileOpenedWhileZoomedIsNotMergedIntoTheOldPicture) {
   writeBmp(other, quadrants(120, 80));
   dialogs().answerOpen(other);
   main().FileDialog1->trigger();
-  EXPECT_FALSE(main().ZoomApplied);
+  EXPECT_NE(main().zoomStage(), app::ZoomStage::Applied);
   ASSERT_TRUE(picture() == quadrants(120, 80));
   main().zmbutoff->click();
   EXPECT_TRUE(picture() == quadrants(120, 80));

@@ -1,18 +1,11 @@
 #include "tools/engine/PenSetup.h"
 
 #include "tools/engine/PictureCopy.h"
-#include "tools/engine/ToolGroups.h"
+#include "tools/engine/ToolTable.h"
 
 namespace tools {
 
 namespace {
-
-// Rubber-band figures, outline captures and pixel movers share one band pen.
-bool takesBandSetup(int code) {
-  return (code >= 5 && code <= 11) || code == 13 || code == 14 || code == 19 || code == 21 ||
-         code == 24 || code == 25 || (code >= 101 && code <= 109) || code == 152 ||
-         (code >= 155 && code <= 157);
-}
 
 void setNotXorPen(gdi::Canvas& c, int width) {
   c.pen.width = width;
@@ -32,59 +25,60 @@ void widthBoxTakesLineWidth(DrawingState& s, gdi::Canvas& c) {
 }  // namespace
 
 bool set_t(int code, DrawingState& s, gdi::Canvas& c, StrokeFlags flags) {
+  const ToolTraits& tool = toolTraits(code);
   bool colourBox = false;
-  if (code < 5 || code == kMarker) c.pen.mode = gdi::PenMode::Copy;
-  if (code == kEraser) {
-    s.ForeColor = gdi::clWhite;
-    if (s.LineWidth < kBroadToolMinWidth) s.LineWidth = kBroadToolMinWidth;
-    colourBox = true;
-    c.pen.style = gdi::PenStyle::Solid;
-  }
-  if (code == kPencil) {
-    s.ForeColor = gdi::clGray;
-    if (s.LineWidth > 2) s.LineWidth = 2;
-    colourBox = true;
-    c.pen.style = gdi::PenStyle::Solid;
-  }
-  if (code == kPen) {
-    s.ForeColor = gdi::clBlue;
-    if (s.LineWidth > 2) s.LineWidth = 1;
-    colourBox = true;
-    c.pen.style = gdi::PenStyle::Solid;
-  }
-  if (code == kClearSetup) {
-    c.pen.width = 1;
-    c.brush.setStyle(gdi::BrushStyle::Solid);
-    c.pen.style = gdi::PenStyle::Solid;
-    c.pen.mode = gdi::PenMode::Copy;
-    c.pen.color = s.BackColor;
-    c.brush.setColor(s.BackColor);
-  }
-  if (takesBandSetup(code)) {
-    setNotXorPen(c, 2);
-    flags.FirstRubber = true;
-    flags.PolyActive = false;
-  }
-  if (isCaptureBox(code)) {
-    setNotXorPen(c, 1);
-    flags.FirstRubber = true;
-    flags.PolyActive = false;
-  }
-  if (code == kMarker) {
-    s.ForeColor = gdi::clLime;
-    colourBox = true;
-  }
-  if (code == kBezier) {
-    setNotXorPen(c, 1);
-    flags.PolyActive = false;
-  }
-  if (code == kFloodFill) {
-    c.brush.setStyle(s.BrushStyle);
-    c.brush.setColor(s.BackColor);
-  }
-  if (code == kHGradientFill || code == kVGradientFill) {
-    c.brush.setStyle(gdi::BrushStyle::Solid);
-    c.brush.setColor(0x000001);
+  if (tool.family == ToolFamily::Freehand) c.pen.mode = gdi::PenMode::Copy;
+  switch (tool.pen) {
+    case ToolPen::Keep:
+      break;
+    case ToolPen::Eraser:
+      s.ForeColor = gdi::clWhite;
+      if (s.LineWidth < kBroadToolMinWidth) s.LineWidth = kBroadToolMinWidth;
+      colourBox = true;
+      c.pen.style = gdi::PenStyle::Solid;
+      break;
+    case ToolPen::Pencil:
+      s.ForeColor = gdi::clGray;
+      if (s.LineWidth > 2) s.LineWidth = 2;
+      colourBox = true;
+      c.pen.style = gdi::PenStyle::Solid;
+      break;
+    case ToolPen::Pen:
+      s.ForeColor = gdi::clBlue;
+      if (s.LineWidth > 2) s.LineWidth = 1;
+      colourBox = true;
+      c.pen.style = gdi::PenStyle::Solid;
+      break;
+    case ToolPen::Marker:
+      s.ForeColor = gdi::clLime;
+      colourBox = true;
+      break;
+    case ToolPen::Clear:
+      c.pen.width = 1;
+      c.brush.setStyle(gdi::BrushStyle::Solid);
+      c.pen.style = gdi::PenStyle::Solid;
+      c.pen.mode = gdi::PenMode::Copy;
+      c.pen.color = s.BackColor;
+      c.brush.setColor(s.BackColor);
+      break;
+    case ToolPen::Band:
+    case ToolPen::CaptureBand:
+      setNotXorPen(c, tool.pen == ToolPen::Band ? 2 : 1);
+      flags.FirstRubber = true;
+      flags.PolyActive = false;
+      break;
+    case ToolPen::CurveBand:
+      setNotXorPen(c, 1);
+      flags.PolyActive = false;
+      break;
+    case ToolPen::FloodBrush:
+      c.brush.setStyle(s.BrushStyle);
+      c.brush.setColor(s.BackColor);
+      break;
+    case ToolPen::GradientBrush:
+      c.brush.setStyle(gdi::BrushStyle::Solid);
+      c.brush.setColor(0x000001);
+      break;
   }
   c.pen.style = gdi::PenStyle::InsideFrame;
   if (colourBox) widthBoxTakesLineWidth(s, c);

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "tools/engine/ToolGroups.h"
+#include "tools/engine/ToolTable.h"
 
 namespace tools {
 

@@ -15,8 +15,8 @@
 #include "platform/ui/ShapeControl.h"
 #include "platform/ui/SpinEdit.h"
 #include "tools/engine/GradientList.h"
-#include "tools/engine/PaletteDrawing.h"
 #include "tools/engine/ToolCodes.h"
+#include "tools/engine/ToolPaletteImages.h"
 #include "tools/windows/TForm3.h"
 #include "tools/windows/Tgradform1.h"
 

@@ -13,7 +13,7 @@
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/ShapeControl.h"
-#include "tools/engine/PaletteDrawing.h"
+#include "tools/engine/ToolPaletteImages.h"
 #include "tools/windows/TForm3.h"
 
 namespace {

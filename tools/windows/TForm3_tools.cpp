@@ -13,7 +13,7 @@
 #include "app/interface/MainWindow.h"
 #include "platform/ui/GuardedConnect.h"
 #include "platform/ui/RadioGroup.h"
-#include "tools/engine/ToolCodes.h"
+#include "tools/engine/ToolTable.h"
 #include "tools/windows/TForm3.h"
 #include "tools/windows/TTextMakerForm.h"
 #include "tools/windows/TTextmemoform.h"
@@ -342,49 +342,29 @@ void TForm3::cutout() {
 void TForm3::chooseTool(const ToolDef& tool, QToolButton* button) {
   app::MainWindow& main = app::mainWindow();
   const int code = tool.code;
+  const tools::ToolTraits& traits = tools::toolTraits(code);
   CurTool = code;
-  switch (code) {
-    case 7:
-    case 8:
-    case 21:
-    case 22:
-    case 24:
-    case 25:
-    case 109:
-    case 229:
-      outlineReset();
-      break;
-    case 15:
-      // The spray scatters over a square of the line width: keep it visible.
-      LineWidth = std::max(LineWidth, tools::kBroadToolMinWidth);
-      break;
-    case 19:
-      // A colour replacement puts nothing on the clipboard: it keeps its content.
-      outlineReset();
-      break;
-    case 20:
-      LineWidth = std::max(LineWidth, tools::kBroadToolMinWidth);
-      break;
-    default:
-      break;
-  }
+  if (traits.resetsOutline) outlineReset();
+  // The spray scatters over a square of the line width, the marker is broad:
+  // keep them visible.
+  if (traits.broad) LineWidth = std::max(LineWidth, tools::kBroadToolMinWidth);
   do_tool();
   if (button == mixbut1) main.setSprayMixing(true);
-  if (code == 25 || code == 109) {
+  if (traits.areaOptions) {
     Toptions1* options = app::windows().options1;
     if (options->RadioGroup1->itemIndex() < 2) options->Panel5->hide();
   }
-  if (code >= 152 && code <= 158) {
+  if (traits.gradientWindow) {
     Tgradform1* grad = app::windows().gradform1;
     grad->show();
     grad->setcolorstretch();
     showgrad();
   }
-  if (code == 161) {
+  if (code == tools::kSoftFocus) {
     main.doblend();
     CurTool = tools::kNoTool;
   }
-  if (code == 162) {
+  if (code == tools::kToneFilter) {
     if (button == SpeedButton7) main.doblend2();
     if (button == SpeedButton8) main.doblend3(0);
     if (button == SpeedButton9) main.doblend3(1);

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <cstdlib>
 
+#include "app/FaultInjection.h"
 #include "app/Studio.h"
 
 namespace testing_support {
@@ -25,7 +26,7 @@ Studio::Studio(const StudioOptions& options) : ui_(programFolderFor(options)) {
 
 Studio::~Studio() {
   app::stopStudio();
-  TPbook1::companionCopyHook() = nullptr;
+  app::faults::beforeCompanionCopies() = nullptr;
 }
 
 QString Studio::builtProgramFolder() {

@@ -1,4 +1,4 @@
-#include "tools/engine/PaletteDrawing.h"
+#include "tools/engine/ToolPaletteImages.h"
 
 #include <algorithm>
 #include <cmath>

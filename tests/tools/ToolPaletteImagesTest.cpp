@@ -3,7 +3,7 @@
 #include <set>
 
 #include "support/PixelGrid.h"
-#include "tools/engine/PaletteDrawing.h"
+#include "tools/engine/ToolPaletteImages.h"
 
 using namespace gdi;
 using testing_support::countColor;
