@@ -60,7 +60,7 @@ void TAnimCap1::Image1DragDrop(QWidget* source) {
   try {
     codecs::writeBmpFile(document::toPath(*file), frame);
   } catch (const std::exception& e) {
-    ui::dialogs().error(QStringLiteral("Cannot save the frame %1: %2").arg(*file, e.what()));
+    ui::dialogs().error(QString::fromStdString(e.what()));  // names the file
     return;
   }
   SpinEdit3->setValue(SpinEdit3->value() + 1);
@@ -164,9 +164,9 @@ void TAnimCap1::copyMarked(animation::WalkFrom from) {
   try {
     Image3->setBitmap(codecs::loadPicture(file).bitmap);
   } catch (const std::exception& e) {
-    ui::dialogs().error(QStringLiteral("Cannot copy the frame %1: %2")
-                            .arg(QFile::decodeName(QByteArray::fromStdString(list_.entry(entry))),
-                                 e.what()));
+    ui::dialogs().error(
+        QStringLiteral("Cannot copy the frame %1: %2")
+            .arg(QFile::decodeName(QByteArray::fromStdString(list_.entry(entry))), e.what()));
     return;
   }
   if (!document::putBitmapOnClipboard(Image3->bitmap()))
@@ -187,16 +187,16 @@ void TAnimCap1::BitBtn14Click() {
   stopResize_ = false;
   Pb1->setValue(0);
   Pb1->show();
-  const animation::BulkResizeResult result = animation::resizeMarkedFrames(
-      list_, form->SpinEdit1->value(), form->SpinEdit2->value(),
-      [this](const animation::BulkResizeStep& step) {
-        if (step.frame) Image1->setBitmap(*step.frame);
-        Pb1->setValue(step.position);
-        showList();
-        ui::processMessages();
-        takeMarks();
-        return !stopResize_;
-      });
+  const animation::BulkResizeResult result =
+      animation::resizeMarkedFrames(list_, form->SpinEdit1->value(), form->SpinEdit2->value(),
+                                    [this](const animation::BulkResizeStep& step) {
+                                      if (step.frame) Image1->setBitmap(*step.frame);
+                                      Pb1->setValue(step.position);
+                                      showList();
+                                      ui::processMessages();
+                                      takeMarks();
+                                      return !stopResize_;
+                                    });
   resizing_ = false;
   Pb1->hide();
   form->SpinEdit1->setValue(result.size.cx);
@@ -228,7 +228,8 @@ void TAnimCap1::BitBtn7Click() {
     ui::runGuarded([this] { saveList(); });  // a failed save still lets the load go on
   ui::FileDialogOptions options;
   options.title = QStringLiteral("Load a List of Filenames");
-  options.filter = QStringLiteral("List File (*.LST)|*.LST|All Files  (List of FileNames  OK )|*.*");
+  options.filter =
+      QStringLiteral("List File (*.LST)|*.LST|All Files  (List of FileNames  OK )|*.*");
   options.fileName = QStringLiteral("*.lst");
   const std::optional<QString> file = ui::dialogs().openFile(options);
   if (!file) return;

@@ -25,8 +25,8 @@ int intervalMs(int delay, int multiplier) {
 int TAnimCap1::playInterval() const { return intervalMs(TrackBar1->value(), SpinEdit4->value()); }
 
 void TAnimCap1::delayChanged() {
-  const QString words =
-      QString::fromStdString(animation::previewIntervalText(TrackBar1->value(), SpinEdit4->value()));
+  const QString words = QString::fromStdString(
+      animation::previewIntervalText(TrackBar1->value(), SpinEdit4->value()));
   Label5->setText(words);
   const QString hint =
       QStringLiteral("Delay x X / 10 = milliseconds a frame (at least 1/60 s): now %1").arg(words);
@@ -40,7 +40,8 @@ void TAnimCap1::BitBtn10Click() {
   takeMarks();
   if (!play_.start(list_)) return;
   if (auto* preview = app::windows().Screentest1) {
-    preview->setGeometry(1, 1, 400, 400);
+    preview->resize(400, 400);
+    preview->move(1, 1);
     preview->show();
   }
   decoded_->clear();

@@ -65,8 +65,8 @@ TEST_F(FolderDialog, OkHandsBackTheFolderShownAndThePrefixOfAPickedFrame) {
 
 TEST_F(FolderDialog, ThePrefixIsCutAtItsFirstDotAndAnEmptyOrMaskBoxGivesTemp) {
   const QString dir = folder("out");
-  for (auto [typed, prefix] : {std::pair{"", "temp"}, {"*.bmp", "temp"}, {"shot.v2.bmp", "shot"},
-                               {"clip", "clip"}}) {
+  for (auto [typed, prefix] :
+       {std::pair{"", "temp"}, {"*.bmp", "temp"}, {"shot.v2.bmp", "shot"}, {"clip", "clip"}}) {
     answerOk([typed](Tfolderdlg1& f) { f.Edit1->setText(typed); });
     const auto target = Tfolderdlg1::chooseTarget(dir);
     ASSERT_TRUE(target);
