@@ -440,7 +440,7 @@ class TPbook1 final : public QMainWindow, public app::MainWindow {
   void Label16Click();
   void SpeedButton2Click();
   void Image5Click();
-  void notifygif();
+  void notifygif() override;
 
   // ===== drops =================================================================
   // A file dropped from the desktop (the first of those dropped).

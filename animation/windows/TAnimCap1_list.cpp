@@ -13,7 +13,7 @@
 #include "animation/engine/FrameNames.h"
 #include "animation/engine/ListFile.h"
 #include "animation/windows/TAnimCap1.h"
-#include "app/TPbook1.h"
+#include "app/interface/MainWindow.h"
 #include "app/Windows.h"
 #include "document/engine/PictureFiles.h"
 #include "document/windows/ClipboardBitmap.h"
@@ -247,5 +247,5 @@ void TAnimCap1::BitBtn16Click() {
 }
 
 void TAnimCap1::BitBtn12Click() {
-  if (auto* main = app::windows().Pbook1) main->dohelp(QStringLiteral("Animation Preview.RTF"));
+  if (auto* main = app::findMainWindow()) main->dohelp(QStringLiteral("Animation Preview.RTF"));
 }

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "animation/engine/FrameTarget.h"
-#include "app/TPbook1.h"
+#include "app/interface/MainWindow.h"
 #include "app/Windows.h"
 #include "document/engine/PictureFiles.h"
 #include "platform/gdi/Blit.h"
@@ -100,7 +100,7 @@ void Twizwiz1::loadKey(int index) {
 bool Twizwiz1::loadKeyFile(int index, const QString& file) {
   const QString extension = QLatin1Char('.') + QFileInfo(file).suffix().toUpper();
   if (extension == QLatin1String(".GIF")) {
-    if (auto* main = app::windows().Pbook1) main->notifygif();
+    if (auto* main = app::findMainWindow()) main->notifygif();
     return false;
   }
   static const QStringList accepted = {".BMP", ".JPG", ".EMF", ".ICO", ".WMF"};

@@ -98,6 +98,8 @@ class MainWindow {
   // The same for the quiet help links: a missing document puts
   // `missingLines` on the page instead.
   virtual void showHelp(const QString& fileName, const QStringList& missingLines) = 0;
+  // The notice that GIF pictures are not read here.
+  virtual void notifygif() = 0;
 
   // ----- handing a clip to the paste ----------------------------------------------
   // A clip was put on the clipboard: "Paste" and "Paste To File" can take it.
