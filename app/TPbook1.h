@@ -19,6 +19,7 @@
 //   TPbook1_zoom.cpp      the zoom view, its panel and capture frame, zoomed editing
 //   TPbook1_resize.cpp    the picture resize
 //   TPbook1_pending.cpp   routines whose work comes with later parts of the studio
+//   TPbook1_recovery.cpp  the recovery copy of unsaved changes
 //   TPbook1_paste.cpp     the floating clip: paste, redraw, drag, OK, template capture
 //   TPbook1_pastepanel.cpp  the paste panel's controls and the "Drag From Main" image
 //   TPbook1_rotate.cpp    "Rotate Clip" and the picture's rotation set-up
@@ -27,9 +28,11 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
+#include "app/RecoveryKeeper.h"
 #include "clips/engine/FloatingClip.h"
 #include "clips/engine/Progress.h"
 #include "controls/TZoomImage.h"
@@ -245,8 +248,10 @@ class TPbook1 : public QMainWindow {
   // ===== state ================================================================
   bool Modified = false;  // the picture changed since the last save
   // Every change of the picture's pixels or size: the close check asks
-  // about it, also after a save.
-  void markModified() { Modified = true; }
+  // about it, also after a save; a recovery copy follows it.
+  void markModified();
+  // The picture was written to its file: nothing unsaved remains.
+  void pictureSaved();
   bool PagesReady = false;        // initpages works only once start-up ran
   bool ZoomOn = false;            // the zoom panel is in use
   bool ZoomApplied = false;       // the picture holds the enlarged rectangle
@@ -669,6 +674,14 @@ class TPbook1 : public QMainWindow {
   void doblend2();                  // soften light
   void doblend3(int lighten);       // darken (0) or lighten (1)
 
+  // ===== recovery copies (TPbook1_recovery.cpp) ==================================
+  // Keeps a recovery copy of the unsaved picture in `folder` from now on.
+  void startRecovery(const QString& folder, const app::RecoveryTiming& timing = {});
+  // Offers the copies that studios killed before left behind.
+  void offerRecovery();
+  // Null until startRecovery.
+  app::RecoveryKeeper* recovery() { return recovery_.get(); }
+
   // ===== for tests =============================================================
   // Runs before the companion copies of initpages; a test makes it throw to
   // see the "Not enough Resources" path.
@@ -750,5 +763,6 @@ class TPbook1 : public QMainWindow {
   QPoint handleToPicture(int handle, int x, int y) const;
 
   QScrollArea* formScroll_ = nullptr;  // the window's own scroll bars
+  std::unique_ptr<app::RecoveryKeeper> recovery_;
   bool closing_ = false;
 };

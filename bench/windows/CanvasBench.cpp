@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QToolButton>
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <vector>
 
@@ -78,5 +81,88 @@ void BM_WindowRubberRectangleDrag(benchmark::State& state) {
   runDrag(state, app::windows().Form3->BitBtn2, 1);
 }
 BENCHMARK(BM_WindowRubberRectangleDrag)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// ----- recovery copies ------------------------------------------------------------
+
+app::RecoveryKeeper& recovery() {
+  static QTemporaryDir folder;
+  TPbook1& m = studio();
+  if (!m.recovery()) m.startRecovery(folder.path());
+  return *m.recovery();
+}
+
+// The brush stroke's mouse events one by one, with a recovery copy of the
+// 4000 x 4000 picture handed to the writer's thread just before each stroke
+// (`writing`) or not. Counters: the mean and the slowest event, and the
+// share of events that ran while the copy was still being written.
+void strokeBesideRecovery(benchmark::State& state, bool writing) {
+  studio();
+  app::RecoveryKeeper& keeper = recovery();
+  TForm3& palette = *app::windows().Form3;
+  palette.BitBtn5->click();
+  palette.SpinEdit1->setValue(20);
+  const std::vector<QPoint> pts = dragPoints();
+  using Clock = std::chrono::steady_clock;
+  double total = 0, slowest = 0;
+  std::int64_t events = 0, duringWrite = 0;
+  const auto timed = [&](QEvent::Type type, QPoint at, Qt::MouseButton b, Qt::MouseButtons held) {
+    const auto t0 = Clock::now();
+    send(type, at, b, held);
+    const double us = std::chrono::duration<double, std::micro>(Clock::now() - t0).count();
+    total += us;
+    slowest = std::max(slowest, us);
+    ++events;
+    if (keeper.writer().busy()) ++duringWrite;
+  };
+  for (auto _ : state) {
+    if (writing) {
+      state.PauseTiming();
+      keeper.writer().waitIdle();
+      gdi::Bitmap snapshot = studio().picture();
+      snapshot.bits();
+      keeper.writer().write(std::move(snapshot), QStringLiteral("TEMP.BMP"));
+      state.ResumeTiming();
+    }
+    timed(QEvent::MouseButtonPress, {20, 20}, Qt::LeftButton, Qt::LeftButton);
+    for (const QPoint& p : pts) timed(QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
+    timed(QEvent::MouseButtonRelease, pts.back(), Qt::LeftButton, Qt::NoButton);
+  }
+  keeper.writer().waitIdle();
+  state.counters["per_event_us"] = total / double(std::max<std::int64_t>(events, 1));
+  state.counters["slowest_event_us"] = slowest;
+  state.counters["events_during_write"] =
+      double(duringWrite) / double(std::max<std::int64_t>(events, 1));
+}
+
+void BM_WindowBrushStrokeWithoutRecoveryWrite(benchmark::State& state) {
+  strokeBesideRecovery(state, false);
+}
+BENCHMARK(BM_WindowBrushStrokeWithoutRecoveryWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_WindowBrushStrokeDuringRecoveryWrite(benchmark::State& state) {
+  strokeBesideRecovery(state, true);
+}
+BENCHMARK(BM_WindowBrushStrokeDuringRecoveryWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The window thread's share of a copy: the 4000 x 4000 snapshot.
+void BM_RecoverySnapshot4000(benchmark::State& state) {
+  const gdi::Bitmap& picture = studio().picture();
+  for (auto _ : state) {
+    gdi::Bitmap snapshot = picture;
+    snapshot.bits();
+    benchmark::DoNotOptimize(snapshot.bits());
+  }
+}
+BENCHMARK(BM_RecoverySnapshot4000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The writer's share: the copy written to disk (BMP and side file, safe saves).
+void BM_RecoveryWrite4000(benchmark::State& state) {
+  app::RecoveryKeeper& keeper = recovery();
+  for (auto _ : state) {
+    keeper.writer().write(studio().picture(), QStringLiteral("TEMP.BMP"));
+    keeper.writer().waitIdle();
+  }
+}
+BENCHMARK(BM_RecoveryWrite4000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

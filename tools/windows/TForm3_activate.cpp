@@ -20,7 +20,7 @@ void TForm3::do_tool() {
   TPbook1* main = app::windows().Pbook1;
   main->PageControl1->setCurrentWidget(main->TabSheet1);
   main->ToolPending = true;
-  main->Modified = true;
+  main->markModified();
   // A floating clip stays where it is drawn, without its frame (before the
   // zoom below takes the picture).
   main->leavePaste();
