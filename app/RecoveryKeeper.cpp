@@ -18,8 +18,7 @@ QString offerText(const document::RecoveryInfo& info) {
 
 }  // namespace
 
-RecoveryKeeper::RecoveryKeeper(const QString& folder, RecoverySource source,
-                               RecoveryTiming timing)
+RecoveryKeeper::RecoveryKeeper(const QString& folder, RecoverySource source, RecoveryTiming timing)
     : source_(std::move(source)),
       timing_(timing),
       store_(std::make_unique<document::RecoveryStore>(folder)),

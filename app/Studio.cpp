@@ -4,6 +4,7 @@
 #include "app/TPbook1.h"
 #include "app/Windows.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/WindowPlacement.h"
 
 namespace app {
@@ -38,8 +39,8 @@ int runStudio(int argc, char** argv) {
   StartOptions options;
   options.recovery = true;
   startStudio(options);
-  QObject::connect(windows().Pbook1, &TPbook1::closed, &application, &QCoreApplication::quit,
-                   Qt::QueuedConnection);
+  ui::connectGuarded(windows().Pbook1, &TPbook1::closed, &application, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
   const int result = QApplication::exec();
   stopStudio();
   return result;

@@ -1,9 +1,6 @@
 // Recovery copies: the main window's changes, saves and the start-up offer
 // handed to the keeper.
-#include <QTabWidget>
-
 #include "app/TPbook1.h"
-#include "platform/ui/ImageControl.h"
 
 void TPbook1::markModified() {
   Modified = true;
@@ -35,13 +32,8 @@ void TPbook1::startRecovery(const QString& folder, const app::RecoveryTiming& ti
 void TPbook1::offerRecovery() {
   if (!recovery_) return;
   recovery_->offerLeftCopies([this](gdi::Bitmap restored, QString name) {
-    // As a picture dropped on "Drag To" arrives, with its old caption.
-    endZoomedEditing();
-    picture() = std::move(restored);
-    ptbox1->refresh();
-    PageControl1->setCurrentWidget(TabSheet1);
-    setCaption(name);
+    // As a load brings a picture, with its old caption, and still unsaved.
+    loadPicture(restored, name);
     markModified();
-    initpages();
   });
 }

@@ -100,9 +100,7 @@ QString RecoveryStore::sideFileName(const QString& slot) { return slot + QString
 
 QString RecoveryStore::slotPrefix(const QString& slot) { return slot + QLatin1Char('.'); }
 
-QString RecoveryStore::path(const QString& name) const {
-  return QDir(folder_).filePath(name);
-}
+QString RecoveryStore::path(const QString& name) const { return QDir(folder_).filePath(name); }
 
 void RecoveryStore::write(const gdi::Bitmap& picture, const QString& caption) {
   const QString name = QStringLiteral("%1.%2.bmp").arg(slot_).arg(++generation_);

@@ -5,8 +5,7 @@
 
 namespace document {
 
-RecoveryWriter::RecoveryWriter(RecoveryStore& store)
-    : store_(store), worker_([this] { run(); }) {}
+RecoveryWriter::RecoveryWriter(RecoveryStore& store) : store_(store), worker_([this] { run(); }) {}
 
 RecoveryWriter::~RecoveryWriter() {
   {
@@ -20,8 +19,8 @@ RecoveryWriter::~RecoveryWriter() {
 void RecoveryWriter::write(gdi::Bitmap snapshot, QString caption) {
   Job job{Job::Write, std::move(snapshot), std::move(caption), {}};
   std::unique_lock<std::mutex> lock(mutex_);
-  const auto queued = std::find_if(jobs_.begin(), jobs_.end(),
-                                   [](const Job& j) { return j.kind == Job::Write; });
+  const auto queued =
+      std::find_if(jobs_.begin(), jobs_.end(), [](const Job& j) { return j.kind == Job::Write; });
   if (queued != jobs_.end()) {
     // The older picture is not worth writing any more. Its pixels are
     // released outside the lock.

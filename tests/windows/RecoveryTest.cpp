@@ -2,9 +2,9 @@
 // last change and only then, never in the middle of a stroke, and gone after
 // a save or "No" at the close check.
 #include <QDir>
-#include <QTabWidget>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTabWidget>
 #include <QThread>
 #include <QToolButton>
 

@@ -131,8 +131,8 @@ int main(int argc, char** argv) {
   for (std::size_t i = before; i < script.questions().size(); ++i)
     say(QStringLiteral("asked: ") + script.questions()[i].text);
   script.reset();
-  say(QStringLiteral("caption: ") + main.windowTitle());
-  say(QStringLiteral("modified: %1").arg(main.Modified ? 1 : 0));
+  say(QStringLiteral("caption: ") + app::mainWindow().caption());
+  say(QStringLiteral("modified: %1").arg(app::mainWindow().isModified() ? 1 : 0));
   document::writeBmp(document::toPath(out.filePath("shown.bmp")), main.picture());
 
   if (args.isSet("paint")) {
@@ -162,7 +162,7 @@ int main(int argc, char** argv) {
     }
   }
   if (args.isSet("close")) {
-    if (main.Modified) script.answerMessage(ui::MsgResult::No);
+    if (app::mainWindow().isModified()) script.answerMessage(ui::MsgResult::No);
     main.close();
     for (const ui::Question& q : script.questions()) say(QStringLiteral("asked: ") + q.text);
     if (!main.isVisible()) say(QStringLiteral("closed"));
