@@ -93,8 +93,9 @@ app::RecoveryKeeper& recovery() {
 
 // The brush stroke's mouse events one by one, with a recovery copy of the
 // 4000 x 4000 picture handed to the writer's thread just before each stroke
-// (`writing`) or not. Counters: the mean and the slowest event, and the
-// share of events that ran while the copy was still being written.
+// (`writing`) or not. Counters: the mean event, the slowest move, the mean
+// press, and the share of events that ran while the copy was still being
+// written.
 void strokeBesideRecovery(benchmark::State& state, bool writing) {
   studio();
   app::RecoveryKeeper& keeper = recovery();
@@ -103,14 +104,18 @@ void strokeBesideRecovery(benchmark::State& state, bool writing) {
   palette.SpinEdit1->setValue(20);
   const std::vector<QPoint> pts = dragPoints();
   using Clock = std::chrono::steady_clock;
-  double total = 0, slowest = 0;
-  std::int64_t events = 0, duringWrite = 0;
+  double total = 0, slowestMove = 0, presses = 0;
+  std::int64_t events = 0, duringWrite = 0, pressCount = 0;
   const auto timed = [&](QEvent::Type type, QPoint at, Qt::MouseButton b, Qt::MouseButtons held) {
     const auto t0 = Clock::now();
     send(type, at, b, held);
     const double us = std::chrono::duration<double, std::micro>(Clock::now() - t0).count();
     total += us;
-    slowest = std::max(slowest, us);
+    if (type == QEvent::MouseMove) slowestMove = std::max(slowestMove, us);
+    if (type == QEvent::MouseButtonPress) {
+      presses += us;
+      ++pressCount;
+    }
     ++events;
     if (keeper.writer().busy()) ++duringWrite;
   };
@@ -128,10 +133,13 @@ void strokeBesideRecovery(benchmark::State& state, bool writing) {
     timed(QEvent::MouseButtonRelease, pts.back(), Qt::LeftButton, Qt::NoButton);
   }
   keeper.writer().waitIdle();
-  state.counters["per_event_us"] = total / double(std::max<std::int64_t>(events, 1));
-  state.counters["slowest_event_us"] = slowest;
-  state.counters["events_during_write"] =
-      double(duringWrite) / double(std::max<std::int64_t>(events, 1));
+  const auto perEvent = [](double sum, std::int64_t n) {
+    return sum / double(std::max<std::int64_t>(n, 1));
+  };
+  state.counters["per_event_us"] = perEvent(total, events);
+  state.counters["slowest_move_us"] = slowestMove;
+  state.counters["press_us"] = perEvent(presses, pressCount);
+  state.counters["events_during_write"] = perEvent(double(duringWrite), events);
 }
 
 void BM_WindowBrushStrokeWithoutRecoveryWrite(benchmark::State& state) {
