@@ -15,7 +15,14 @@ void startStudio(const StartOptions& options) {
       applyLook(*application);
   ui::keepWindowsOnScreen();
   createWindows();
-  if (options.show) windows().Pbook1->show();
+  TPbook1* main = windows().Pbook1;
+  if (options.recovery)
+    main->startRecovery(
+        options.recoveryFolder.isEmpty() ? RecoveryKeeper::defaultFolder() : options.recoveryFolder,
+        options.recoveryTiming);
+  if (options.show) main->show();
+  // Asked once the window is up, over it.
+  if (options.recovery) main->offerRecovery();
 }
 
 void stopStudio() { destroyWindows(); }
@@ -29,7 +36,9 @@ int runStudio(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QStringLiteral(""));
   // Satellite windows may stay open; closing the main window ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
-  startStudio();
+  StartOptions options;
+  options.recovery = true;
+  startStudio(options);
   ui::connectGuarded(windows().Pbook1, &TPbook1::closed, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
   const int result = QApplication::exec();

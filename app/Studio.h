@@ -1,6 +1,9 @@
 #pragma once
 // The studio as a library: the executable's main and the window tests start
 // the very same windows through these entries.
+#include <QString>
+
+#include "app/RecoveryKeeper.h"
 
 namespace app {
 
@@ -9,6 +12,12 @@ struct StartOptions {
   bool show = true;
   // Apply the studio's style and palette to the application.
   bool applyLook = true;
+  // Keep recovery copies of unsaved changes, and offer those that studios
+  // killed before left behind, in `recoveryFolder` (empty: the per-user
+  // data folder). Window tests leave it off unless they test it.
+  bool recovery = false;
+  QString recoveryFolder;
+  RecoveryTiming recoveryTiming;
 };
 
 // Creates every window in start-up order (the main window sets itself up as

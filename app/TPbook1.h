@@ -22,6 +22,7 @@
 //   TPbook1_resize.cpp    the picture resize
 //   TPbook1_tool.cpp      what a tool choice on the palette does to the window
 //   TPbook1_pending.cpp   print, the Activity Assistant and the morph paste: hand-overs only
+//   TPbook1_recovery.cpp  the recovery copy of unsaved changes
 //   TPbook1_paste.cpp     the floating clip: paste, redraw, drag, OK, template capture
 //   TPbook1_pastepanel.cpp  the paste panel's controls and the "Drag From Main" image
 //   TPbook1_rotate.cpp    "Rotate Clip" and the picture's rotation set-up
@@ -30,9 +31,11 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
+#include "app/RecoveryKeeper.h"
 #include "app/interface/MainWindow.h"
 #include "clips/engine/FloatingClip.h"
 #include "clips/engine/Progress.h"
@@ -86,8 +89,11 @@ class TPbook1 final : public QMainWindow, public app::MainWindow {
   void pictureChanged() override;
   bool loadPicture(const gdi::Bitmap& picture, const QString& caption) override;
   bool isModified() const override { return Modified; }
-  // Also after a save: the close check asks about every change.
-  void markModified() override { Modified = true; }
+  // Also after a save: the close check asks about every change. A recovery
+  // copy follows every change.
+  void markModified() override;
+  // The picture was written to its file: nothing unsaved remains.
+  void pictureSaved();
   QString caption() const override;
   void setCaption(const QString& caption) override;
   void showProgress() override;
@@ -684,6 +690,14 @@ class TPbook1 final : public QMainWindow, public app::MainWindow {
   void doprint();                   // prepare and show the print window
   void openactivity(int activity);  // the Activity Assistant on one activity
 
+  // ===== recovery copies (TPbook1_recovery.cpp) ==================================
+  // Keeps a recovery copy of the unsaved picture in `folder` from now on.
+  void startRecovery(const QString& folder, const app::RecoveryTiming& timing = {});
+  // Offers the copies that studios killed before left behind.
+  void offerRecovery();
+  // Null until startRecovery.
+  app::RecoveryKeeper* recovery() { return recovery_.get(); }
+
  signals:
   // The main window closed: the program ends.
   void closed();
@@ -769,5 +783,6 @@ class TPbook1 final : public QMainWindow, public app::MainWindow {
   bool PixelBoxShown = false;  // a pixel mover's box is drawn
 
   QScrollArea* formScroll_ = nullptr;  // the window's own scroll bars
+  std::unique_ptr<app::RecoveryKeeper> recovery_;
   bool closing_ = false;
 };

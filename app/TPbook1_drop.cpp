@@ -67,6 +67,6 @@ void TPbook1::Image1DragDrop(QWidget* source) {
   picture() = Image1->bitmap();
   ptbox1->refresh();
   PageControl1->setCurrentWidget(TabSheet1);
-  Modified = true;
+  markModified();
   initpages();
 }

@@ -77,6 +77,8 @@ bool TPbook1::checktosave() {
       // save dialog or a failed write keeps it, as Cancel does.
       return domysave();
     default:
+      // The changes are given up: so is their recovery copy.
+      if (recovery_) recovery_->dropCopy();
       return true;
   }
 }
@@ -162,7 +164,7 @@ bool TPbook1::domysave() {
   const std::optional<gdi::Bitmap> merged = zoomedEditMerged();
   const std::optional<QString> path = saveAsSequence(merged ? *merged : picture());
   if (!path) return false;
-  Modified = false;
+  pictureSaved();
   setCaption(*path);
   return true;
 }
@@ -229,7 +231,7 @@ void TPbook1::savebutClick() {
   if (!reportingFailure(
           [&] { document::writeBmp(document::toPath(path), merged ? *merged : picture()); }))
     return;
-  Modified = false;
+  pictureSaved();
   ui::dialogs().message(QStringLiteral("Saved as ") + name, QStringLiteral("Saved"));
 }
 

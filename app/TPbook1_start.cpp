@@ -213,6 +213,8 @@ void TPbook1::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+  // A clean exit: the recovery copy goes.
+  if (recovery_) recovery_->dropCopy();
   emit closed();
 }
 

@@ -39,9 +39,8 @@ struct Folder {
   Folder() {
     fs::create_directories(path);
     for (int i = 1; i <= kFrames; ++i)
-      codecs::writeBmpFile(
-          animation::numberedFrameName((path / "MyAnimation").string(), i),
-          bench_support::noisyRamps(640, 480, 16, std::uint32_t(i)));
+      codecs::writeBmpFile(animation::numberedFrameName((path / "MyAnimation").string(), i),
+                           bench_support::noisyRamps(640, 480, 16, std::uint32_t(i)));
   }
   ~Folder() {
     std::error_code ec;

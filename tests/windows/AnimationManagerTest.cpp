@@ -75,7 +75,8 @@ class AnimationManager : public ::testing::Test {
   }
   QStringList entries() {
     QStringList out;
-    for (int i = 0; i < manager().ListBox1->count(); ++i) out << manager().ListBox1->item(i)->text();
+    for (int i = 0; i < manager().ListBox1->count(); ++i)
+      out << manager().ListBox1->item(i)->text();
     return out;
   }
   std::vector<int> marked() {
@@ -101,8 +102,12 @@ class AnimationManager : public ::testing::Test {
 TEST_F(AnimationManager, TheDropSiteSavesTheNextNumberedFrame) {
   ui::ImageControl* drag = studio_.main().dragimage1;
   drag->setBitmap(detailedFrame(120, 90, 1));
-  for (auto [number, ending] : {std::pair{0, "000.bmp"}, {9, "009.bmp"}, {10, "010.bmp"},
-                                {99, "099.bmp"}, {100, "100.bmp"}, {1000, "1000.bmp"}}) {
+  for (auto [number, ending] : {std::pair{0, "000.bmp"},
+                                {9, "009.bmp"},
+                                {10, "010.bmp"},
+                                {99, "099.bmp"},
+                                {100, "100.bmp"},
+                                {1000, "1000.bmp"}}) {
     manager().SpinEdit3->setValue(number);
     const QString file = path(QStringLiteral("MyAnimation") + ending);
     dialogs().answerSave(file);
@@ -154,8 +159,8 @@ TEST_F(AnimationManager, FilesGoIntoTheListUnmarkedMarkedOrInsertedAtTheCurrentE
   manager().ListBox1->setCurrentRow(1, QItemSelectionModel::NoUpdate);
   selectFiles({"f4.bmp", "f1.bmp"});
   manager().BitBtn15->click();  // Insert: in file-list order, in front of entry 1
-  EXPECT_EQ(entries(), (QStringList{path("f1.bmp"), path("f1.bmp"), path("f4.bmp"),
-                                    path("f2.bmp"), path("f3.bmp")}));
+  EXPECT_EQ(entries(), (QStringList{path("f1.bmp"), path("f1.bmp"), path("f4.bmp"), path("f2.bmp"),
+                                    path("f3.bmp")}));
   // The list box's selection is the mark.
   EXPECT_EQ(marked(), std::vector<int>{4});
   EXPECT_TRUE(manager().ListBox1->item(4)->isSelected());
@@ -215,7 +220,8 @@ TEST_F(AnimationManager, AListSavedAndLoadedAgainIsTheSameLinesAllUnmarked) {
 
   // Lines ended by CR alone or LF alone load the same; a missing file leaves
   // the list as it was and says which file.
-  for (const QByteArray& text : {QByteArray("p\rq\r"), QByteArray("p\nq"), QByteArray("p\r\nq\n")}) {
+  for (const QByteArray& text :
+       {QByteArray("p\rq\r"), QByteArray("p\nq"), QByteArray("p\r\nq\n")}) {
     QFile g(path("other.lst"));
     ASSERT_TRUE(g.open(QIODevice::WriteOnly | QIODevice::Truncate));
     g.write(text);
@@ -259,8 +265,8 @@ TEST_F(AnimationManager, ThePlayListMakerStopsAtTheFirstMissingFileKeepingTheRes
 
 TEST_F(AnimationManager, TopDownAndBottomUpWalkTheMarkedFramesOneAtATime) {
   const QString a = writeFrame("a.bmp", 1), b = writeFrame("b.bmp", 2), c = writeFrame("c.bmp", 3);
-  manager().appendEntries({a.toStdString(), b.toStdString(), path("gone.bmp").toStdString(),
-                           c.toStdString()});
+  manager().appendEntries(
+      {a.toStdString(), b.toStdString(), path("gone.bmp").toStdString(), c.toStdString()});
   manager().BitBtn13->click();
   manager().ListBox1->item(1)->setSelected(false);
 

@@ -69,7 +69,8 @@ TEST_F(WizardSupport, FourKeysEnableGoWhichMakesTheExampleFolders) {
   window().gobut1->click();
   const QString one = program_.filePath("Automatic Animation Example Folder/Series One");
   EXPECT_TRUE(QFileInfo(one).isDir());
-  EXPECT_TRUE(QFileInfo(program_.filePath("Automatic Animation Example Folder/Series Two")).isDir());
+  EXPECT_TRUE(
+      QFileInfo(program_.filePath("Automatic Animation Example Folder/Series Two")).isDir());
   EXPECT_EQ(window().fname1->text(), one);
   EXPECT_EQ(window().targetFolder, one);
   EXPECT_TRUE(window().go);
