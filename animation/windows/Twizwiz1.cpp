@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "animation/engine/FrameTarget.h"
-#include "app/interface/MainWindow.h"
 #include "app/Windows.h"
+#include "app/interface/MainWindow.h"
 #include "document/engine/PictureFiles.h"
 #include "platform/gdi/Blit.h"
 #include "platform/ui/ErrorReport.h"
