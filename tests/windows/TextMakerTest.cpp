@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <climits>
 
+#include "app/Tactivityfrm.h"
 #include "app/Tclpform1.h"
 #include "controls/TMyLabelRotate.h"
 #include "platform/codecs/Bmp.h"
@@ -248,6 +249,18 @@ TEST(TextMaker, ClipButtonsLoadRecolourAndHandOverAClip) {
 TEST(TextMaker, OpensTheNotepadAndTheHelp) {
   Studio studio;
   TTextMakerForm& form = shownForm();
+  // For a look at the windows: QM_SCREENSHOT_DIR=/tmp/shots test_windows ...
+  if (const QByteArray dir = qgetenv("QM_SCREENSHOT_DIR"); !dir.isEmpty()) {
+    form.SpinEdit1->setValue(20);
+    app::windows().Textmemoform->show();
+    QApplication::processEvents();
+    form.grab().save(QString::fromLocal8Bit(dir) + "/textmaker.png");
+    app::windows().Textmemoform->grab().save(QString::fromLocal8Bit(dir) + "/notepad.png");
+    app::windows().activityfrm->show();
+    QApplication::processEvents();
+    app::windows().activityfrm->grab().save(QString::fromLocal8Bit(dir) + "/activity.png");
+    app::windows().activityfrm->hide();
+  }
   form.BitBtn5->click();
   EXPECT_TRUE(app::windows().Textmemoform->isVisible());
   studio.main().hide();
