@@ -27,6 +27,9 @@ QString decodePlainText(const QByteArray& bytes) {
   if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  // The line end after the last line ends it; it starts no empty line, so a
+  // saved text reads back with the lines it had.
+  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
   return text;
 }
 

@@ -78,6 +78,9 @@ TEST(RichEdit, PlainTextFilesAndPlainTextMode) {
   edit.saveToFile(dir.filePath("page.html"));
   EXPECT_EQ(read(dir.filePath("page.html")), QByteArray("<html>\r\n<p>caf\xc3\xa9</p>\r\n"));
   EXPECT_EQ(edit.lineCount(), 2);
+  // Read back, the last line end starts no empty line.
+  edit.loadFromFile(dir.filePath("page.html"));
+  EXPECT_EQ(edit.lines(), (QStringList{"<html>", QString::fromUtf8("<p>café</p>")}));
 }
 
 TEST(RichEdit, FileErrorsAreReportedAndKeepTheOldFile) {
