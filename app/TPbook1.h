@@ -23,6 +23,8 @@
 //   TPbook1_pastepanel.cpp  the paste panel's controls and the "Drag From Main" image
 //   TPbook1_rotate.cpp    "Rotate Clip" and the picture's rotation set-up
 //   TPbook1_clipeffects.cpp  the paste panel's effect buttons
+//   TPbook1_tone.cpp      the tone filters and the captured area's tones, with Stop
+//   TPbook1_morph.cpp     the morph of a picture into a shape, pasted as the clip
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
@@ -377,6 +379,22 @@ class TPbook1 : public QMainWindow {
   void showProgress();
   clips::ProgressStep progressStep();
 
+  // ===== long passes the user can stop (TPbook1_tone.cpp) =====================
+  // Beside bg1 while a pass that can be stopped runs; Escape presses it.
+  QToolButton* bg1stop = nullptr;
+  bool StopRequested = false;
+  // Whether such a pass is running: a second one is not started inside it.
+  bool passRunning() const { return passRunning_; }
+  // Runs `pass` over the picture with bg1 and "Stop" shown. The step moves
+  // the bar and lets pending messages run; once Stop or Escape was pressed it
+  // answers false and the pass leaves the picture as it was. True when the
+  // pass ran to its end.
+  bool runStoppable(const std::function<bool(const clips::StoppableStep&)>& pass);
+  // "Lighten the selected area" (true) / "Darken The selected area" (false)
+  // and "Blend the selected area", on the last captured area; undoable.
+  void lightenit(bool lighten, int steps);
+  void doclipblend(int steps);
+
   // ===== start-up, pages, window =============================================
   void FormCreate();
   void dostart();
@@ -616,10 +634,18 @@ class TPbook1 : public QMainWindow {
   // instead of the clipboard's.
   bool MorphPending = false;
 
-  // Seams the morph windows fill in.
   // Pours `content` into the shape of `shape` (its non-white pixels);
-  // false leaves `shape` unchanged.
+  // false leaves `shape` unchanged, and a shape too wide to morph is
+  // reported to the user.
   bool morphInto(const gdi::Bitmap& content, gdi::Bitmap& shape);
+  // The morph windows' paste: `content` (or, when empty, what morfimage1
+  // holds) poured into `shape` through the capture hand-over, the result
+  // floating as the clip. False when there is no content.
+  bool morphPaste(const gdi::Bitmap& content, const gdi::Bitmap& shape);
+  // The options window's end: the morph preview panel Panel3 goes; with
+  // `outlineNext` the next press starts a new outline; a morph is pending
+  // afterwards or not.
+  void endAreaOptions(bool outlineNext, bool morphNext);
   // The options window's choice of what a special capture does next.
   void openAreaOptions();
 
@@ -750,5 +776,11 @@ class TPbook1 : public QMainWindow {
   QPoint handleToPicture(int handle, int x, int y) const;
 
   QScrollArea* formScroll_ = nullptr;  // the window's own scroll bars
+  bool passRunning_ = false;
+  // The paste panel's effects: the backdrop back over the picture, the
+  // clip made its drawn size, the outline and morph state reset.
+  void prepareClipEffect();
+  // After an effect wrote into the picture beside the floating clip.
+  void clipEffectDone();
   bool closing_ = false;
 };
