@@ -13,6 +13,8 @@
 #include "platform/ui/UserDialogs.h"
 #include "tools/windows/TForm3.h"
 
+const gdi::Bitmap& TPbook1::clip() const { return clpmap1->bitmap(); }
+
 bool TPbook1::morphInto(const gdi::Bitmap& content, gdi::Bitmap& shape) {
   const bool shown = bg1->isVisible();
   showProgress();

@@ -20,4 +20,3 @@ void TPbook1::doprint() {
 void TPbook1::openactivity(int /*activity*/) {
   if (Tactivityfrm* assistant = app::windows().activityfrm) assistant->show();
 }
-

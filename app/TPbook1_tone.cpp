@@ -45,7 +45,8 @@ bool TPbook1::runStoppable(const std::function<bool(const clips::StoppableStep&)
 }
 
 void TPbook1::doblend() {
-  runStoppable([this](const clips::StoppableStep& step) { return clips::softFocus(picture(), step); });
+  runStoppable(
+      [this](const clips::StoppableStep& step) { return clips::softFocus(picture(), step); });
 }
 
 void TPbook1::doblend2() {

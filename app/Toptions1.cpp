@@ -7,11 +7,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/TPbook1.h"
 #include "app/Windows.h"
+#include "app/interface/MainWindow.h"
 #include "clips/engine/AreaTone.h"
 #include "clips/windows/Tmorfshapeform.h"
-#include "platform/ui/ErrorReport.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/SpinEdit.h"
 #include "tools/windows/TForm3.h"
@@ -74,9 +74,9 @@ Toptions1::Toptions1(QWidget* parent) : QWidget(parent) {
   // The window follows what it shows: the choices, and the steps with them.
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(RadioGroup1, &ui::RadioGroup::clicked, this, ui::guarded([this] { RadioGroup1Click(); }));
-  connect(BitBtn1, &QPushButton::clicked, this, ui::guarded([this] { BitBtn1Click(); }));
-  connect(BitBtn2, &QPushButton::clicked, this, ui::guarded([this] { BitBtn2Click(); }));
+  ui::connectGuarded(RadioGroup1, &ui::RadioGroup::clicked, this, &Toptions1::RadioGroup1Click);
+  ui::connectGuarded(BitBtn1, &QPushButton::clicked, this, &Toptions1::BitBtn1Click);
+  ui::connectGuarded(BitBtn2, &QPushButton::clicked, this, &Toptions1::BitBtn2Click);
 }
 
 // Only the lighten, darken and blend choices show the steps; nothing hides them.
@@ -92,7 +92,7 @@ void Toptions1::showEvent(QShowEvent* event) {
 }
 
 void Toptions1::BitBtn1Click() {
-  TPbook1& main = *app::windows().Pbook1;
+  app::MainWindow& main = app::mainWindow();
   TForm3& palette = *app::windows().Form3;
   Panel4->hide();
   const int steps = SpinEdit2->value();
@@ -126,7 +126,7 @@ void Toptions1::BitBtn1Click() {
 }
 
 void Toptions1::BitBtn2Click() {
-  app::windows().Pbook1->endAreaOptions(false, false);
+  app::mainWindow().endAreaOptions(false, false);
   Panel4->hide();
   Panel5->hide();
   hide();

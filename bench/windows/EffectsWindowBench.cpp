@@ -11,12 +11,12 @@
 
 #include "app/TPbook1.h"
 #include "app/Windows.h"
+#include "bench/support/BenchPictures.h"
 #include "clips/windows/Tshapeform.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/MemoryClipboard.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/SpinEdit.h"
-#include "bench/support/BenchPictures.h"
 #include "tools/windows/TForm3.h"
 
 namespace {

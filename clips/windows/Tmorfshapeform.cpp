@@ -6,10 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/TPbook1.h"
-#include "app/Windows.h"
+#include "app/interface/MainWindow.h"
 #include "platform/ui/BusyCursor.h"
-#include "platform/ui/ErrorReport.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/ShapeControl.h"
@@ -96,9 +95,9 @@ Tmorfshapeform::Tmorfshapeform(QWidget* parent) : QWidget(parent) {
       {Shape3, clips::ShapeKind::Ellipse},
       {Shape4, clips::ShapeKind::WideEllipse}};
   for (const auto& [shape, kind] : kinds)
-    connect(shape, &ui::ShapeControl::mouseUp, this,
-            ui::guarded([this, k = kind] { ShapeMouseUp(k); }));
-  connect(BitBtn1, &QPushButton::clicked, this, ui::guarded([this] { BitBtn1Click(); }));
+    ui::connectGuarded(shape, &ui::ShapeControl::mouseUp, this,
+                       [this, k = kind] { ShapeMouseUp(k); });
+  ui::connectGuarded(BitBtn1, &QPushButton::clicked, this, &Tmorfshapeform::BitBtn1Click);
   connect(BitBtn2, &QPushButton::clicked, this, &QWidget::hide);
 
   adjustSize();
@@ -131,9 +130,8 @@ void Tmorfshapeform::ShapeMouseUp(clips::ShapeKind kind) {
 
 void Tmorfshapeform::drawShape() {
   Image1->setBitmap(clips::standardShape(kind_, shapeSize()));
-  for (clips::ShapeKind k :
-       {clips::ShapeKind::Rectangle, clips::ShapeKind::RoundedRectangle, clips::ShapeKind::Ellipse,
-        clips::ShapeKind::WideEllipse})
+  for (clips::ShapeKind k : {clips::ShapeKind::Rectangle, clips::ShapeKind::RoundedRectangle,
+                             clips::ShapeKind::Ellipse, clips::ShapeKind::WideEllipse})
     shapeButton(k)->setBrushColor(clips::shapeButtonColor(kind_, k));
 }
 
@@ -145,8 +143,7 @@ void Tmorfshapeform::showEvent(QShowEvent* event) {
 void Tmorfshapeform::BitBtn1Click() {
   ui::BusyCursor busy;
   drawShape();
-  TPbook1& main = *app::windows().Pbook1;
-  if (!main.morphPaste({}, Image1->bitmap())) {
+  if (!app::mainWindow().morphPaste({}, Image1->bitmap())) {
     // Nothing waits to be poured into the shape: the window stays for
     // another try once there is.
     ui::dialogs().message(QStringLiteral("No picture to morph. Capture an area or copy a picture "

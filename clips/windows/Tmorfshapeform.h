@@ -19,8 +19,8 @@ class Tmorfshapeform : public QWidget {
  public:
   explicit Tmorfshapeform(QWidget* parent = nullptr);
 
-  ui::SpinEdit* SpinEdit1 = nullptr;  // width
-  ui::SpinEdit* SpinEdit2 = nullptr;  // height
+  ui::SpinEdit* SpinEdit1 = nullptr;   // width
+  ui::SpinEdit* SpinEdit2 = nullptr;   // height
   ui::ShapeControl* Shape1 = nullptr;  // rectangle
   ui::ShapeControl* Shape2 = nullptr;  // rounded rectangle
   ui::ShapeControl* Shape3 = nullptr;  // ellipse

@@ -7,14 +7,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/TPbook1.h"
 #include "app/Windows.h"
+#include "app/interface/MainWindow.h"
 #include "clips/engine/MorphShapes.h"
 #include "clips/windows/Tmorfshapeform.h"
 #include "platform/codecs/PictureError.h"
 #include "platform/codecs/PictureFile.h"
 #include "platform/ui/BusyCursor.h"
-#include "platform/ui/ErrorReport.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/SpinEdit.h"
@@ -110,14 +110,14 @@ Tshapeform::Tshapeform(QWidget* parent) : QWidget(parent) {
   layout->addLayout(closing);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(BitBtn3, &QPushButton::clicked, this, ui::guarded([this] { BitBtn3Click(); }));
-  connect(BitBtn1, &QPushButton::clicked, this, ui::guarded([this] { BitBtn1Click(); }));
-  connect(BitBtn5, &QPushButton::clicked, this, ui::guarded([this] { BitBtn5Click(); }));
-  connect(BitBtn4, &QPushButton::clicked, this, ui::guarded([this] { BitBtn4Click(); }));
-  connect(BitBtn6, &QPushButton::clicked, this, ui::guarded([this] { BitBtn6Click(); }));
+  ui::connectGuarded(BitBtn3, &QPushButton::clicked, this, &Tshapeform::BitBtn3Click);
+  ui::connectGuarded(BitBtn1, &QPushButton::clicked, this, &Tshapeform::BitBtn1Click);
+  ui::connectGuarded(BitBtn5, &QPushButton::clicked, this, &Tshapeform::BitBtn5Click);
+  ui::connectGuarded(BitBtn4, &QPushButton::clicked, this, &Tshapeform::BitBtn4Click);
+  ui::connectGuarded(BitBtn6, &QPushButton::clicked, this, &Tshapeform::BitBtn6Click);
   connect(BitBtn2, &QPushButton::clicked, this, &QWidget::hide);
-  connect(Image1, &ui::ImageControl::dropped, this,
-          ui::guarded([this](QWidget* source, int, int) { Image1DragDrop(source); }));
+  ui::connectGuarded(Image1, &ui::ImageControl::dropped, this,
+                     [this](QWidget* source) { Image1DragDrop(source); });
 
   adjustSize();
   const QSize screen = ui::environment().screenSize();
@@ -178,16 +178,18 @@ bool Tshapeform::morphAndPaste() {
   }
   Image2->setBitmap(content);
   Label1->setText("Copied Successfully");
-  app::windows().Pbook1->morphPaste(content, Image1->bitmap());
+  app::mainWindow().morphPaste(content, Image1->bitmap());
   hide();
   return true;
 }
 
 void Tshapeform::BitBtn1Click() { morphAndPaste(); }
 
+// The paste leaves the clip at its own size, whatever sizes the paste panel
+// had before.
 void Tshapeform::BitBtn5Click() {
   ui::BusyCursor busy;
-  if (morphAndPaste()) app::windows().Pbook1->SpeedButton1Click();
+  morphAndPaste();
 }
 
 void Tshapeform::BitBtn4Click() {
@@ -198,13 +200,13 @@ void Tshapeform::BitBtn4Click() {
   // The clipboard's picture gives the outline, or the clip when there is
   // none; a clip floating over the picture is left as it is.
   gdi::Bitmap outline = clipboardBitmap();
-  if (outline.empty()) outline = app::windows().Pbook1->clpmap1->bitmap();
+  if (outline.empty()) outline = app::mainWindow().clip();
   if (outline.empty()) {
     Label1->setText("Clipboard not Available");
     return;
   }
   // Every preview starts from the shape as loaded.
-  if (app::windows().Pbook1->morphInto(shape_, outline)) Image1->setBitmap(outline);
+  if (app::mainWindow().morphInto(shape_, outline)) Image1->setBitmap(outline);
 }
 
 void Tshapeform::BitBtn6Click() {

@@ -76,9 +76,9 @@ TEST(AreaOptions, EveryCaptionAndControlShowsAtItsSize) {
   for (int i = 0; i < 5; ++i) controls.push_back(o.RadioGroup1->button(i));
   const QRect window = o.rect();
   for (QWidget* c : controls) {
-    const QString name = c->objectName() + " " + (qobject_cast<QAbstractButton*>(c)
-                                                      ? qobject_cast<QAbstractButton*>(c)->text()
-                                                      : QString());
+    const QString name =
+        c->objectName() + " " +
+        (qobject_cast<QAbstractButton*>(c) ? qobject_cast<QAbstractButton*>(c)->text() : QString());
     EXPECT_TRUE(c->isVisible()) << name.toStdString();
     EXPECT_GE(c->width(), c->minimumSizeHint().width()) << name.toStdString();
     EXPECT_GE(c->height(), c->minimumSizeHint().height()) << name.toStdString();
@@ -166,10 +166,9 @@ TEST(AreaOptions, LightenDarkenAndBlendChangeTheAreaAndUndoTakesItBack) {
     if (c.choice == Toptions1::BlendArea)
       clips::blendArea(expected, clip, origin, c.steps);
     else
-      clips::lightenArea(expected, clip, origin,
-                         c.choice == Toptions1::LightenArea ? clips::Tone::Lighten
-                                                            : clips::Tone::Darken,
-                         c.steps);
+      clips::lightenArea(
+          expected, clip, origin,
+          c.choice == Toptions1::LightenArea ? clips::Tone::Lighten : clips::Tone::Darken, c.steps);
     EXPECT_TRUE(main.picture().samePixels(expected));
     EXPECT_FALSE(main.picture().samePixels(before));
     EXPECT_TRUE(main.Modified);

@@ -74,8 +74,8 @@ TEST(MorfShapes, ShapeButtonsChooseDrawAndMarkTheKind) {
   EXPECT_EQ(f.shapeKind(), clips::ShapeKind::Rectangle);
   EXPECT_EQ(f.SpinEdit1->value(), 100);
   EXPECT_EQ(f.Image1->size(), QSize(100, 100));
-  EXPECT_TRUE(f.Image1->bitmap().samePixels(
-      clips::standardShape(clips::ShapeKind::Rectangle, {100, 100})));
+  EXPECT_TRUE(
+      f.Image1->bitmap().samePixels(clips::standardShape(clips::ShapeKind::Rectangle, {100, 100})));
   EXPECT_EQ(f.Shape1->brushColor(), clips::kShapeColor);
 
   f.SpinEdit2->setValue(70);
