@@ -69,17 +69,18 @@ TEST(ClipEffects, ImprintsPressTheClipsShapeIntoThePictureAndUndoTakesThemBack) 
 }
 
 TEST(ClipEffects, DarkImprintOnWhiteGivesGreyAndAWhiteClipChangesNothing) {
-  Studio studio;
-  TPbook1& m = studio.main();
-  gdi::Bitmap white(200, 200);
-  setPicture(m, white);
-  paste(studio, solidClip(20, 10, gdi::clBlue));
-  m.SpeedButton6->click();
-  EXPECT_EQ(m.picture().pixel(5, 5), gdi::RGB(207, 207, 207));
-  EXPECT_EQ(testing_support::countColor(m.picture(), gdi::RGB(207, 207, 207)), 20 * 10);
-  m.SpeedButton7->click();  // light imprint on white: white
-  EXPECT_EQ(testing_support::countColor(m.picture(), gdi::clWhite), 200 * 200);
-
+  {
+    Studio studio;
+    TPbook1& m = studio.main();
+    gdi::Bitmap white(200, 200);
+    setPicture(m, white);
+    paste(studio, solidClip(20, 10, gdi::clBlue));
+    m.SpeedButton6->click();
+    EXPECT_EQ(m.picture().pixel(5, 5), gdi::RGB(207, 207, 207));
+    EXPECT_EQ(testing_support::countColor(m.picture(), gdi::RGB(207, 207, 207)), 20 * 10);
+    m.SpeedButton7->click();  // light imprint on white: white
+    EXPECT_EQ(testing_support::countColor(m.picture(), gdi::clWhite), 200 * 200);
+  }
   Studio again;
   const gdi::Bitmap noise = testing_support::noiseBitmap(200, 200, 9);
   setPicture(again.main(), noise);
