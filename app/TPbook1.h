@@ -27,6 +27,8 @@
 //   TPbook1_pastepanel.cpp  the paste panel's controls and the "Drag From Main" image
 //   TPbook1_rotate.cpp    "Rotate Clip" and the picture's rotation set-up
 //   TPbook1_clipeffects.cpp  the paste panel's effect buttons
+//   TPbook1_tone.cpp      the tone filters and the captured area's tones, with Stop
+//   TPbook1_morph.cpp     the morph of a picture into a shape, pasted as the clip
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
@@ -124,6 +126,12 @@ class TPbook1 final : public QMainWindow, public app::MainWindow {
   void doblend3(int lighten) override;
   void prepareRotation() override;
   void takeRotationSquare(const gdi::Bitmap& square) override;
+  const gdi::Bitmap& clip() const override;
+  void lightenit(bool lighten, int steps) override;
+  void doclipblend(int steps) override;
+  void endAreaOptions(bool outlineNext, bool morphNext) override;
+  bool morphInto(const gdi::Bitmap& content, gdi::Bitmap& shape) override;
+  bool morphPaste(const gdi::Bitmap& content, const gdi::Bitmap& shape) override;
 
   // ===== the picture and its companion images ================================
   ui::ImageControl* ptbox1 = nullptr;
@@ -411,6 +419,18 @@ class TPbook1 final : public QMainWindow, public app::MainWindow {
   void shadowit();           // drop shadow (BitBtn14)
   void flpmirbutClick();     // mirror
 
+  // ===== long passes the user can stop (TPbook1_tone.cpp) =====================
+  // Beside bg1 while a pass that can be stopped runs; Escape presses it.
+  QToolButton* bg1stop = nullptr;
+  bool StopRequested = false;
+  // Whether such a pass is running: a second one is not started inside it.
+  bool passRunning() const { return passRunning_; }
+  // Runs `pass` over the picture with bg1 and "Stop" shown. The step moves
+  // the bar and lets pending messages run; once Stop or Escape was pressed it
+  // answers false and the pass leaves the picture as it was. True when the
+  // pass ran to its end.
+  bool runStoppable(const std::function<bool(const clips::StoppableStep&)>& pass);
+
   // ===== start-up, pages, window =============================================
   void FormCreate();
   void dostart();
@@ -645,10 +665,6 @@ class TPbook1 final : public QMainWindow, public app::MainWindow {
   // instead of the clipboard's.
   bool MorphPending = false;
 
-  // Seams the morph windows fill in.
-  // Pours `content` into the shape of `shape` (its non-white pixels);
-  // false leaves `shape` unchanged.
-  bool morphInto(const gdi::Bitmap& content, gdi::Bitmap& shape);
   // The options window's choice of what a special capture does next.
   void openAreaOptions();
 
@@ -784,5 +800,11 @@ class TPbook1 final : public QMainWindow, public app::MainWindow {
 
   QScrollArea* formScroll_ = nullptr;  // the window's own scroll bars
   std::unique_ptr<app::RecoveryKeeper> recovery_;
+  bool passRunning_ = false;
+  // The paste panel's effects: the backdrop back over the picture, the
+  // clip made its drawn size, the outline and morph state reset.
+  void prepareClipEffect();
+  // After an effect wrote into the picture beside the floating clip.
+  void clipEffectDone();
   bool closing_ = false;
 };

@@ -318,8 +318,10 @@ void TPbook1::openAreaOptions() {
   Panel3->show();
   Toptions1* options = app::windows().options1;
   if (!options) return;
+  options->Panel4->show();
   options->show();
   options->Panel5->setVisible(options->RadioGroup1->itemIndex() >= 2);
+  options->raise();
 }
 
 bool TPbook1::getcap() {

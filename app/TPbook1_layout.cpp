@@ -214,6 +214,15 @@ void TPbook1::buildLayout() {
   bg1->setTextVisible(false);
   bg1->hide();
   StatusBar1->addPermanentWidget(bg1);
+  // Stops a long filter; the picture stays as it was before it.
+  bg1stop = new QToolButton(StatusBar1);
+  bg1stop->setObjectName("bg1stop");
+  bg1stop->setText("Stop");
+  bg1stop->setToolTip("Stop the filter (Esc)");
+  bg1stop->setShortcut(Qt::Key_Escape);
+  bg1stop->hide();
+  connect(bg1stop, &QToolButton::clicked, this, [this] { StopRequested = true; });
+  StatusBar1->addPermanentWidget(bg1stop);
   setStatusBar(StatusBar1);
   StatusBar1->installEventFilter(this);
 

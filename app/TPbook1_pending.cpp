@@ -7,7 +7,6 @@
 #include "app/TPbook1.h"
 #include "app/Tactivityfrm.h"
 #include "app/Windows.h"
-#include "clips/engine/Morph.h"
 #include "document/windows/TPrinfrm.h"
 
 // ----- printing -------------------------------------------------------------------
@@ -21,18 +20,3 @@ void TPbook1::doprint() {
 void TPbook1::openactivity(int /*activity*/) {
   if (Tactivityfrm* assistant = app::windows().activityfrm) assistant->show();
 }
-
-// ----- clips ----------------------------------------------------------------------
-void TPbook1::morfpaste() {}  // the clip into the morph window Tshapeform
-// Pours the content's non-white pixels into the shape's span, the bar
-// following the rows.
-bool TPbook1::morphInto(const gdi::Bitmap& content, gdi::Bitmap& shape) {
-  const auto step = [this](int position) {
-    bg1->setValue(position);
-    return true;
-  };
-  return clips::morph(content, shape, step) == clips::MorphResult::Done;
-}
-void TPbook1::doblend() {}                  // heavy soft focus over the picture
-void TPbook1::doblend2() {}                 // soften light over the picture
-void TPbook1::doblend3(int /*lighten*/) {}  // darken (0) or lighten (1) the picture

@@ -149,6 +149,25 @@ class MainWindow {
   virtual void doblend2() = 0;
   virtual void doblend3(int lighten) = 0;
 
+  // ----- the captured area and the morph -------------------------------------------
+  // The clip: the picture last captured or pasted, white outside its shape.
+  virtual const gdi::Bitmap& clip() const = 0;
+  // The options window's tones on the last captured area, undoable like a
+  // tool and stoppable: lightened (true) or darkened by `steps`, or blended
+  // with `steps` (1 to 64).
+  virtual void lightenit(bool lighten, int steps) = 0;
+  virtual void doclipblend(int steps) = 0;
+  // The options window closes: the morph preview goes; with `outlineNext`
+  // the next press starts a new outline; a morph is pending afterwards or not.
+  virtual void endAreaOptions(bool outlineNext, bool morphNext) = 0;
+  // Pours `content` into the shape of `shape` (its non-white pixels); false
+  // leaves `shape` unchanged, and a shape too wide to morph is reported.
+  virtual bool morphInto(const gdi::Bitmap& content, gdi::Bitmap& shape) = 0;
+  // `content` (when empty, the picture waiting in the morph preview) poured
+  // into `shape` and pasted as the clip, at its own size. False when there
+  // is no content.
+  virtual bool morphPaste(const gdi::Bitmap& content, const gdi::Bitmap& shape) = 0;
+
   // ----- rotation -------------------------------------------------------------------
   // Before "Rotate Image" turns the undo copy into the picture: zoomed editing
   // ends, a floating clip stays as drawn, the undo copy takes the picture.
