@@ -102,21 +102,21 @@ TEST_F(AviCapture, SaysInOneLineWhyAFileShowsNothing) {
 
   // Missing, sound only, damaged, not a video at all: closed, one line naming the file.
   TestVideo soundOnly;
-  soundOnly.width = 0;
+  soundOnly.width = soundOnly.height = 0;
   soundOnly.sampleRate = 8000;
-  media_test::writeTestVideo(dir / "sound.avi", soundOnly);
+  media_test::writeTestVideo(dir / "sound.wav", soundOnly);
   media_test::writeTestVideo(dir / "cut.avi", TestVideo{});
   const std::vector<std::uint8_t> whole = codec_test::fileBytes(dir / "cut.avi");
   codec_test::writeBytes(dir / "cut.avi", {whole.begin(), whole.begin() + 200});
   codec_test::writeBytes(dir / "text.avi", {'h', 'e', 'l', 'l', 'o'});
-  for (const char* name : {"missing.avi", "sound.avi", "cut.avi", "text.avi"}) {
+  for (const char* name : {"missing.avi", "sound.wav", "cut.avi", "text.avi"}) {
     w.openFile(QString::fromStdString((dir / name).string()));
     EXPECT_FALSE(w.AVI->isOpen()) << name;
     const QString line = w.statusLine->text();
     EXPECT_TRUE(line.contains(name)) << line.toStdString();
     EXPECT_FALSE(line.contains('\n')) << line.toStdString();
   }
-  w.openFile(QString::fromStdString((dir / "sound.avi").string()));
+  w.openFile(QString::fromStdString((dir / "sound.wav").string()));
   EXPECT_TRUE(w.statusLine->text().contains("no video")) << w.statusLine->text().toStdString();
   // Nothing to capture or dump from a closed player, and no crash trying.
   w.BitBtn2->click();
@@ -161,6 +161,7 @@ TEST_F(AviCapture, AClipboardThatCannotTakeTheFrameIsReportedAndTheGrabStays) {
   open("v.avi");
   w.CheckTransparent->setChecked(false);
   ui.clipboard().setAvailable(false);
+  ui.dialogs().answerMessage("Clipboard Unavailable.", ui::MsgResult::Ok);
   w.BitBtn1->click();
   ASSERT_EQ(messages().size(), 1u);
   EXPECT_EQ(messages()[0].text, "Clipboard Unavailable.");
