@@ -4,6 +4,7 @@
 #include "app/TPbook1.h"
 #include "app/Windows.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/WindowPlacement.h"
 
 namespace app {
@@ -29,8 +30,8 @@ int runStudio(int argc, char** argv) {
   // Satellite windows may stay open; closing the main window ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
   startStudio();
-  QObject::connect(windows().Pbook1, &TPbook1::closed, &application, &QCoreApplication::quit,
-                   Qt::QueuedConnection);
+  ui::connectGuarded(windows().Pbook1, &TPbook1::closed, &application, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
   const int result = QApplication::exec();
   stopStudio();
   return result;

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "platform/ui/ErrorReport.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/ShapeControl.h"
 #include "platform/ui/SpinEdit.h"
@@ -35,6 +36,8 @@ TPbook1::TPbook1(QWidget* parent) : QMainWindow(parent) {
 TPbook1::~TPbook1() = default;
 
 gdi::Bitmap& TPbook1::picture() { return ptbox1->bitmap(); }
+gdi::Bitmap& TPbook1::undoCopy() { return image2->bitmap(); }
+void TPbook1::pictureChanged() { ptbox1->refresh(); }
 
 std::function<void()>& TPbook1::companionCopyHook() {
   static std::function<void()> hook;
@@ -74,32 +77,29 @@ bool TPbook1::eventFilter(QObject* watched, QEvent* event) {
 
 void TPbook1::wireCommands() {
   auto onClick = [this](QAbstractButton* button, void (TPbook1::*handler)()) {
-    connect(button, &QAbstractButton::clicked, this,
-            ui::guarded([this, handler] { (this->*handler)(); }));
+    ui::connectGuarded(button, &QAbstractButton::clicked, this,
+                       [this, handler] { (this->*handler)(); });
   };
   auto onTrigger = [this](QAction* action, void (TPbook1::*handler)()) {
-    connect(action, &QAction::triggered, this,
-            ui::guarded([this, handler] { (this->*handler)(); }));
+    ui::connectGuarded(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
   };
   auto clicks = [this](QAction* action, QAbstractButton* button) {
-    connect(action, &QAction::triggered, button, [button] { button->click(); });
+    ui::connectGuarded(action, &QAction::triggered, button, [button] { button->click(); });
   };
 
   // The curve's handles: pressed, the curve's point follows the mouse until
   // the next click on the picture, or to where a drag with the button held ends.
   ui::ShapeControl* handles[] = {s1, s2, s3, s4};
   for (int i = 0; i < 4; ++i) {
-    connect(handles[i], &ui::ShapeControl::mouseDown, this,
-            ui::guarded([this, i](ui::MouseButton, ui::ShiftState, int x, int y) {
-              handleMouseDown(i, x, y);
-            }));
-    connect(
-        handles[i], &ui::ShapeControl::mouseMove, this,
-        ui::guarded([this, i](ui::ShiftState s, int x, int y) { handleMouseMove(i, s, x, y); }));
-    connect(handles[i], &ui::ShapeControl::mouseUp, this,
-            ui::guarded([this, i](ui::MouseButton b, ui::ShiftState s, int x, int y) {
-              handleMouseUp(i, b, s, x, y);
-            }));
+    ui::connectGuarded(
+        handles[i], &ui::ShapeControl::mouseDown, this,
+        [this, i](ui::MouseButton, ui::ShiftState, int x, int y) { handleMouseDown(i, x, y); });
+    ui::connectGuarded(handles[i], &ui::ShapeControl::mouseMove, this,
+                       [this, i](ui::ShiftState s, int x, int y) { handleMouseMove(i, s, x, y); });
+    ui::connectGuarded(handles[i], &ui::ShapeControl::mouseUp, this,
+                       [this, i](ui::MouseButton b, ui::ShiftState s, int x, int y) {
+                         handleMouseUp(i, b, s, x, y);
+                       });
   }
 
   // Tool bar.
@@ -132,8 +132,7 @@ void TPbook1::wireCommands() {
   onClick(zmbuton, &TPbook1::zmbutonClick);
   onClick(zmbutoff, &TPbook1::zmbutoffClick);
   auto onChange = [this](ui::SpinEdit* spin, void (TPbook1::*handler)()) {
-    connect(spin, &ui::SpinEdit::changed, this,
-            ui::guarded([this, handler] { (this->*handler)(); }));
+    ui::connectGuarded(spin, &ui::SpinEdit::changed, this, [this, handler] { (this->*handler)(); });
   };
   onChange(zm1spin, &TPbook1::zm1spinChange);
   onChange(spinedit1, &TPbook1::spinedit1Change);
@@ -146,21 +145,21 @@ void TPbook1::wireCommands() {
   onClick(getsbut1, &TPbook1::getsbut1Click);
   onClick(BitBtn1, &TPbook1::BitBtn1Click);
   onClick(BitBtn2, &TPbook1::BitBtn2Click);
-  connect(BitBtn9, &QPushButton::clicked, this,
-          ui::guarded([this] { dohelp(QStringLiteral("Zoom and Camera.RTF")); }));
-  connect(BitBtn15, &QPushButton::clicked, this,
-          ui::guarded([this] { dohelp(QStringLiteral("Web Pages.RTF")); }));
-  connect(Image5, &ui::ImageControl::clicked, this, ui::guarded([this] { Image5Click(); }));
-  connect(Image1, &ui::ImageControl::dropped, this,
-          ui::guarded([this](QWidget* source, int, int) { Image1DragDrop(source); }));
+  ui::connectGuarded(BitBtn9, &QPushButton::clicked, this,
+                     [this] { dohelp(QStringLiteral("Zoom and Camera.RTF")); });
+  ui::connectGuarded(BitBtn15, &QPushButton::clicked, this,
+                     [this] { dohelp(QStringLiteral("Web Pages.RTF")); });
+  ui::connectGuarded(Image5, &ui::ImageControl::clicked, this, [this] { Image5Click(); });
+  ui::connectGuarded(Image1, &ui::ImageControl::dropped, this,
+                     [this](QWidget* source, int, int) { Image1DragDrop(source); });
   // The capture frame: a new size centres it, a new position moves it there.
   for (ui::SpinEdit* size : {SpinEdit2, SpinEdit3})
-    connect(size, &ui::SpinEdit::changed, this, ui::guarded([this] { zposbox(false); }));
+    ui::connectGuarded(size, &ui::SpinEdit::changed, this, [this] { zposbox(false); });
   for (ui::SpinEdit* position : {spbox1, spbox2})
-    connect(position, &ui::SpinEdit::changed, this, ui::guarded([this] { zposbox(true); }));
+    ui::connectGuarded(position, &ui::SpinEdit::changed, this, [this] { zposbox(true); });
   onTrigger(Copy1, &TPbook1::Copy1Click);
   onTrigger(Save1, &TPbook1::Save1Click);
-  connect(Timer1, &QTimer::timeout, this, ui::guarded([this] { Timer1Timer(); }));
+  ui::connectGuarded(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
 
   // Menus.
   onTrigger(New1, &TPbook1::New1Click);
@@ -210,6 +209,6 @@ void TPbook1::wireCommands() {
                                                    {WebPages1, "Web Pages.RTF"}};
   for (const auto& [action, file] : help) {
     const QString name = QString::fromLatin1(file);
-    connect(action, &QAction::triggered, this, ui::guarded([this, name] { dohelp(name); }));
+    ui::connectGuarded(action, &QAction::triggered, this, [this, name] { dohelp(name); });
   }
 }

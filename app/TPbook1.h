@@ -30,6 +30,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/interface/MainWindow.h"
 #include "clips/engine/FloatingClip.h"
 #include "clips/engine/Progress.h"
 #include "controls/TZoomImage.h"
@@ -67,15 +68,55 @@ class SpinButton;
 class SpinEdit;
 }  // namespace ui
 
-class TPbook1 : public QMainWindow {
+class TPbook1 final : public QMainWindow, public app::MainWindow {
   Q_OBJECT
  public:
   explicit TPbook1(QWidget* parent = nullptr);
   ~TPbook1() override;
 
+  // ===== what the other windows use (app/interface/MainWindow.h) ===============
+  QWidget& widget() override { return *this; }
+  // The picture is ptbox1's bitmap, the undo copy image2's.
+  gdi::Bitmap& picture() override;
+  gdi::Bitmap& undoCopy() override;
+  void takeUndoCopy() override;
+  void pictureChanged() override;
+  bool loadPicture(const gdi::Bitmap& picture, const QString& caption) override;
+  bool isModified() const override { return Modified; }
+  // Also after a save: the close check asks about every change.
+  void markModified() override { Modified = true; }
+  QString caption() const override;
+  void setCaption(const QString& caption) override;
+  void showProgress() override;
+  app::ProgressStep progressStep() override;
+  void setProgress(int position) override;
+  void hideProgress() override;
+  void showPage(app::Page page) override;
+  void dohelp(const QString& fileName) override;
+  void showHelp(const QString& fileName, const QStringList& missingLines) override;
+  void clipOnClipboard() override;
+  void doapaste() override;
+  bool paste_it() override;
+  void pastecap() override;
+  void endcappingpaste() override;
+  bool templatePasteOpen() const override { return TemplateCapture; }
+  app::ZoomStage zoomStage() const override;
+  void zmbutoffClick() override;
+  void endZoomedEditing() override;
+  void zoomToPage() override;
+  void dropZoomView() override;
+  void beginTool(int tool) override;
+  void resetOutline() override;
+  void setSprayMixing(bool mixing) override { SprayMixing = mixing; }
+  void setPixelMoverBlock(int side) override;
+  void clearit() override;
+  void doblend() override;
+  void doblend2() override;
+  void doblend3(int lighten) override;
+  void prepareRotation() override;
+  void takeRotationSquare(const gdi::Bitmap& square) override;
+
   // ===== the picture and its companion images ================================
-  // The picture is ptbox1's bitmap.
-  gdi::Bitmap& picture();
   ui::ImageControl* ptbox1 = nullptr;
   ui::ImageControl* mask1 = nullptr;     // mask of the clip (hidden)
   ui::ImageControl* clpmap1 = nullptr;   // the clip; its position is the clip offset (hidden)
@@ -243,10 +284,7 @@ class TPbook1 : public QMainWindow {
   QTimer* Timer1 = nullptr;
 
   // ===== state ================================================================
-  bool Modified = false;  // the picture changed since the last save
-  // Every change of the picture's pixels or size: the close check asks
-  // about it, also after a save.
-  void markModified() { Modified = true; }
+  bool Modified = false;          // the picture changed since the last save
   bool PagesReady = false;        // initpages works only once start-up ran
   bool ZoomOn = false;            // the zoom panel is in use
   bool ZoomApplied = false;       // the picture holds the enlarged rectangle
@@ -329,7 +367,6 @@ class TPbook1 : public QMainWindow {
 
   // Loads the clip (from the clipboard unless a morph is pending) and floats
   // it over the picture; false when there is no clip to paste.
-  bool paste_it();
   void put_paste();
   void updateclipsize();
   void sizepaste();
@@ -368,15 +405,6 @@ class TPbook1 : public QMainWindow {
   void shadowit();           // drop shadow (BitBtn14)
   void flpmirbutClick();     // mirror
 
-  // "Rotate Image": zoomed editing ends, a floating clip stays as drawn, the
-  // picture becomes the undo copy, which the rotation reads, and counts as
-  // changed.
-  void prepareRotation();
-
-  // The progress bar bg1 at 1 and shown; one step of it.
-  void showProgress();
-  clips::ProgressStep progressStep();
-
   // ===== start-up, pages, window =============================================
   void FormCreate();
   void dostart();
@@ -407,7 +435,6 @@ class TPbook1 : public QMainWindow {
   bool horizontalScrollBarShown() const;
 
   // ===== help pages ============================================================
-  void dohelp(const QString& fileName);
   void getsbut1Click();
   void Panel6Click();
   void Label16Click();
@@ -452,7 +479,6 @@ class TPbook1 : public QMainWindow {
   void undoptb1Click();
   void redoptb1Click();
   void zmbutonClick();
-  void zmbutoffClick();
   void zm1spinChange();
   void spinedit1Change();
   void spinedit4Change();
@@ -517,7 +543,6 @@ class TPbook1 : public QMainWindow {
   // the middle of a drag would start a new rubber band and leave the old one
   // on the picture.
   void Timer1Timer();
-  void clearit();   // undo copy, then the whole picture in the background colour
   void put_back();  // after the pixel movers and undo
   // Gradient fills with the palette's gradient list.
   void Hdogradfill(int X, int Y);
@@ -527,8 +552,6 @@ class TPbook1 : public QMainWindow {
   void Hdogradrectfill(int x1, int y1, int x2, int y2);
   void globe(int x1, int y1, int x2, int y2);
   void dogradtubes(gdi::Point from, int X, int Y);
-  // The undo copy image2 takes the picture.
-  void takeUndoCopy();
 
   // ===== keys on the picture (TPbook1_keys.cpp) =================================
   // A key pressed while the picture has the focus; false when it is not ours.
@@ -642,7 +665,6 @@ class TPbook1 : public QMainWindow {
   // Zoomed editing ends as "Normal Size" ends it, before a command resizes,
   // rotates or replaces the picture: the edit is not lost, and the stored
   // full picture is not mixed with the new one.
-  void endZoomedEditing();
   // The capture frame around a SpinEdit2 x SpinEdit3 box on the zoom view,
   // at spbox1/spbox2 when `fromSpins`, else centred; written back to them.
   void zposbox(bool fromSpins);
@@ -659,15 +681,9 @@ class TPbook1 : public QMainWindow {
   void opeImNew();                  // new picture through "New Image Size"
   void savebutClick();              // quick save as BMP into the current folder
   void pfromfile();                 // Paste From File
-  void doapaste();                  // start a paste of the clipboard bitmap
-  void pastecap();                  // start a template paste
-  void endcappingpaste();           // finish a template paste
   void morfpaste();                 // morph paste of the clip
   void doprint();                   // prepare and show the print window
   void openactivity(int activity);  // the Activity Assistant on one activity
-  void doblend();                   // heavy soft focus
-  void doblend2();                  // soften light
-  void doblend3(int lighten);       // darken (0) or lighten (1)
 
   // ===== for tests =============================================================
   // Runs before the companion copies of initpages; a test makes it throw to
@@ -720,8 +736,6 @@ class TPbook1 : public QMainWindow {
   void writeJPG(const QString& fileName, const gdi::Bitmap& bitmap, std::optional<int> quality);
   // The palette's line width and fill colour for a new picture.
   void applyPaletteToNewPicture();
-  void setCaption(const QString& caption);
-  QString caption() const;
 
   // Canvas: the handlers' wiring, and what a mouse event changed.
   void wireCanvas();

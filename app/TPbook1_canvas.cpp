@@ -10,6 +10,7 @@
 #include "app/TPbook1.h"
 #include "app/Windows.h"
 #include "platform/ui/ErrorReport.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/ImageControl.h"
 #include "tools/engine/ColorReplacer.h"
 #include "tools/engine/GradientFills.h"
@@ -53,16 +54,14 @@ gdi::Rect moverBox(int x, int y, int lineWidth) {
 }  // namespace
 
 void TPbook1::wireCanvas() {
-  connect(ptbox1, &ui::ImageControl::mouseDown, this,
-          ui::guarded([this](ui::MouseButton b, ui::ShiftState s, int x, int y) {
-            ptbox1MouseDown(b, s, x, y);
-          }));
-  connect(ptbox1, &ui::ImageControl::mouseMove, this,
-          ui::guarded([this](ui::ShiftState s, int x, int y) { ptbox1MouseMove(s, x, y); }));
-  connect(ptbox1, &ui::ImageControl::mouseUp, this,
-          ui::guarded([this](ui::MouseButton b, ui::ShiftState s, int x, int y) {
-            ptbox1MouseUp(b, s, x, y);
-          }));
+  ui::connectGuarded(
+      ptbox1, &ui::ImageControl::mouseDown, this,
+      [this](ui::MouseButton b, ui::ShiftState s, int x, int y) { ptbox1MouseDown(b, s, x, y); });
+  ui::connectGuarded(ptbox1, &ui::ImageControl::mouseMove, this,
+                     [this](ui::ShiftState s, int x, int y) { ptbox1MouseMove(s, x, y); });
+  ui::connectGuarded(
+      ptbox1, &ui::ImageControl::mouseUp, this,
+      [this](ui::MouseButton b, ui::ShiftState s, int x, int y) { ptbox1MouseUp(b, s, x, y); });
 }
 
 gdi::Canvas& TPbook1::canvas() { return picture().canvas(); }

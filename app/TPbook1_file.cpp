@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <algorithm>
@@ -274,4 +275,23 @@ void TPbook1::pbpastetobut1Click() {
     else
       document::writeBmp(document::toPath(path), clpmap1->bitmap());
   });
+}
+
+// ----- a picture from another window --------------------------------------------
+
+bool TPbook1::loadPicture(const gdi::Bitmap& loaded, const QString& newCaption) {
+  ScrollBox1->horizontalScrollBar()->setValue(0);
+  ScrollBox1->verticalScrollBar()->setValue(0);
+  ptbox1->move(ptbox1->x(), 0);
+  if (loaded.empty()) return false;
+  // A zoomed edit of the old picture must not be merged into the new one.
+  endZoomedEditing();
+  picture() = loaded;
+  ptbox1->refresh();
+  PagesReady = true;
+  initpages();
+  PageControl1->setCurrentWidget(TabSheet1);
+  setCaption(newCaption);
+  if (isHidden()) show();
+  return true;
 }

@@ -37,6 +37,10 @@ void TPbook1::dohelp(const QString& fileName) {
     ui::dialogs().error(QStringLiteral("Help file is missing. E-mail for a replacement"));
 }
 
+void TPbook1::showHelp(const QString& fileName, const QStringList& missingLines) {
+  if (!loadHelpPage(fileName)) showMissingHelp(missingLines);
+}
+
 void TPbook1::getsbut1Click() {
   Panel6->show();
   getsbut1->hide();

@@ -23,6 +23,7 @@
 
 #include "app/Glyphs.h"
 #include "app/TPbook1.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/QtBitmap.h"
 #include "platform/ui/RichEdit.h"
@@ -326,14 +327,14 @@ void TPbook1::buildMenus() {
   // Menu items that stand for a tool bar or side panel button follow its
   // enabled state when the menu opens; their shortcuts click the button, which
   // does nothing while it is disabled.
-  connect(Edit1, &QMenu::aboutToShow, this, [this] {
+  ui::connectGuarded(Edit1, &QMenu::aboutToShow, this, [this] {
     UndoMenuItem->setEnabled(undoptb1->isEnabled());
     RedoMenuItem->setEnabled(redoptb1->isEnabled());
     PasteMenuItem->setEnabled(pbpastebut1->isEnabled());
     Rotate1->setEnabled(pbrotbut1->isEnabled());
     Resize1->setEnabled(resizebut1->isEnabled());
   });
-  connect(Edit1, &QMenu::aboutToHide, this, [this] {
+  ui::connectGuarded(Edit1, &QMenu::aboutToHide, this, [this] {
     // Shortcuts must keep working while the menu is closed.
     for (QAction* a : {UndoMenuItem, RedoMenuItem, PasteMenuItem, Rotate1, Resize1})
       a->setEnabled(true);
@@ -624,8 +625,8 @@ void TPbook1::buildUndoPage() {
   PopupMenu1->setObjectName("PopupMenu1");
   Copy1 = menuItem(PopupMenu1, "Copy1", QStringLiteral("&Copy"));
   Save1 = menuItem(PopupMenu1, "Save1", QStringLiteral("&Save As..."));
-  connect(image2, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& p) { PopupMenu1->popup(image2->mapToGlobal(p)); });
+  ui::connectGuarded(image2, &QWidget::customContextMenuRequested, this,
+                     [this](const QPoint& p) { PopupMenu1->popup(image2->mapToGlobal(p)); });
 }
 
 void TPbook1::buildZoomPage() {

@@ -63,15 +63,6 @@ clips::ClipPlacement TPbook1::clipPlacement() const {
   return clips::ClipPlacement::at(p);
 }
 
-clips::ProgressStep TPbook1::progressStep() {
-  return [this] { bg1->setValue(bg1->value() + 1); };
-}
-
-void TPbook1::showProgress() {
-  bg1->setValue(1);
-  bg1->show();
-}
-
 // ----- starting a paste ----------------------------------------------------------
 
 void TPbook1::doapaste() {
@@ -285,4 +276,9 @@ void TPbook1::clipreplace(gdi::TColor color) {
   ptbox1->bitmap() = std::move(work);
   markModified();
   ptbox1->refresh();
+}
+
+void TPbook1::clipOnClipboard() {
+  pbpastebut1->setEnabled(true);
+  pbpastetobut1->setEnabled(true);
 }

@@ -9,6 +9,7 @@
 
 #include "app/TPbook1.h"
 #include "clips/engine/ClipSize.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/SpinButton.h"
 #include "platform/ui/SpinEdit.h"
@@ -133,30 +134,32 @@ void TPbook1::buildPastePanel() {
   else
     pastepanel1->setLayout(grid);
 
-  connect(SpeedButton3, &QToolButton::clicked, this, &TPbook1::SpeedButton3Click);
-  connect(SpeedButton4, &QToolButton::clicked, this, &TPbook1::SpeedButton4Click);
-  connect(SpeedButton5, &QToolButton::clicked, this, &TPbook1::SpeedButton5Click);
-  connect(SpeedButton1, &QToolButton::clicked, this, &TPbook1::SpeedButton1Click);
-  connect(pastezoomedit1, &ui::SpinButton::upClick, this, &TPbook1::pastezoomedit1UpClick);
-  connect(pastezoomedit1, &ui::SpinButton::downClick, this, &TPbook1::pastezoomedit1DownClick);
-  connect(pwedit1, &ui::SpinButton::upClick, this, &TPbook1::pwedit1UpClick);
-  connect(pwedit1, &ui::SpinButton::downClick, this, &TPbook1::pwedit1DownClick);
-  connect(phedit1, &ui::SpinButton::upClick, this, &TPbook1::phedit1UpClick);
-  connect(phedit1, &ui::SpinButton::downClick, this, &TPbook1::phedit1DownClick);
-  connect(paste1left, &QToolButton::clicked, this, &TPbook1::paste1leftClick);
-  connect(paste1right, &QToolButton::clicked, this, &TPbook1::paste1rightClick);
-  connect(paste1up, &QToolButton::clicked, this, &TPbook1::paste1upClick);
-  connect(paste1dn, &QToolButton::clicked, this, &TPbook1::paste1dnClick);
-  connect(LRedit1, &ui::SpinButton::upClick, this, &TPbook1::LRedit1UpClick);
-  connect(LRedit1, &ui::SpinButton::downClick, this, &TPbook1::LRedit1DownClick);
-  connect(UDedit1, &ui::SpinButton::upClick, this, &TPbook1::UDedit1UpClick);
-  connect(UDedit1, &ui::SpinButton::downClick, this, &TPbook1::UDedit1DownClick);
-  connect(SpeedButton18, &QToolButton::clicked, this, &TPbook1::SpeedButton18Click);
-  connect(flpmirbut, &QToolButton::clicked, this, &TPbook1::flpmirbutClick);
-  connect(SpeedButton6, &QToolButton::clicked, this, &TPbook1::SpeedButton6Click);
-  connect(SpeedButton7, &QToolButton::clicked, this, &TPbook1::SpeedButton7Click);
-  connect(BitBtn19, &QToolButton::clicked, this, &TPbook1::BitBtn19Click);
-  connect(BitBtn14, &QToolButton::clicked, this, &TPbook1::shadowit);
+  ui::connectGuarded(SpeedButton3, &QToolButton::clicked, this, &TPbook1::SpeedButton3Click);
+  ui::connectGuarded(SpeedButton4, &QToolButton::clicked, this, &TPbook1::SpeedButton4Click);
+  ui::connectGuarded(SpeedButton5, &QToolButton::clicked, this, &TPbook1::SpeedButton5Click);
+  ui::connectGuarded(SpeedButton1, &QToolButton::clicked, this, &TPbook1::SpeedButton1Click);
+  ui::connectGuarded(pastezoomedit1, &ui::SpinButton::upClick, this,
+                     &TPbook1::pastezoomedit1UpClick);
+  ui::connectGuarded(pastezoomedit1, &ui::SpinButton::downClick, this,
+                     &TPbook1::pastezoomedit1DownClick);
+  ui::connectGuarded(pwedit1, &ui::SpinButton::upClick, this, &TPbook1::pwedit1UpClick);
+  ui::connectGuarded(pwedit1, &ui::SpinButton::downClick, this, &TPbook1::pwedit1DownClick);
+  ui::connectGuarded(phedit1, &ui::SpinButton::upClick, this, &TPbook1::phedit1UpClick);
+  ui::connectGuarded(phedit1, &ui::SpinButton::downClick, this, &TPbook1::phedit1DownClick);
+  ui::connectGuarded(paste1left, &QToolButton::clicked, this, &TPbook1::paste1leftClick);
+  ui::connectGuarded(paste1right, &QToolButton::clicked, this, &TPbook1::paste1rightClick);
+  ui::connectGuarded(paste1up, &QToolButton::clicked, this, &TPbook1::paste1upClick);
+  ui::connectGuarded(paste1dn, &QToolButton::clicked, this, &TPbook1::paste1dnClick);
+  ui::connectGuarded(LRedit1, &ui::SpinButton::upClick, this, &TPbook1::LRedit1UpClick);
+  ui::connectGuarded(LRedit1, &ui::SpinButton::downClick, this, &TPbook1::LRedit1DownClick);
+  ui::connectGuarded(UDedit1, &ui::SpinButton::upClick, this, &TPbook1::UDedit1UpClick);
+  ui::connectGuarded(UDedit1, &ui::SpinButton::downClick, this, &TPbook1::UDedit1DownClick);
+  ui::connectGuarded(SpeedButton18, &QToolButton::clicked, this, &TPbook1::SpeedButton18Click);
+  ui::connectGuarded(flpmirbut, &QToolButton::clicked, this, &TPbook1::flpmirbutClick);
+  ui::connectGuarded(SpeedButton6, &QToolButton::clicked, this, &TPbook1::SpeedButton6Click);
+  ui::connectGuarded(SpeedButton7, &QToolButton::clicked, this, &TPbook1::SpeedButton7Click);
+  ui::connectGuarded(BitBtn19, &QToolButton::clicked, this, &TPbook1::BitBtn19Click);
+  ui::connectGuarded(BitBtn14, &QToolButton::clicked, this, &TPbook1::shadowit);
 }
 
 void TPbook1::buildDragImage(QVBoxLayout* page) {
@@ -168,7 +171,7 @@ void TPbook1::buildDragImage(QVBoxLayout* page) {
   dragimage1->setMinimumSize(160, 120);
   dragimage1->setDragSource(true);
   dragimage1->setDropTarget(true);
-  connect(dragimage1, &ui::ImageControl::dropped, this, &TPbook1::dragimage1DragDrop);
+  ui::connectGuarded(dragimage1, &ui::ImageControl::dropped, this, &TPbook1::dragimage1DragDrop);
   page->addWidget(dragimage1, 1);
 }
 

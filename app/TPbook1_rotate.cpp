@@ -1,13 +1,16 @@
 // "Rotate Clip": the clip is turned in its white square, always starting
 // from the clipboard's bitmap so repeated turns do not pile up, and the
 // clipboard keeps the unrotated clip.
+#include <QFrame>
 #include <QProgressBar>
+#include <algorithm>
 
 #include "app/TPbook1.h"
 #include "app/Tclpform1.h"
 #include "app/Windows.h"
 #include "clips/engine/RotateSquare.h"
 #include "platform/ui/ImageControl.h"
+#include "platform/ui/MessagePump.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/SpinEdit.h"
 #include "tools/windows/TForm3.h"
@@ -43,4 +46,18 @@ void TPbook1::prepareRotation() {
   // The picture as shown is what turns, and what Undo gives back.
   image2->setBitmap(ptbox1->bitmap());
   markModified();
+}
+
+void TPbook1::takeRotationSquare(const gdi::Bitmap& square) {
+  const int side = square.width();
+  ptbox1->setBitmap(square);
+  ptbox1->resize(side, side);
+  image2->resize(side, side);
+  zmbk->resize(side, side);
+  image2->setBitmap(square);
+  zmbk->setBitmap(square);
+  ui::processMessages();
+  const QSize screen = ui::environment().screenSize();
+  resize(std::min(ptbox1->width() + CoolBar1->width() + 40, screen.width() - 20),
+         std::min(ptbox1->height() + 100, screen.height() - 80));
 }

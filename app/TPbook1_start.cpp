@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QProgressBar>
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -216,4 +217,27 @@ void TPbook1::closeEvent(QCloseEvent* event) {
 void TPbook1::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   FormResize();
+}
+
+// ----- the progress bar ------------------------------------------------------------
+
+void TPbook1::showProgress() {
+  bg1->setValue(1);
+  bg1->show();
+}
+
+app::ProgressStep TPbook1::progressStep() {
+  return [this] { bg1->setValue(bg1->value() + 1); };
+}
+
+void TPbook1::setProgress(int position) { bg1->setValue(position); }
+
+void TPbook1::hideProgress() { bg1->hide(); }
+
+// ----- pages -------------------------------------------------------------------------
+
+void TPbook1::showPage(app::Page page) {
+  QWidget* const sheets[] = {TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet5,
+                             TabSheet6, TabSheet7, TabSheet8, TabSheet9};
+  PageControl1->setCurrentWidget(sheets[static_cast<int>(page) - 1]);
 }

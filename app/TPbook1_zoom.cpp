@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
+#include <algorithm>
 #include <optional>
 
 #include "app/TPbook1.h"
@@ -166,6 +167,49 @@ std::optional<gdi::Bitmap> TPbook1::zoomedEditMerged() const {
 
 void TPbook1::endZoomedEditing() {
   if (ZoomOn || ZoomApplied) zmbutoffClick();
+}
+
+// ----- zoomed editing from the palette --------------------------------------------
+
+void TPbook1::zoomToPage() {
+  // Only between zoom on and the zoom being applied: an applied zoom already
+  // holds the enlarged rectangle.
+  if (!ZoomOn || ZoomApplied) return;
+  if (!ZoomSourceStored) storeZoomSource();
+  zm1->show();
+  ptbox1->show();
+  zm1->setZoomValue(zm1spin->value());
+  // zmbk keeps the full picture at its own size: "Normal Size" shrinks the
+  // edit back into it, so nothing outside the page is lost.
+  gdi::Bitmap& pic = picture();
+  pic.setSize(std::max(PageControl1->width(), 10), std::max(PageControl1->height(), 10));
+  ptbox1->refresh();
+  image2->setBitmap(pic);
+  ptbox1->move(0, 0);
+  image2->move(0, 0);
+  chk1->setChecked(false);
+}
+
+void TPbook1::dropZoomView() {
+  if (!(ZoomOn || ZoomApplied)) return;
+  // What was painted while zoomed goes back into the full picture; taking
+  // the view's bitmap instead would throw that painting away.
+  const bool applied = ZoomApplied;
+  if (applied)
+    mergeZoomedEdit();
+  else if (ZoomSourceStored)
+    ptbox1->setBitmap(zm1->Bitmap());  // nothing painted zoomed yet
+  ZoomOn = false;
+  zmpanel1->hide();
+  if (applied) initpages();
+  zm1->hide();
+  ptbox1->show();
+}
+
+app::ZoomStage TPbook1::zoomStage() const {
+  if (ZoomApplied) return app::ZoomStage::Applied;
+  if (ZoomOn) return app::ZoomStage::Viewing;
+  return ZoomSourceStored ? app::ZoomStage::SourceKept : app::ZoomStage::Off;
 }
 
 // ----- Normal Size ----------------------------------------------------------------

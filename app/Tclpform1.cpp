@@ -6,7 +6,9 @@
 #include <QVBoxLayout>
 
 #include "app/Windows.h"
+#include "app/interface/MainWindow.h"
 #include "platform/ui/ErrorReport.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/Services.h"
 
 Tclpform1::Tclpform1(QWidget* parent) : QDialog(parent) {
@@ -26,8 +28,8 @@ Tclpform1::Tclpform1(QWidget* parent) : QDialog(parent) {
   BitBtn1->setDefault(true);
   BitBtn2 = new QPushButton("Try and Free it", this);
   BitBtn2->setObjectName("BitBtn2");
-  connect(BitBtn1, &QPushButton::clicked, this, ui::guarded([this] { BitBtn1Click(); }));
-  connect(BitBtn2, &QPushButton::clicked, this, ui::guarded([this] { BitBtn2Click(); }));
+  ui::connectGuarded(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+  ui::connectGuarded(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();

@@ -18,11 +18,3 @@ class Tclpform1 : public QDialog {
   void BitBtn1Click();
   void BitBtn2Click();
 };
-
-namespace app {
-
-// What every window does when the clipboard offers no bitmap: the message
-// window with "Clipboard Not Available or Empty", not modal.
-void showClipboardMessage();
-
-}  // namespace app

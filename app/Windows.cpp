@@ -1,5 +1,11 @@
 #include "app/Windows.h"
 
+#include <QCoreApplication>
+#include <functional>
+#include <stdexcept>
+#include <type_traits>
+#include <utility>
+
 #include "animation/windows/TAnimCap1.h"
 #include "animation/windows/TScreentest1.h"
 #include "animation/windows/Tanwizfrm1.h"
@@ -25,6 +31,7 @@
 #include "media/windows/TAVICAP.h"
 #include "media/windows/Taviwin.h"
 #include "media/windows/Tmediaform1.h"
+#include "platform/ui/GuardedConnect.h"
 #include "tools/windows/TForm3.h"
 #include "tools/windows/TTextMakerForm.h"
 #include "tools/windows/TTextmemoform.h"
@@ -33,58 +40,85 @@
 
 namespace app {
 
+namespace {
+
+// Calls `f` with every window's slot in the registry, in creation order.
+template <class Registry, class F>
+void forEachSlot(Registry& w, F&& f) {
+  f(w.Pbook1);
+  f(w.Form3);
+  f(w.picform1);
+  f(w.Rotateform);
+  f(w.clpform1);
+  f(w.gradform1);
+  f(w.TextMakerForm);
+  f(w.Textmemoform);
+  f(w.shapeform);
+  f(w.morfshapeform);
+  f(w.AnimCap1);
+  f(w.Screentest1);
+  f(w.ResizeForm);
+  f(w.BtnRightDlg);
+  f(w.aboutfrm1);
+  f(w.options1);
+  f(w.ALmaker);
+  f(w.mediaform1);
+  f(w.station1);
+  f(w.jpop1);
+  f(w.orightdlg);
+  f(w.folderdlg1);
+  f(w.capformdlg);
+  f(w.wizwiz1);
+  f(w.movwizfrm1);
+  f(w.anwizfrm1);
+  f(w.aviwin);
+  f(w.activityfrm);
+  f(w.Prinfrm);
+  f(w.AVICAP);
+}
+
+}  // namespace
+
 Windows& windows() {
   static Windows registry;
   return registry;
 }
 
 std::vector<QWidget*> Windows::all() const {
-  return {Pbook1,        Form3,        picform1,  Rotateform,    clpform1,   gradform1,
-          TextMakerForm, Textmemoform, shapeform, morfshapeform, AnimCap1,   Screentest1,
-          ResizeForm,    BtnRightDlg,  aboutfrm1, options1,      ALmaker,    mediaform1,
-          station1,      jpop1,        orightdlg, folderdlg1,    capformdlg, wizwiz1,
-          movwizfrm1,    anwizfrm1,    aviwin,    activityfrm,   Prinfrm,    AVICAP};
+  std::vector<QWidget*> list;
+  forEachSlot(*this, [&](QWidget* window) { list.push_back(window); });
+  return list;
 }
 
 void createWindows() {
   Windows& w = windows();
-  w.Pbook1 = new TPbook1;
-  w.Form3 = new TForm3;
-  w.picform1 = new Tpicform1;
-  w.Rotateform = new TRotateform;
-  w.clpform1 = new Tclpform1;
-  w.gradform1 = new Tgradform1;
-  w.TextMakerForm = new TTextMakerForm;
-  w.Textmemoform = new TTextmemoform;
-  w.shapeform = new Tshapeform;
-  w.morfshapeform = new Tmorfshapeform;
-  w.AnimCap1 = new TAnimCap1;
-  w.Screentest1 = new TScreentest1;
-  w.ResizeForm = new TResizeForm;
-  w.BtnRightDlg = new TBtnRightDlg;
-  w.aboutfrm1 = new Taboutfrm1;
-  w.options1 = new Toptions1;
-  w.ALmaker = new TALmaker;
-  w.mediaform1 = new Tmediaform1;
-  w.station1 = new Tstation1;
-  w.jpop1 = new Tjpop1;
-  w.orightdlg = new Torightdlg;
-  w.folderdlg1 = new Tfolderdlg1;
-  w.capformdlg = new Tcapformdlg;
-  w.wizwiz1 = new Twizwiz1;
-  w.movwizfrm1 = new Tmovwizfrm1;
-  w.anwizfrm1 = new Tanwizfrm1;
-  w.aviwin = new Taviwin;
-  w.activityfrm = new Tactivityfrm;
-  w.Prinfrm = new TPrinfrm;
-  w.AVICAP = new TAVICAP;
+  if (w.Pbook1) throw std::logic_error("The studio's windows exist already");
+  forEachSlot(w, [](auto*& slot) {
+    using Window = std::remove_pointer_t<std::remove_reference_t<decltype(slot)>>;
+    slot = new Window;
+    // A window destroyed by anyone but destroyWindows leaves no dangling
+    // pointer behind.
+    ui::connectGuarded(slot, &QObject::destroyed, QCoreApplication::instance(),
+                       [&slot] { slot = nullptr; });
+  });
 }
 
 void destroyWindows() {
-  Windows& w = windows();
-  std::vector<QWidget*> list = w.all();
-  for (auto it = list.rbegin(); it != list.rend(); ++it) delete *it;
-  w = Windows{};
+  // Each slot is emptied before its window goes, so what runs while a window
+  // is destroyed finds it gone rather than half destroyed.
+  std::vector<std::function<void()>> destroyers;
+  forEachSlot(windows(), [&](auto*& slot) {
+    destroyers.emplace_back([&slot] { delete std::exchange(slot, nullptr); });
+  });
+  for (auto it = destroyers.rbegin(); it != destroyers.rend(); ++it) (*it)();
+}
+
+MainWindow* findMainWindow() { return windows().Pbook1; }
+
+MainWindow& mainWindow() {
+  MainWindow* main = findMainWindow();
+  if (!main) throw std::logic_error("The main window is not open");
+  return *main;
 }
 
 }  // namespace app

@@ -1,7 +1,10 @@
 #pragma once
 // The studio's windows: every window class exists once for the whole run,
 // created hidden at start-up in a fixed order and reached through this registry
-// (for example app::windows().Pbook1->initpages()).
+// (for example app::windows().Form3->CurTool). The registry owns them: only
+// destroyWindows ends them, and a slot is empty before its window goes, so
+// nothing running during the teardown is handed a window half destroyed.
+// Windows reach the main window through app/interface/MainWindow.h.
 #include <QWidget>
 #include <vector>
 
@@ -70,15 +73,17 @@ struct Windows {
   TPrinfrm* Prinfrm = nullptr;
   TAVICAP* AVICAP = nullptr;
 
-  // Every window in creation order.
+  // Every window in creation order (null where there is none).
   std::vector<QWidget*> all() const;
 };
 
 Windows& windows();
 
 // Creates every window, hidden, in creation order; the main window first.
+// Throws std::logic_error when they exist already.
 void createWindows();
-// Destroys them in reverse order (end of the run, or of a test).
+// Destroys them in reverse order (end of the run, or of a test), emptying
+// each slot before its window goes.
 void destroyWindows();
 
 }  // namespace app

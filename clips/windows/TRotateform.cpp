@@ -3,17 +3,13 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
-#include <algorithm>
 #include <optional>
 
-#include "app/TPbook1.h"
-#include "app/Windows.h"
+#include "app/interface/MainWindow.h"
 #include "clips/engine/RotateSquare.h"
 #include "platform/ui/Environment.h"
-#include "platform/ui/ImageControl.h"
-#include "platform/ui/MessagePump.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/SpinEdit.h"
 
@@ -47,8 +43,8 @@ TRotateform::TRotateform(QWidget* parent) : QDialog(parent) {
   grid->addWidget(BitBtn1, 3, 0);
   grid->addWidget(BitBtn2, 3, 1);
 
-  connect(BitBtn1, &QPushButton::clicked, this, &TRotateform::BitBtn1Click);
-  connect(BitBtn2, &QPushButton::clicked, this, &TRotateform::BitBtn2Click);
+  ui::connectGuarded(BitBtn1, &QPushButton::clicked, this, &TRotateform::BitBtn1Click);
+  ui::connectGuarded(BitBtn2, &QPushButton::clicked, this, &TRotateform::BitBtn2Click);
   FormCreate();
 }
 
@@ -62,30 +58,18 @@ void TRotateform::BitBtn2Click() { reject(); }
 
 void TRotateform::BitBtn1Click() {
   hide();
-  TPbook1* main = app::windows().Pbook1;
-  main->prepareRotation();
+  app::MainWindow& main = app::mainWindow();
+  main.prepareRotation();
   if (CheckBox1->isChecked()) resizeit();
-  main->showProgress();
-  clips::rotatePicture(main->image2->bitmap(), main->ptbox1->bitmap(), rotedit1->value(),
-                       main->progressStep());
-  main->ptbox1->refresh();
-  main->bg1->hide();
+  main.showProgress();
+  clips::rotatePicture(main.undoCopy(), main.picture(), rotedit1->value(), main.progressStep());
+  main.pictureChanged();
+  main.hideProgress();
   accept();
 }
 
 void TRotateform::resizeit() {
-  TPbook1* main = app::windows().Pbook1;
-  std::optional<gdi::Bitmap> square = clips::enlargedForRotation(main->image2->bitmap());
-  if (!square) return;
-  const int side = square->width();
-  main->ptbox1->setBitmap(*square);
-  main->ptbox1->resize(side, side);
-  main->image2->resize(side, side);
-  main->zmbk->resize(side, side);
-  main->image2->setBitmap(*square);
-  main->zmbk->setBitmap(*square);
-  ui::processMessages();
-  const QSize screen = ui::environment().screenSize();
-  main->resize(std::min(main->ptbox1->width() + main->CoolBar1->width() + 40, screen.width() - 20),
-               std::min(main->ptbox1->height() + 100, screen.height() - 80));
+  app::MainWindow& main = app::mainWindow();
+  if (std::optional<gdi::Bitmap> square = clips::enlargedForRotation(main.undoCopy()))
+    main.takeRotationSquare(*square);
 }

@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/QtBitmap.h"
 #include "platform/ui/Services.h"
@@ -28,8 +29,8 @@ Tcapformdlg::Tcapformdlg(QWidget* parent) : QDialog(parent) {
   BitBtn1->setDefault(true);
   BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
   BitBtn2->setObjectName("BitBtn2");
-  connect(BitBtn1, &QPushButton::clicked, this, &Tcapformdlg::BitBtn1Click);
-  connect(BitBtn2, &QPushButton::clicked, this, &Tcapformdlg::BitBtn2Click);
+  ui::connectGuarded(BitBtn1, &QPushButton::clicked, this, &Tcapformdlg::BitBtn1Click);
+  ui::connectGuarded(BitBtn2, &QPushButton::clicked, this, &Tcapformdlg::BitBtn2Click);
 
   auto* top = new QHBoxLayout;
   top->addWidget(Image1);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/SpinEdit.h"
@@ -81,9 +82,10 @@ TBtnRightDlg::TBtnRightDlg(QWidget* parent) : QDialog(parent) {
   layout->addLayout(left, 1);
   layout->addLayout(right);
 
-  connect(RadioButton1, &ui::RadioGroup::clicked, this, &TBtnRightDlg::RadioButton1Click);
-  connect(OKBtn, &QPushButton::clicked, this, &TBtnRightDlg::OKBtnClick);
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  ui::connectGuarded(RadioButton1, &ui::RadioGroup::clicked, this,
+                     &TBtnRightDlg::RadioButton1Click);
+  ui::connectGuarded(OKBtn, &QPushButton::clicked, this, &TBtnRightDlg::OKBtnClick);
+  ui::connectGuarded(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
   adjustSize();
   const QSize screen = ui::environment().screenSize();

@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 #include <iterator>
 
-#include "app/TPbook1.h"
-#include "app/Windows.h"
+#include "app/interface/MainWindow.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/ui/ErrorReport.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/SpinEdit.h"
@@ -77,11 +77,11 @@ TResizeForm::TResizeForm(QWidget* parent) : QDialog(parent) {
   layout->addWidget(RadioGroup2);
   layout->addLayout(buttons);
 
-  connect(RadioGroup1, &ui::RadioGroup::clicked, this, ui::guarded([this] { RadioGroup1Click(); }));
-  connect(SpeedButton1, &QToolButton::clicked, this, ui::guarded([this] { SpeedButton1Click(); }));
-  connect(SpeedButton2, &QToolButton::clicked, this, ui::guarded([this] { SpeedButton2Click(); }));
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-  connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+  ui::connectGuarded(RadioGroup1, &ui::RadioGroup::clicked, this, [this] { RadioGroup1Click(); });
+  ui::connectGuarded(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
+  ui::connectGuarded(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+  ui::connectGuarded(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+  ui::connectGuarded(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 
   FormShow();
   adjustSize();
@@ -90,7 +90,7 @@ TResizeForm::TResizeForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TResizeForm::FormShow() {
-  if (TPbook1* main = app::windows().Pbook1) {
+  if (app::MainWindow* main = app::findMainWindow()) {
     SpinEdit1->setValue(main->picture().width());
     SpinEdit2->setValue(main->picture().height());
   }

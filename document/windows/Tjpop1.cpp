@@ -7,6 +7,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/Services.h"
 
 Tjpop1::Tjpop1(QWidget* parent) : QDialog(parent) {
@@ -28,7 +29,7 @@ Tjpop1::Tjpop1(QWidget* parent) : QDialog(parent) {
   BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setDefault(true);
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+  ui::connectGuarded(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* hints = new QHBoxLayout;
   hints->addWidget(new QLabel(QStringLiteral("<-----   Smaller Files Less Quality"), this));

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/Services.h"
 
 Tmessform::Tmessform(QWidget* parent) : QDialog(parent) {
@@ -22,7 +23,7 @@ Tmessform::Tmessform(QWidget* parent) : QDialog(parent) {
   BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setDefault(true);
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+  ui::connectGuarded(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Label1);

@@ -23,6 +23,7 @@
 #include "platform/ui/DriveComboBox.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/FileListBox.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/Services.h"
 
@@ -73,18 +74,18 @@ void Tpicform1::buildLayout() {
   DriveComboBox1->setDirList(DirectoryListBox1);
   DirectoryListBox1->setFileList(FileListBox1);
   // The drive box follows the folder list onto another volume.
-  connect(DirectoryListBox1, &ui::DirectoryListBox::changed, this,
-          [this] { DriveComboBox1->setDrive(DirectoryListBox1->directory()); });
-  connect(FileListBox1, &QListWidget::itemDoubleClicked, this,
-          ui::guarded([this] { FileListBox1DblClick(); }));
+  ui::connectGuarded(DirectoryListBox1, &ui::DirectoryListBox::changed, this,
+                     [this] { DriveComboBox1->setDrive(DirectoryListBox1->directory()); });
+  ui::connectGuarded(FileListBox1, &QListWidget::itemDoubleClicked, this,
+                     [this] { FileListBox1DblClick(); });
 
   Image1 = new ui::ImageControl;
   Image1->setObjectName("Image1");
   Image1->setAutoSize(true);
   Image1->setDropTarget(true);
   Image1->setDragSource(true);
-  connect(Image1, &ui::ImageControl::dropped, this,
-          [this](QWidget* source) { Image1DragDrop(source); });
+  ui::connectGuarded(Image1, &ui::ImageControl::dropped, this,
+                     [this](QWidget* source) { Image1DragDrop(source); });
   ScrollBox1 = new QScrollArea(this);
   ScrollBox1->setObjectName("ScrollBox1");
   ScrollBox1->setWidget(Image1);
@@ -99,9 +100,9 @@ void Tpicform1::buildLayout() {
   IncrementalDisplay = new QCheckBox(QStringLiteral("Incremental Display"), this);
   IncrementalDisplay->setObjectName("IncrementalDisplay");
   for (QComboBox* box : {Scale, PixelFormat, ColorSpace, Performance})
-    connect(box, &QComboBox::activated, this, ui::guarded([this] { jpegChoiceClick(); }));
+    ui::connectGuarded(box, &QComboBox::activated, this, [this] { jpegChoiceClick(); });
   for (QCheckBox* box : {ProgressiveDisplay, IncrementalDisplay})
-    connect(box, &QCheckBox::clicked, this, ui::guarded([this] { jpegChoiceClick(); }));
+    ui::connectGuarded(box, &QCheckBox::clicked, this, [this] { jpegChoiceClick(); });
 
   Loadbut = new QPushButton(QStringLiteral("Load"), this);
   Loadbut->setObjectName("Loadbut");
@@ -114,12 +115,12 @@ void Tpicform1::buildLayout() {
   SpeedButton3 = speedButton(this, "SpeedButton3", "Stop", "Stop the thumbnails");
   SpeedButton3->setEnabled(false);
   SpeedButton4 = speedButton(this, "SpeedButton4", "Screen Shot", "Capture the screen");
-  connect(Loadbut, &QPushButton::clicked, this, ui::guarded([this] { LoadbutClick(); }));
-  connect(Cancelbut, &QPushButton::clicked, this, [this] { CancelbutClick(); });
-  connect(SpeedButton1, &QToolButton::clicked, this, ui::guarded([this] { SpeedButton1Click(); }));
-  connect(SpeedButton2, &QToolButton::clicked, this, ui::guarded([this] { SpeedButton2Click(); }));
-  connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
-  connect(SpeedButton4, &QToolButton::clicked, this, ui::guarded([this] { SpeedButton4Click(); }));
+  ui::connectGuarded(Loadbut, &QPushButton::clicked, this, [this] { LoadbutClick(); });
+  ui::connectGuarded(Cancelbut, &QPushButton::clicked, this, [this] { CancelbutClick(); });
+  ui::connectGuarded(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
+  ui::connectGuarded(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+  ui::connectGuarded(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+  ui::connectGuarded(SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
 
   auto* files = new QWidget(this);
   auto* filesLayout = new QVBoxLayout(files);

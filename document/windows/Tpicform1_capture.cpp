@@ -10,8 +10,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/TPbook1.h"
 #include "app/Windows.h"
+#include "app/interface/MainWindow.h"
 #include "clips/windows/Tcapformdlg.h"
 #include "document/windows/Tpicform1.h"
 #include "platform/ui/ImageControl.h"
@@ -83,7 +83,7 @@ void Tpicform1::SpeedButton4Click() {
   // 2./3. The main window, the browser and the tool palette step aside.
   const app::Windows& w = app::windows();
   HiddenWindows studio;
-  studio.hide(w.Pbook1);
+  if (app::MainWindow* main = app::findMainWindow()) studio.hide(&main->widget());
   studio.hide(this);
   studio.hide(w.Form3);
   settle(captureSettleMs());

@@ -6,12 +6,15 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
+#include <memory>
 #include <stdexcept>
 
 #include "platform/ui/BusyCursor.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/FileLookup.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/Services.h"
 #include "support/ui/TestUi.h"
 
@@ -92,9 +95,9 @@ TEST(ErrorReport, AnExceptionInAHandlerBecomesAnErrorBoxAndTheProgramGoesOn) {
   testing_support::TestUi t;
   QPushButton button;
   int after = 0;
-  QObject::connect(&button, &QPushButton::clicked,
-                   ui::guarded([] { throw std::runtime_error("Cannot open file \"x.bmp\""); }));
-  QObject::connect(&button, &QPushButton::clicked, [&] { ++after; });
+  ui::connectGuarded(&button, &QPushButton::clicked, &button,
+                     [] { throw std::runtime_error("Cannot open file \"x.bmp\""); });
+  ui::connectGuarded(&button, &QPushButton::clicked, &button, [&] { ++after; });
   t.dialogs().answerMessage("Cannot open file \"x.bmp\"", ui::MsgResult::Ok);
   button.click();
   EXPECT_EQ(after, 1);
@@ -102,6 +105,52 @@ TEST(ErrorReport, AnExceptionInAHandlerBecomesAnErrorBoxAndTheProgramGoesOn) {
   ASSERT_EQ(m.size(), 1u);
   EXPECT_EQ(m[0].caption, "Error");
   EXPECT_EQ(m[0].buttons, ui::MsgButtons::Ok);
+}
+
+namespace {
+
+// A window's handlers: one takes the signal's argument, one fewer, one throws.
+class Handlers : public QObject {
+ public:
+  int value = 0;
+  int clicks = 0;
+  void valueChanged(int v) { value = v; }
+  void click() { ++clicks; }
+  void fail() { throw std::runtime_error("Not enough memory"); }
+};
+
+}  // namespace
+
+TEST(ErrorReport, MemberHandlersTakeWhatTheyNeedOfTheSignalAndTheirExceptionsAreReported) {
+  testing_support::TestUi t;
+  QSpinBox spin;
+  QPushButton button;
+  Handlers h;
+  ui::connectGuarded(&spin, &QSpinBox::valueChanged, &h, &Handlers::valueChanged);
+  ui::connectGuarded(&spin, &QSpinBox::valueChanged, &h, &Handlers::click);
+  ui::connectGuarded(&button, &QPushButton::clicked, &h, &Handlers::fail);
+  spin.setValue(7);
+  EXPECT_EQ(h.value, 7);
+  EXPECT_EQ(h.clicks, 1);
+  t.dialogs().answerMessage("Not enough memory.", ui::MsgResult::Ok);
+  button.click();
+  ASSERT_EQ(t.dialogs().messages().size(), 1u);
+  EXPECT_EQ(t.dialogs().messages()[0].text, "Not enough memory.");
+}
+
+TEST(ErrorReport, AQueuedHandlerIsGuardedAndSkippedOnceItsWindowIsGone) {
+  testing_support::TestUi t;
+  auto window = std::make_unique<QObject>();
+  bool ran = false;
+  ui::singleShotGuarded(0, window.get(), [&] { ran = true; });
+  window.reset();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(ran);
+  QObject other;
+  ui::singleShotGuarded(0, &other, [] { throw std::runtime_error("Disk full"); });
+  t.dialogs().answerMessage("Disk full.", ui::MsgResult::Ok);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(t.dialogs().messages().size(), 1u);
 }
 
 TEST(ErrorReport, MessageTexts) {

@@ -13,8 +13,9 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "app/TPbook1.h"
 #include "app/Windows.h"
+#include "app/interface/MainWindow.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/ShapeControl.h"
@@ -87,7 +88,7 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent) {
   initialPattern();
   connectColourArea();
 
-  if (TPbook1* main = app::windows().Pbook1) placeBeside(*main);
+  if (app::MainWindow* main = app::findMainWindow()) placeBeside(main->widget());
 }
 
 void TForm3::fitCaptions() {
@@ -180,11 +181,11 @@ void TForm3::buildToolBar() {
   auto* line = new QFrame(ToolBar1);
   line->setGeometry(0, kToolBarHeight - 1, kDesignWidth, 1);
   line->setStyleSheet("background: #D0D6DE;");
-  connect(ToolButton1, &QToolButton::clicked, this, &TForm3::ToolButton1Click);
-  connect(ToolButton2, &QToolButton::clicked, this, &TForm3::ToolButton2Click);
-  connect(ToolButton3, &QToolButton::clicked, this, &TForm3::ToolButton3Click);
-  connect(ToolButton4, &QToolButton::clicked, this, &TForm3::roll_uptools);
-  connect(ToolButton5, &QToolButton::clicked, this, &TForm3::roll_downtools);
+  ui::connectGuarded(ToolButton1, &QToolButton::clicked, this, &TForm3::ToolButton1Click);
+  ui::connectGuarded(ToolButton2, &QToolButton::clicked, this, &TForm3::ToolButton2Click);
+  ui::connectGuarded(ToolButton3, &QToolButton::clicked, this, &TForm3::ToolButton3Click);
+  ui::connectGuarded(ToolButton4, &QToolButton::clicked, this, &TForm3::roll_uptools);
+  ui::connectGuarded(ToolButton5, &QToolButton::clicked, this, &TForm3::roll_downtools);
 }
 
 void TForm3::buildHelpPanel() {
@@ -210,7 +211,7 @@ void TForm3::buildHelpPanel() {
       makeButton(Panel9, "BitBtn24", QStringLiteral("Close"), "back", QRect(6, 258, 120, 28));
   BitBtn24->setText(QStringLiteral("OK"));
   BitBtn24->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  connect(BitBtn24, &QToolButton::clicked, this, &TForm3::BitBtn24Click);
+  ui::connectGuarded(BitBtn24, &QToolButton::clicked, this, &TForm3::BitBtn24Click);
   Panel9->setGeometry(kPanel9HiddenLeft, kPanelTop, kDesignWidth, kPanelHeight);
   Panel9->hide();
 }
@@ -266,7 +267,7 @@ void TForm3::invalidatePalette() {
   // Redrawn once the events queued now have run, as a repaint would.
   if (paintPending_) return;
   paintPending_ = true;
-  QTimer::singleShot(0, this, &TForm3::FormPaint);
+  ui::singleShotGuarded(0, this, [this] { FormPaint(); });
 }
 
 gdi::TColor TForm3::faceColor() const {

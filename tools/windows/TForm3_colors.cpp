@@ -6,9 +6,10 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "app/TPbook1.h"
 #include "app/Windows.h"
+#include "app/interface/MainWindow.h"
 #include "platform/ui/ColorGrid.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/ShapeControl.h"
@@ -85,7 +86,8 @@ void TForm3::buildColourArea() {
     *p.member = makeButton(this, p.name, QStringLiteral("Line width %1").arg(p.width), p.glyph,
                            QRect(x, y1 + 24, 17, 18));
     const int width = p.width;
-    connect(*p.member, &QToolButton::clicked, this, [this, width] { setLineWidthPreset(width); });
+    ui::connectGuarded(*p.member, &QToolButton::clicked, this,
+                       [this, width] { setLineWidthPreset(width); });
     x += 17;
   }
 
@@ -114,16 +116,16 @@ void TForm3::buildColourArea() {
 }
 
 void TForm3::connectColourArea() {
-  connect(ColorGrid1, &ui::ColorGrid::clicked, this, &TForm3::ColorGrid1Click);
-  connect(ColorGrid1, &ui::ColorGrid::changed, this, &TForm3::ColorGrid1Change);
-  connect(Image1, &ui::ImageControl::mouseUp, this, &TForm3::Image1MouseUp);
-  connect(paintbox1, &ui::ImageControl::mouseUp, this, &TForm3::paintbox1MouseUp);
-  connect(SpinEdit1, &ui::SpinEdit::changed, this, &TForm3::SpinEdit1Change);
-  connect(Image3, &ui::ImageControl::mouseMove, this, &TForm3::Image3MouseMove);
-  connect(Image3, &ui::ImageControl::mouseUp, this, &TForm3::Image3MouseUp);
+  ui::connectGuarded(ColorGrid1, &ui::ColorGrid::clicked, this, &TForm3::ColorGrid1Click);
+  ui::connectGuarded(ColorGrid1, &ui::ColorGrid::changed, this, &TForm3::ColorGrid1Change);
+  ui::connectGuarded(Image1, &ui::ImageControl::mouseUp, this, &TForm3::Image1MouseUp);
+  ui::connectGuarded(paintbox1, &ui::ImageControl::mouseUp, this, &TForm3::paintbox1MouseUp);
+  ui::connectGuarded(SpinEdit1, &ui::SpinEdit::changed, this, &TForm3::SpinEdit1Change);
+  ui::connectGuarded(Image3, &ui::ImageControl::mouseMove, this, &TForm3::Image3MouseMove);
+  ui::connectGuarded(Image3, &ui::ImageControl::mouseUp, this, &TForm3::Image3MouseUp);
   Panel4->installEventFilter(this);
   Panel6->installEventFilter(this);
-  connect(Image4, &ui::ImageControl::clicked, this, &TForm3::Panel6Click);
+  ui::connectGuarded(Image4, &ui::ImageControl::clicked, this, &TForm3::Panel6Click);
 }
 
 std::vector<gdi::TColor> TForm3::gradientColors() const {
@@ -161,8 +163,7 @@ void TForm3::SpinEdit1Change() {
   width = std::max(width, 1);
   LineWidth = width;
   PenWidth = width;
-  TPbook1* main = app::windows().Pbook1;
-  main->ptbox1->bitmap().canvas().pen.width = width;
+  app::mainWindow().picture().canvas().pen.width = width;
   tools::drawWidthPreview(paintbox1->bitmap(), LineWidth);
   paintbox1->refresh();
   if (tools::isPixelMover(CurTool)) sizePixelMoverMask();

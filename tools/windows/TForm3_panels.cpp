@@ -3,8 +3,8 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 
-#include "app/TPbook1.h"
 #include "app/Windows.h"
+#include "app/interface/MainWindow.h"
 #include "platform/ui/ImageControl.h"
 #include "tools/engine/RollSteps.h"
 #include "tools/windows/TForm3.h"
@@ -28,9 +28,9 @@ void TForm3::ToolButton1Click() {
 }
 
 void TForm3::ToolButton2Click() {
-  TPbook1* main = app::windows().Pbook1;
-  gdi::Bitmap& picture = main->ptbox1->bitmap();
-  const gdi::Palette& undoPalette = main->image2->bitmap().palette();
+  app::MainWindow& main = app::mainWindow();
+  gdi::Bitmap& picture = main.picture();
+  const gdi::Palette& undoPalette = main.undoCopy().palette();
   // Re-snapping every pixel is costly on big pictures; skip it when nothing changes.
   if (picture.palette() != undoPalette) picture.setPalette(undoPalette);
   openPanel(pmoverpanel1);
@@ -48,29 +48,27 @@ void TForm3::roll_uptools() {
 }
 
 void TForm3::roll_downtools() {
-  TPbook1* main = app::windows().Pbook1;
-  if (main->ZoomOn) {
-    // Edits made on the enlarged picture go back into the full picture, as
-    // "Normal Size" does, rather than being dropped with the zoom view.
-    if (main->ZoomApplied)
-      main->zmbutoffClick();
-    else
-      dump_it();
-  }
+  app::MainWindow& main = app::mainWindow();
+  // Edits made on the enlarged picture go back into the full picture, as
+  // "Normal Size" does, rather than being dropped with the zoom view.
+  if (main.zoomStage() == app::ZoomStage::Applied)
+    main.zmbutoffClick();
+  else if (main.zoomStage() == app::ZoomStage::Viewing)
+    dump_it();
   setHeightStepped(tools::rollDownHeights(height(), 40, fullHeight()));
 }
 
 void TForm3::BitBtn24Click() {
-  TPbook1* main = app::windows().Pbook1;
-  if (main->TemplateCapture) {
-    main->endcappingpaste();
+  app::MainWindow& main = app::mainWindow();
+  if (main.templatePasteOpen()) {
+    main.endcappingpaste();
     Memo1->setPlainText(kPatternHelp.join('\n'));
   }
   setPanel9Left(kPanel9HiddenLeft);
 }
 
 void TForm3::BitBtn37Click() {
-  app::windows().Pbook1->pastecap();
+  app::mainWindow().pastecap();
   Memo1->setPlainText(kTemplateHelp.join('\n'));
   setPanel9Left(0);
 }

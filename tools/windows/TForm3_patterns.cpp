@@ -9,6 +9,7 @@
 #include "platform/codecs/Bmp.h"
 #include "platform/codecs/PictureError.h"
 #include "platform/ui/FileLookup.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/ShapeControl.h"
@@ -44,7 +45,7 @@ void TForm3::buildPatternPanel() {
     image->setBitmap(gdi::Bitmap(kPatternSide, kPatternSide));
     image->setCursor(Qt::PointingHandCursor);
     Bp[std::size_t(i)] = image;
-    connect(image, &ui::ImageControl::clicked, this, [this, i] { BpClick(i + 1); });
+    ui::connectGuarded(image, &ui::ImageControl::clicked, this, [this, i] { BpClick(i + 1); });
   }
   Shape1 = new ui::ShapeControl(Panel3);
   Shape1->setObjectName("Shape1");
@@ -63,7 +64,7 @@ void TForm3::buildPatternPanel() {
   patbox1->setGeometry(12, y, 32, 32);
   SpeedButton3 = makeButton(Panel3, "SpeedButton3", QStringLiteral("About patterns"), "help",
                             QRect(50, y + 4, 24, 24));
-  connect(SpeedButton3, &QToolButton::clicked, this, &TForm3::SpeedButton3Click);
+  ui::connectGuarded(SpeedButton3, &QToolButton::clicked, this, &TForm3::SpeedButton3Click);
 
   struct Style {
     QToolButton** member;
@@ -99,7 +100,8 @@ void TForm3::buildPatternPanel() {
                            : QRect(7 + ((i - 1) % 4) * 30, y + 54 + ((i - 1) / 4) * 30, 28, 28);
     *s.member = makeButton(Panel3, s.name, QString::fromLatin1(s.hint), s.glyph, r);
     const gdi::BrushStyle style = s.style;
-    connect(*s.member, &QToolButton::clicked, this, [this, style] { brushStyleClick(style); });
+    ui::connectGuarded(*s.member, &QToolButton::clicked, this,
+                       [this, style] { brushStyleClick(style); });
   }
   BitBtn33->setText(QStringLiteral("Normal"));
   BitBtn33->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -116,7 +118,7 @@ void TForm3::buildPatternPanel() {
       makeButton(Panel3, "backpatbut1", QStringLiteral("Back"), "back", QRect(8, 258, 116, 28));
   backpatbut1->setText(QStringLiteral("Back"));
   backpatbut1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  connect(backpatbut1, &QToolButton::clicked, Panel3, &QWidget::hide);
+  ui::connectGuarded(backpatbut1, &QToolButton::clicked, Panel3, &QWidget::hide);
 }
 
 QString TForm3::patternFile(int n) const {

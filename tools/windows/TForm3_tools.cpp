@@ -8,9 +8,10 @@
 #include <QToolButton>
 
 #include "animation/windows/TAnimCap1.h"
-#include "app/TPbook1.h"
 #include "app/Toptions1.h"
 #include "app/Windows.h"
+#include "app/interface/MainWindow.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/RadioGroup.h"
 #include "tools/engine/ToolCodes.h"
 #include "tools/windows/TForm3.h"
@@ -162,11 +163,11 @@ void TForm3::buildMainTools() {
     toolGroup_->addButton(b);
     *toolSlot(*this, name) = b;
     if (name == QLatin1String("BitBtn13"))
-      connect(b, &QToolButton::clicked, this, &TForm3::BitBtn_1Click);
+      ui::connectGuarded(b, &QToolButton::clicked, this, &TForm3::BitBtn_1Click);
     else if (name == QLatin1String("BitBtn21"))
-      connect(b, &QToolButton::clicked, this, &TForm3::cutout);
+      ui::connectGuarded(b, &QToolButton::clicked, this, &TForm3::cutout);
     else
-      connect(b, &QToolButton::clicked, this, [this, &def, b] { chooseTool(def, b); });
+      ui::connectGuarded(b, &QToolButton::clicked, this, [this, &def, b] { chooseTool(def, b); });
   }
 
   // Commands that set no tool.
@@ -216,16 +217,20 @@ void TForm3::buildMainTools() {
     y += int((group.size() + 3) / 4) * kPitch;
   }
 
-  connect(BitBtn17, &QToolButton::clicked, this, [this] { openPanel(Panel8); });
-  connect(SpeedButton2, &QToolButton::clicked, this, [] { app::windows().TextMakerForm->show(); });
-  connect(BitBtn35, &QToolButton::clicked, this, [] { app::windows().Textmemoform->show(); });
-  connect(SpeedButton10, &QToolButton::clicked, this, [] { app::windows().station1->show(); });
-  connect(BitBtn1, &QToolButton::clicked, this, [] { app::windows().AnimCap1->show(); });
-  connect(animcapbut1, &QToolButton::clicked, this, [] { app::windows().Pbook1->doapaste(); });
-  connect(BitBtn26, &QToolButton::clicked, this, [] { app::windows().Pbook1->clearit(); });
-  connect(SpeedButton5, &QToolButton::clicked, this,
-          [] { app::windows().Pbook1->dohelp(QStringLiteral("PAINTHELP.RTF")); });
-  connect(BitBtn37, &QToolButton::clicked, this, &TForm3::BitBtn37Click);
+  ui::connectGuarded(BitBtn17, &QToolButton::clicked, this, [this] { openPanel(Panel8); });
+  ui::connectGuarded(SpeedButton2, &QToolButton::clicked, this,
+                     [] { app::windows().TextMakerForm->show(); });
+  ui::connectGuarded(BitBtn35, &QToolButton::clicked, this,
+                     [] { app::windows().Textmemoform->show(); });
+  ui::connectGuarded(SpeedButton10, &QToolButton::clicked, this,
+                     [] { app::windows().station1->show(); });
+  ui::connectGuarded(BitBtn1, &QToolButton::clicked, this, [] { app::windows().AnimCap1->show(); });
+  ui::connectGuarded(animcapbut1, &QToolButton::clicked, this,
+                     [] { app::mainWindow().doapaste(); });
+  ui::connectGuarded(BitBtn26, &QToolButton::clicked, this, [] { app::mainWindow().clearit(); });
+  ui::connectGuarded(SpeedButton5, &QToolButton::clicked, this,
+                     [] { app::mainWindow().dohelp(QStringLiteral("PAINTHELP.RTF")); });
+  ui::connectGuarded(BitBtn37, &QToolButton::clicked, this, &TForm3::BitBtn37Click);
 }
 
 void TForm3::buildSprayPanel() {
@@ -249,7 +254,7 @@ void TForm3::buildSprayPanel() {
   Bitbtn27 = makeButton(Panel8, "Bitbtn27", QStringLiteral("Back"), "back", kBackButton);
   Bitbtn27->setText(QStringLiteral("Back"));
   Bitbtn27->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  connect(Bitbtn27, &QToolButton::clicked, Panel8, &QWidget::hide);
+  ui::connectGuarded(Bitbtn27, &QToolButton::clicked, Panel8, &QWidget::hide);
 }
 
 void TForm3::buildPixelPanel() {
@@ -268,7 +273,7 @@ void TForm3::buildPixelPanel() {
   BitBtn44 = makeButton(pmoverpanel1, "BitBtn44", QStringLiteral("Back"), "back", kBackButton);
   BitBtn44->setText(QStringLiteral("Back"));
   BitBtn44->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  connect(BitBtn44, &QToolButton::clicked, pmoverpanel1, &QWidget::hide);
+  ui::connectGuarded(BitBtn44, &QToolButton::clicked, pmoverpanel1, &QWidget::hide);
 }
 
 void TForm3::buildGradientPanel() {
@@ -298,7 +303,7 @@ void TForm3::buildGradientPanel() {
   BitBtn22 = makeButton(Panel7, "BitBtn22", QStringLiteral("Back"), "back", kBackButton);
   BitBtn22->setText(QStringLiteral("Back"));
   BitBtn22->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  connect(BitBtn22, &QToolButton::clicked, Panel7, &QWidget::hide);
+  ui::connectGuarded(BitBtn22, &QToolButton::clicked, Panel7, &QWidget::hide);
 }
 
 // ---------------------------------------------------------------------------
@@ -335,7 +340,7 @@ void TForm3::cutout() {
 }
 
 void TForm3::chooseTool(const ToolDef& tool, QToolButton* button) {
-  TPbook1* main = app::windows().Pbook1;
+  app::MainWindow& main = app::mainWindow();
   const int code = tool.code;
   CurTool = code;
   switch (code) {
@@ -349,19 +354,9 @@ void TForm3::chooseTool(const ToolDef& tool, QToolButton* button) {
     case 229:
       outlineReset();
       break;
-    case 12:
-      main->BezEditing = false;
-      main->HandleDrag.fill(false);
-      main->AnyHandleDrag = false;
-      break;
     case 15:
       // The spray scatters over a square of the line width: keep it visible.
       LineWidth = std::max(LineWidth, tools::kBroadToolMinWidth);
-      break;
-    case 17:
-    case 18:
-    case 217:
-      main->StrokeOn = false;
       break;
     case 19:
       // A colour replacement puts nothing on the clipboard: it keeps its content.
@@ -369,13 +364,12 @@ void TForm3::chooseTool(const ToolDef& tool, QToolButton* button) {
       break;
     case 20:
       LineWidth = std::max(LineWidth, tools::kBroadToolMinWidth);
-      main->StrokeOn = false;
       break;
     default:
       break;
   }
   do_tool();
-  if (button == mixbut1) main->SprayMixing = true;
+  if (button == mixbut1) main.setSprayMixing(true);
   if (code == 25 || code == 109) {
     Toptions1* options = app::windows().options1;
     if (options->RadioGroup1->itemIndex() < 2) options->Panel5->hide();
@@ -387,22 +381,15 @@ void TForm3::chooseTool(const ToolDef& tool, QToolButton* button) {
     showgrad();
   }
   if (code == 161) {
-    main->doblend();
+    main.doblend();
     CurTool = tools::kNoTool;
   }
   if (code == 162) {
-    if (button == SpeedButton7) main->doblend2();
-    if (button == SpeedButton8) main->doblend3(0);
-    if (button == SpeedButton9) main->doblend3(1);
+    if (button == SpeedButton7) main.doblend2();
+    if (button == SpeedButton8) main.doblend3(0);
+    if (button == SpeedButton9) main.doblend3(1);
     CurTool = tools::kNoTool;
   }
   showHint(QString::fromLatin1(tool.hint));
   syncToolButtons();
-}
-
-void TForm3::outlineReset() {
-  TPbook1* main = app::windows().Pbook1;
-  main->FirstRubber = true;
-  main->PolyCount = 1;
-  main->PolyActive = false;
 }

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/Windows.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/ImageControl.h"
 #include "tools/windows/TForm3.h"
 
@@ -84,18 +85,24 @@ Tgradform1::Tgradform1(QWidget* parent) : QWidget(parent) {
   layout->addLayout(closing);
 
   // "R+" makes the red climb start lower, "R-" higher, and so on.
-  connect(RedUp, &QPushButton::clicked, this, [this] { shiftBy(RedShift, -kShiftStep); });
-  connect(RedDown, &QPushButton::clicked, this, [this] { shiftBy(RedShift, kShiftStep); });
-  connect(GreenUp, &QPushButton::clicked, this, [this] { shiftBy(GreenShift, -kShiftStep); });
-  connect(GreenDown, &QPushButton::clicked, this, [this] { shiftBy(GreenShift, kShiftStep); });
-  connect(BlueUp, &QPushButton::clicked, this, [this] { shiftBy(BlueShift, -kShiftStep); });
-  connect(BlueDown, &QPushButton::clicked, this, [this] { shiftBy(BlueShift, kShiftStep); });
-  connect(SpeedButton4, &QPushButton::clicked, this, &Tgradform1::SpeedButton4Click);
-  connect(SpeedButton5, &QPushButton::clicked, this, &Tgradform1::SpeedButton5Click);
-  connect(BitBtn1, &QPushButton::clicked, this, &Tgradform1::BitBtn1Click);
-  connect(BitBtn2, &QPushButton::clicked, this, &Tgradform1::BitBtn2Click);
-  connect(TrackBar2, &QSlider::valueChanged, this, &Tgradform1::TrackBar2Change);
-  connect(Image1, &ui::ImageControl::mouseUp, this, &Tgradform1::Image1MouseUp);
+  ui::connectGuarded(RedUp, &QPushButton::clicked, this,
+                     [this] { shiftBy(RedShift, -kShiftStep); });
+  ui::connectGuarded(RedDown, &QPushButton::clicked, this,
+                     [this] { shiftBy(RedShift, kShiftStep); });
+  ui::connectGuarded(GreenUp, &QPushButton::clicked, this,
+                     [this] { shiftBy(GreenShift, -kShiftStep); });
+  ui::connectGuarded(GreenDown, &QPushButton::clicked, this,
+                     [this] { shiftBy(GreenShift, kShiftStep); });
+  ui::connectGuarded(BlueUp, &QPushButton::clicked, this,
+                     [this] { shiftBy(BlueShift, -kShiftStep); });
+  ui::connectGuarded(BlueDown, &QPushButton::clicked, this,
+                     [this] { shiftBy(BlueShift, kShiftStep); });
+  ui::connectGuarded(SpeedButton4, &QPushButton::clicked, this, &Tgradform1::SpeedButton4Click);
+  ui::connectGuarded(SpeedButton5, &QPushButton::clicked, this, &Tgradform1::SpeedButton5Click);
+  ui::connectGuarded(BitBtn1, &QPushButton::clicked, this, &Tgradform1::BitBtn1Click);
+  ui::connectGuarded(BitBtn2, &QPushButton::clicked, this, &Tgradform1::BitBtn2Click);
+  ui::connectGuarded(TrackBar2, &QSlider::valueChanged, this, &Tgradform1::TrackBar2Change);
+  ui::connectGuarded(Image1, &ui::ImageControl::mouseUp, this, &Tgradform1::Image1MouseUp);
   stretchcolor();
 }
 
