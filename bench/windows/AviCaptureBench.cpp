@@ -6,11 +6,14 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <filesystem>
 
+#include "animation/windows/Tfolderdlg1.h"
 #include "bench/support/BenchVideo.h"
 #include "media/windows/TAVICAP.h"
+#include "platform/ui/DirectoryListBox.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "platform/ui/Services.h"
 
@@ -41,13 +44,20 @@ void BM_AviCaptureDump(benchmark::State& state) {
       state.PauseTiming();
       fs::remove_all(out);
       fs::create_directories(out);
+      // The folder dialog: the output folder, name "out", frames 1 to 300.
+      dialogs.answerForm("Tfolderdlg1", [&](QDialog& d) {
+        auto& f = static_cast<Tfolderdlg1&>(d);
+        f.DirectoryListBox1->setDirectory(QString::fromStdString(out.string()));
+        f.Edit1->setText(QStringLiteral("out"));
+        f.BitBtn1->click();
+        return f.result();
+      });
       dialogs.answerMessage(ui::MsgResult::Yes);
       state.ResumeTiming();
       window.BitBtn6->click();
     }
   }
   state.SetItemsProcessed(state.iterations() * kFrames);
-  TAVICAP::dumpTargetChooser() = nullptr;
   ui::services().setDialogs(std::move(previous));
 }
 // Argument: 0 opaque, 1 transparent (the panel behind rendered too).

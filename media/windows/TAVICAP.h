@@ -11,7 +11,6 @@
 //   TAVICAP_capture.cpp  the grab, "capture", "Dump" and "Abort"
 #include <QString>
 #include <QWidget>
-#include <functional>
 #include <optional>
 
 #include "media/engine/CaptureControls.h"
@@ -100,11 +99,9 @@ class TAVICAP : public QWidget {
     int first = 1;
     int last = 0;
   };
-  // Asks the user for the dump's folder, name and range; nothing when cancelled.
+  // Asks the folder dialog for the dump's folder, name and range (1 to
+  // `frameCount` at first); nothing when cancelled.
   std::optional<DumpTarget> chooseDumpTarget(int frameCount);
-  // Tests put their own answer in place of the question; null asks the user.
-  using DumpTargetChooser = std::function<std::optional<DumpTarget>(int frameCount)>;
-  static DumpTargetChooser& dumpTargetChooser();
 
   bool dumping() const { return dumping_; }
 

@@ -1,11 +1,12 @@
 // Taking frames: the grab, "capture" to the clipboard, "Dump" to numbered
 // bitmap files, and "Abort".
-#include <QFileDialog>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "animation/engine/FrameTarget.h"
+#include "animation/windows/Tfolderdlg1.h"
+#include "app/Windows.h"
+#include "app/interface/MainWindow.h"
 #include "document/windows/ClipboardBitmap.h"
 #include "media/engine/FrameDump.h"
 #include "media/player/TDCAVIPlay.h"
@@ -13,6 +14,7 @@
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/MessagePump.h"
 #include "platform/ui/Services.h"
+#include "platform/ui/SpinEdit.h"
 #include "platform/video/VideoError.h"
 
 const gdi::Bitmap& TAVICAP::grab() {
@@ -25,25 +27,30 @@ const gdi::Bitmap& TAVICAP::grab() {
 void TAVICAP::BitBtn1Click() {
   placeForGrab();
   const gdi::Bitmap& frame = grab();
-  if (!document::putBitmapOnClipboard(frame))
+  if (!document::putBitmapOnClipboard(frame)) {
     ui::dialogs().message(QStringLiteral("Clipboard Unavailable."),
                           QStringLiteral("Clipboard Error"), ui::MsgButtons::Ok,
                           ui::MsgIcon::Error);
-}
-
-TAVICAP::DumpTargetChooser& TAVICAP::dumpTargetChooser() {
-  static DumpTargetChooser chooser;
-  return chooser;
+    return;
+  }
+  // The main window's "Paste" takes it from here.
+  if (app::MainWindow* main = app::findMainWindow()) main->clipOnClipboard();
 }
 
 std::optional<TAVICAP::DumpTarget> TAVICAP::chooseDumpTarget(int frameCount) {
-  if (dumpTargetChooser()) return dumpTargetChooser()(frameCount);
-  const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Choose a folder"));
-  if (folder.isEmpty()) return std::nullopt;
-  const std::string prefix = animation::framePrefix("*.bmp");
-  return DumpTarget{
-      QString::fromStdString(animation::joinFolderAndPrefix(folder.toStdString(), prefix)), 1,
-      frameCount};
+  // The studio's folder dialog with its frame range shown: 1 to the frame count.
+  Tfolderdlg1* dialog = app::windows().folderdlg1;
+  if (dialog) {
+    dialog->Panel5->show();
+    dialog->SpinEdit1->setValue(1);
+    dialog->SpinEdit2->setValue(frameCount);
+  }
+  const std::optional<Tfolderdlg1::Target> chosen = Tfolderdlg1::chooseTarget();
+  // The other tools ask the dialog for a folder only.
+  if (dialog) dialog->Panel5->hide();
+  if (!chosen) return std::nullopt;
+  if (!dialog) return DumpTarget{chosen->base(), 1, frameCount};
+  return DumpTarget{chosen->base(), dialog->SpinEdit1->value(), dialog->SpinEdit2->value()};
 }
 
 void TAVICAP::BitBtn6Click() {

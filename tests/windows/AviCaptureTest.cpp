@@ -12,16 +12,22 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
+#include <QToolButton>
 
 #include "IndependentReader.h"
+#include "animation/windows/Tfolderdlg1.h"
+#include "app/Windows.h"
 #include "codecs/CodecTestSupport.h"
 #include "media/player/TDCAVIPlay.h"
 #include "media/windows/TAVICAP.h"
 #include "platform/codecs/Bmp.h"
+#include "platform/ui/DirectoryListBox.h"
 #include "platform/ui/ImageControl.h"
+#include "platform/ui/SpinEdit.h"
 #include "support/ExternalTool.h"
+#include "support/FileSizeLimit.h"
 #include "support/media/TestMedia.h"
-#include "support/ui/TestUi.h"
+#include "support/windows/StudioFixture.h"
 
 using media_test::frameOf;
 using media_test::framePicture;
@@ -41,14 +47,7 @@ bool waitFor(const std::function<bool()>& done, int ms = 5000) {
 
 class AviCapture : public ::testing::Test {
  protected:
-  AviCapture() {
-    TAVICAP::dumpTargetChooser() = [this](int frameCount) -> std::optional<TAVICAP::DumpTarget> {
-      offeredFrames = frameCount;
-      return target;
-    };
-    w.show();
-  }
-  ~AviCapture() override { TAVICAP::dumpTargetChooser() = nullptr; }
+  AviCapture() { w.show(); }
 
   // Writes a test video into the scratch folder and opens it in the window.
   QString open(const std::string& name, const TestVideo& v = {}) {
@@ -57,21 +56,37 @@ class AviCapture : public ::testing::Test {
     w.openFile(file);
     return file;
   }
-  // The dump goes to `name` in the scratch folder, frames first..last.
+  // The folder dialog's answer: the scratch folder (or `subfolder` of it
+  // as typed into the name box), the name box, frames first..last.
   void dumpTo(const std::string& name, int first, int last) {
-    target = TAVICAP::DumpTarget{QString::fromStdString((dir / name).string()), first, last};
+    studio.dialogs().answerForm("Tfolderdlg1", [=, this](QDialog& d) {
+      auto& f = static_cast<Tfolderdlg1&>(d);
+      offeredRange = {f.Panel5->isVisibleTo(&f) ? f.SpinEdit1->value() : -1, f.SpinEdit2->value()};
+      f.DirectoryListBox1->setDirectory(QString::fromStdString(dir.path().string()));
+      f.Edit1->setText(QString::fromStdString(name));
+      f.SpinEdit1->setValue(first);
+      f.SpinEdit2->setValue(last);
+      f.BitBtn1->click();
+      return f.result();
+    });
+  }
+  void cancelFolder() {
+    studio.dialogs().answerForm("Tfolderdlg1", [](QDialog& d) {
+      static_cast<Tfolderdlg1&>(d).BitBtn2->click();
+      return d.result();
+    });
   }
   void dump(ui::MsgResult answer = ui::MsgResult::Yes) {
-    ui.dialogs().answerMessage("OK to dump all the fames to files?", answer);
+    studio.dialogs().answerMessage("OK to dump all the fames to files?", answer);
     w.BitBtn6->click();
   }
-  std::vector<ui::Question> messages() { return ui.dialogs().messages(); }
+  std::vector<ui::Question> messages() { return studio.dialogs().messages(); }
+  ui::MemoryClipboard& clipboard() { return studio.clipboard(); }
 
-  testing_support::TestUi ui;
+  testing_support::Studio studio;
   codec_test::TempDir dir;
-  TAVICAP w;
-  std::optional<TAVICAP::DumpTarget> target;
-  int offeredFrames = -1;
+  TAVICAP& w = *app::windows().AVICAP;
+  std::pair<int, int> offeredRange{-1, -1};
 };
 
 }  // namespace
@@ -140,7 +155,7 @@ TEST_F(AviCapture, CaptureCopiesTheFrameShownAtItsOwnSizeWhateverCoversIt) {
   QCoreApplication::processEvents();
 
   w.BitBtn1->click();
-  const gdi::Bitmap clip = ui.clipboard().bitmap();
+  const gdi::Bitmap clip = clipboard().bitmap();
   EXPECT_EQ(clip.width(), 120);
   EXPECT_EQ(clip.height(), 90);
   EXPECT_TRUE(clip.samePixels(framePicture(4, 120, 90)));
@@ -151,7 +166,7 @@ TEST_F(AviCapture, CaptureCopiesTheFrameShownAtItsOwnSizeWhateverCoversIt) {
   // Transparent: the key colour (here the frame's left half) shows what is behind.
   w.CheckTransparent->setChecked(true);
   w.BitBtn1->click();
-  const gdi::Bitmap seeThrough = ui.clipboard().bitmap();
+  const gdi::Bitmap seeThrough = clipboard().bitmap();
   EXPECT_TRUE(seeThrough.samePixels(w.AVI->renderToBitmap()));
   EXPECT_NE(frameOf(seeThrough), 4);
   EXPECT_EQ(seeThrough.pixel(119, 45), framePicture(4, 120, 90).pixel(119, 45));
@@ -160,8 +175,8 @@ TEST_F(AviCapture, CaptureCopiesTheFrameShownAtItsOwnSizeWhateverCoversIt) {
 TEST_F(AviCapture, AClipboardThatCannotTakeTheFrameIsReportedAndTheGrabStays) {
   open("v.avi");
   w.CheckTransparent->setChecked(false);
-  ui.clipboard().setAvailable(false);
-  ui.dialogs().answerMessage("Clipboard Unavailable.", ui::MsgResult::Ok);
+  clipboard().setAvailable(false);
+  studio.dialogs().answerMessage("Clipboard Unavailable.", ui::MsgResult::Ok);
   w.BitBtn1->click();
   ASSERT_EQ(messages().size(), 1u);
   EXPECT_EQ(messages()[0].text, "Clipboard Unavailable.");
@@ -177,10 +192,11 @@ TEST_F(AviCapture, DumpOfOneToThreeWritesTwoThreeAndFourReadableByOtherTools) {
   open("v.avi", v);
   w.CheckTransparent->setChecked(false);
   w.ComboBox1->setCurrentText("Double");  // the dump takes frames at their own size
-  dumpTo("shot", 1, 3);
+  dumpTo("shot.bmp", 1, 3);               // the name is cut at its "."
   dump();
 
-  EXPECT_EQ(offeredFrames, 12);
+  EXPECT_EQ(offeredRange, std::make_pair(1, 12));
+  EXPECT_FALSE(app::windows().folderdlg1->Panel5->isVisibleTo(app::windows().folderdlg1));
   EXPECT_EQ(w.dumpPrefix.toStdString(), (dir / "shot").string());
   EXPECT_EQ(dir.entries(),
             (std::vector<std::string>{"shot002.bmp", "shot003.bmp", "shot004.bmp", "v.avi"}));
@@ -209,7 +225,7 @@ TEST_F(AviCapture, NearTheEndTheLastFrameIsWrittenAgainUnderItsOwnNumber) {
 
 TEST_F(AviCapture, NoFolderOrNoYesWritesNothing) {
   open("v.avi");
-  target.reset();
+  cancelFolder();
   w.BitBtn6->click();  // no folder chosen: not even the question
   EXPECT_TRUE(messages().empty());
   dumpTo("f", 1, 3);
@@ -244,12 +260,20 @@ TEST_F(AviCapture, AbortEndsTheDumpBetweenFilesLeavingOnlyWholeOnes) {
   EXPECT_TRUE(w.statusLine->text().startsWith("3 of 40 frames written"));
 }
 
-TEST_F(AviCapture, AFileThatCannotBeWrittenEndsTheDumpNamingIt) {
-  open("v.avi");
-  dumpTo("no-such-folder/f", 1, 3);
-  ui.dialogs().answerMessage("OK to dump all the fames to files?", ui::MsgResult::Yes);
-  ui.dialogs().answerMessage(ui::MsgResult::Ok);
-  w.BitBtn6->click();
+TEST_F(AviCapture, AFileThatCannotBeWrittenEndsTheDumpNamingItAndLeavesNoPart) {
+  TestVideo v;
+  v.width = 320;
+  v.height = 240;
+  open("v.avi", v);
+  dumpTo("f", 1, 3);
+  studio.dialogs().answerMessage("OK to dump all the fames to files?", ui::MsgResult::Yes);
+  studio.dialogs().answerMessage(ui::MsgResult::Ok);
+  {
+    // A nearly full disk: room for 64 KB, a frame needs 225 KB.
+    testing_support::FileSizeLimit limit(64 * 1024);
+    w.BitBtn6->click();
+  }
+  EXPECT_EQ(dir.entries(), (std::vector<std::string>{"v.avi"}));
   ASSERT_EQ(messages().size(), 2u);
   EXPECT_TRUE(messages()[1].text.contains("f002.bmp")) << messages()[1].text.toStdString();
   EXPECT_EQ(messages()[1].caption, "Error");
@@ -362,8 +386,8 @@ TEST_F(AviCapture, SizeChoicesPlaceAndScaleThePlayer) {
   w.CheckTransparent->setChecked(false);
   choose("1/2");
   w.BitBtn1->click();
-  EXPECT_EQ(ui.clipboard().bitmap().width(), 60);
-  EXPECT_EQ(ui.clipboard().bitmap().height(), 40);
+  EXPECT_EQ(clipboard().bitmap().width(), 60);
+  EXPECT_EQ(clipboard().bitmap().height(), 40);
 }
 
 TEST_F(AviCapture, TheGrabbedFrameTakesADroppedPicture) {
@@ -371,4 +395,18 @@ TEST_F(AviCapture, TheGrabbedFrameTakesADroppedPicture) {
   source.setBitmap(framePicture(7, 30, 20));
   EXPECT_TRUE(w.Image2->dropFrom(&source, QPoint(1, 1)));
   EXPECT_TRUE(w.Image2->bitmap().samePixels(framePicture(7, 30, 20)));
+}
+
+TEST_F(AviCapture, ACapturedFramePastesOntoThePicture) {
+  TestVideo v;
+  v.width = 100;
+  v.height = 60;
+  open("v.avi", v);
+  w.CheckTransparent->setChecked(false);
+  w.BitBtn5->click();
+  w.BitBtn1->click();
+  TPbook1& m = studio.main();
+  m.pbpastebut1->click();
+  EXPECT_TRUE(m.pastepanel1->isVisible());
+  EXPECT_TRUE(m.clpmap1->bitmap().samePixels(framePicture(1, 100, 60)));
 }
