@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 #include "media/player/TDCAVIPlay.h"
-#include "platform/ui/ErrorReport.h"
+#include "platform/ui/GuardedConnect.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/Services.h"
 
@@ -150,27 +150,27 @@ void TAVICAP::buildLayout() {
 }
 
 void TAVICAP::connectControls() {
-  connect(BitBtn1, &QPushButton::clicked, this, ui::guarded([this] { BitBtn1Click(); }));
-  connect(BitBtn2, &QPushButton::clicked, this, ui::guarded([this] { BitBtn2Click(); }));
-  connect(BitBtn3, &QPushButton::clicked, this, ui::guarded([this] { BitBtn3Click(); }));
-  connect(BitBtn4, &QPushButton::clicked, this, ui::guarded([this] { BitBtn4Click(); }));
-  connect(BitBtn5, &QPushButton::clicked, this, ui::guarded([this] { BitBtn5Click(); }));
-  connect(BitBtn6, &QPushButton::clicked, this, ui::guarded([this] { BitBtn6Click(); }));
-  connect(Button4, &QPushButton::clicked, this, ui::guarded([this] { Button4Click(); }));
-  connect(stopbut, &QPushButton::clicked, this, [this] { stopbutClick(); });
-  connect(fbut, &QPushButton::clicked, this, [this] { fbutClick(); });
-  connect(sbut, &QPushButton::clicked, this, [this] { sbutClick(); });
-  connect(tim, &QCheckBox::clicked, this, ui::guarded([this] { timClick(); }));
-  connect(tb, &QSlider::valueChanged, this, ui::guarded([this] { tbChange(); }));
-  connect(Timer1, &QTimer::timeout, this, ui::guarded([this] { Timer1Timer(); }));
-  connect(ComboBox1, &QComboBox::activated, this, ui::guarded([this] { ComboBox1Change(); }));
-  connect(CheckSound, &QCheckBox::toggled, this, [this](bool on) { AVI->setPlaySound(on); });
-  connect(CheckTransparent, &QCheckBox::toggled, this,
-          [this](bool on) { AVI->setTransparent(on); });
-  connect(CheckCenter, &QCheckBox::toggled, this, [this](bool on) { AVI->setCenter(on); });
-  connect(Image2, &ui::ImageControl::dropped, this,
-          [this](QWidget* source) { Image2DragDrop(source); });
-  connect(AVI, &TDCAVIPlay::frameShown, this, [this](int frame) { followFrame(frame); });
+  using ui::connectGuarded;
+  connectGuarded(BitBtn1, &QPushButton::clicked, this, &TAVICAP::BitBtn1Click);
+  connectGuarded(BitBtn2, &QPushButton::clicked, this, &TAVICAP::BitBtn2Click);
+  connectGuarded(BitBtn3, &QPushButton::clicked, this, &TAVICAP::BitBtn3Click);
+  connectGuarded(BitBtn4, &QPushButton::clicked, this, &TAVICAP::BitBtn4Click);
+  connectGuarded(BitBtn5, &QPushButton::clicked, this, &TAVICAP::BitBtn5Click);
+  connectGuarded(BitBtn6, &QPushButton::clicked, this, &TAVICAP::BitBtn6Click);
+  connectGuarded(Button4, &QPushButton::clicked, this, &TAVICAP::Button4Click);
+  connectGuarded(stopbut, &QPushButton::clicked, this, &TAVICAP::stopbutClick);
+  connectGuarded(fbut, &QPushButton::clicked, this, &TAVICAP::fbutClick);
+  connectGuarded(sbut, &QPushButton::clicked, this, &TAVICAP::sbutClick);
+  connectGuarded(tim, &QCheckBox::clicked, this, &TAVICAP::timClick);
+  connectGuarded(tb, &QSlider::valueChanged, this, &TAVICAP::tbChange);
+  connectGuarded(Timer1, &QTimer::timeout, this, &TAVICAP::Timer1Timer);
+  connectGuarded(ComboBox1, &QComboBox::activated, this, &TAVICAP::ComboBox1Change);
+  connectGuarded(CheckSound, &QCheckBox::toggled, this, [this](bool on) { AVI->setPlaySound(on); });
+  connectGuarded(CheckTransparent, &QCheckBox::toggled, this,
+                 [this](bool on) { AVI->setTransparent(on); });
+  connectGuarded(CheckCenter, &QCheckBox::toggled, this, [this](bool on) { AVI->setCenter(on); });
+  connectGuarded(Image2, &ui::ImageControl::dropped, this, &TAVICAP::Image2DragDrop);
+  connectGuarded(AVI, &TDCAVIPlay::frameShown, this, &TAVICAP::followFrame);
 }
 
 void TAVICAP::openFile(const QString& name) {

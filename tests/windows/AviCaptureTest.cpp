@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -18,6 +17,7 @@
 #include "animation/windows/Tfolderdlg1.h"
 #include "app/Windows.h"
 #include "codecs/CodecTestSupport.h"
+#include "media/PlayerTestSupport.h"
 #include "media/player/TDCAVIPlay.h"
 #include "media/windows/TAVICAP.h"
 #include "platform/codecs/Bmp.h"
@@ -35,14 +35,13 @@ using media_test::TestVideo;
 
 namespace {
 
-bool waitFor(const std::function<bool()>& done, int ms = 5000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return true;
+// A raw test video of `frames` frames of w x h.
+TestVideo sized(int w, int h, int frames = 10) {
+  TestVideo v;
+  v.width = w;
+  v.height = h;
+  v.frames = frames;
+  return v;
 }
 
 class AviCapture : public ::testing::Test {
@@ -140,10 +139,7 @@ TEST_F(AviCapture, SaysInOneLineWhyAFileShowsNothing) {
 }
 
 TEST_F(AviCapture, CaptureCopiesTheFrameShownAtItsOwnSizeWhateverCoversIt) {
-  TestVideo v;
-  v.width = 120;
-  v.height = 90;
-  open("v.avi", v);
+  open("v.avi", sized(120, 90));
   w.CheckTransparent->setChecked(false);
   w.Edit1->setText("4");
   w.BitBtn4->click();
@@ -185,11 +181,7 @@ TEST_F(AviCapture, AClipboardThatCannotTakeTheFrameIsReportedAndTheGrabStays) {
 }
 
 TEST_F(AviCapture, DumpOfOneToThreeWritesTwoThreeAndFourReadableByOtherTools) {
-  TestVideo v;
-  v.width = 320;
-  v.height = 240;
-  v.frames = 12;
-  open("v.avi", v);
+  open("v.avi", sized(320, 240, 12));
   w.CheckTransparent->setChecked(false);
   w.ComboBox1->setCurrentText("Double");  // the dump takes frames at their own size
   dumpTo("shot.bmp", 1, 3);               // the name is cut at its "."
@@ -236,11 +228,7 @@ TEST_F(AviCapture, NoFolderOrNoYesWritesNothing) {
 }
 
 TEST_F(AviCapture, AbortEndsTheDumpBetweenFilesLeavingOnlyWholeOnes) {
-  TestVideo v;
-  v.width = 160;
-  v.height = 120;
-  v.frames = 40;
-  open("v.avi", v);
+  open("v.avi", sized(160, 120, 40));
   w.CheckTransparent->setChecked(false);
   // "Abort" is pressed while the fourth file is on its way.
   QObject::connect(w.dumpBar, &QProgressBar::valueChanged, &w, [this](int done) {
@@ -261,10 +249,7 @@ TEST_F(AviCapture, AbortEndsTheDumpBetweenFilesLeavingOnlyWholeOnes) {
 }
 
 TEST_F(AviCapture, AFileThatCannotBeWrittenEndsTheDumpNamingItAndLeavesNoPart) {
-  TestVideo v;
-  v.width = 320;
-  v.height = 240;
-  open("v.avi", v);
+  open("v.avi", sized(320, 240));
   dumpTo("f", 1, 3);
   studio.dialogs().answerMessage("OK to dump all the fames to files?", ui::MsgResult::Yes);
   studio.dialogs().answerMessage(ui::MsgResult::Ok);
@@ -282,9 +267,7 @@ TEST_F(AviCapture, AFileThatCannotBeWrittenEndsTheDumpNamingItAndLeavesNoPart) {
 }
 
 TEST_F(AviCapture, SeekNextAndTheTrackBarMoveThePlayer) {
-  TestVideo v;
-  v.frames = 250;
-  open("v.avi", v);
+  open("v.avi", sized(64, 48, 250));
   EXPECT_FALSE(w.tb->isVisible());
   w.Edit1->setText(" 5 ");
   w.BitBtn4->click();
@@ -318,9 +301,7 @@ TEST_F(AviCapture, SeekNextAndTheTrackBarMoveThePlayer) {
 }
 
 TEST_F(AviCapture, OnTimerStepsFrameByFrameAndStartsAgainAfterTheLast) {
-  TestVideo v;
-  v.frames = 4;
-  open("v.avi", v);
+  open("v.avi", sized(64, 48, 4));
   w.BitBtn2->click();
   w.tim->click();
   EXPECT_FALSE(w.AVI->Active());
@@ -330,7 +311,7 @@ TEST_F(AviCapture, OnTimerStepsFrameByFrameAndStartsAgainAfterTheLast) {
   std::vector<int> seen{w.AVI->currentFrame()};
   // Connected after the window's own handler: sees each tick's frame.
   QObject::connect(w.Timer1, &QTimer::timeout, &w, [&] { seen.push_back(w.AVI->currentFrame()); });
-  ASSERT_TRUE(waitFor([&] { return seen.size() >= 7; }));
+  ASSERT_TRUE(player_test::waitFor([&] { return seen.size() >= 7; }));
   seen.resize(7);
   EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 3, 0, 1, 2}));
   EXPECT_EQ(w.tb->value(), w.AVI->currentFrame());
@@ -355,10 +336,7 @@ TEST_F(AviCapture, FasterNeverStopsTheTimerAndSlowerAddsATenthOfASecond) {
 }
 
 TEST_F(AviCapture, SizeChoicesPlaceAndScaleThePlayer) {
-  TestVideo v;
-  v.width = 120;
-  v.height = 80;
-  open("v.avi", v);
+  open("v.avi", sized(120, 80));
   auto choose = [&](const char* text) {
     w.ComboBox1->setCurrentText(text);
     w.ComboBox1Change();
@@ -398,10 +376,7 @@ TEST_F(AviCapture, TheGrabbedFrameTakesADroppedPicture) {
 }
 
 TEST_F(AviCapture, ACapturedFramePastesOntoThePicture) {
-  TestVideo v;
-  v.width = 100;
-  v.height = 60;
-  open("v.avi", v);
+  open("v.avi", sized(100, 60));
   w.CheckTransparent->setChecked(false);
   w.BitBtn5->click();
   w.BitBtn1->click();
