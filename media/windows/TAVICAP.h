@@ -91,7 +91,7 @@ class TAVICAP : public QWidget {
   void Image2DragDrop(QWidget* source);
 
   // Renders what the player shows into Image2's bitmap, at the player's size.
-  const gdi::Bitmap& grab();
+  const gdi::Bitmap& grabFrame();
 
   // Where a dump goes: the files' prefix (folder and name) and the range.
   struct DumpTarget {

@@ -17,7 +17,7 @@
 #include "platform/ui/SpinEdit.h"
 #include "platform/video/VideoError.h"
 
-const gdi::Bitmap& TAVICAP::grab() {
+const gdi::Bitmap& TAVICAP::grabFrame() {
   // The player's own painting at its size: what it shows, never what
   // happens to cover it on the screen.
   Image2->setBitmap(AVI->renderToBitmap());
@@ -26,7 +26,7 @@ const gdi::Bitmap& TAVICAP::grab() {
 
 void TAVICAP::BitBtn1Click() {
   placeForGrab();
-  const gdi::Bitmap& frame = grab();
+  const gdi::Bitmap& frame = grabFrame();
   if (!document::putBitmapOnClipboard(frame)) {
     ui::dialogs().message(QStringLiteral("Clipboard Unavailable."),
                           QStringLiteral("Clipboard Error"), ui::MsgButtons::Ok,
@@ -100,9 +100,9 @@ void TAVICAP::BitBtn6Click() {
       }
     } end{this};
 
-    const media::FrameGrab grabFrame = [this](int frame) -> const gdi::Bitmap& {
+    const media::FrameGrab grabNumbered = [this](int frame) -> const gdi::Bitmap& {
       AVI->Seek(frame);
-      const gdi::Bitmap& picture = grab();
+      const gdi::Bitmap& picture = grabFrame();
       // The player keeps its last good picture when a frame cannot be decoded;
       // a dump must not write that under the damaged frame's number.
       if (!AVI->lastError().isEmpty())
@@ -114,7 +114,7 @@ void TAVICAP::BitBtn6Click() {
       ui::processMessages();
       return !stop;
     };
-    result = media::dumpFrames(dumpPrefix.toStdString(), frames, grabFrame, progress);
+    result = media::dumpFrames(dumpPrefix.toStdString(), frames, grabNumbered, progress);
   }
   statusLine->setText(QStringLiteral("%1 of %2 frames written as %3###.bmp")
                           .arg(result.written)
