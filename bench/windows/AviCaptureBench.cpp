@@ -30,10 +30,6 @@ void BM_AviCaptureDump(benchmark::State& state) {
   ui::ScriptedDialogs& dialogs = *scripted;
   auto previous = ui::services().setDialogs(std::move(scripted));
   const fs::path out = kDir / "dump";
-  TAVICAP::dumpTargetChooser() = [&](int count) {
-    return std::optional<TAVICAP::DumpTarget>(
-        {QString::fromStdString((out / "out").string()), 1, count});
-  };
   {
     TAVICAP window;
     window.CheckTransparent->setChecked(state.range(0) == 1);
