@@ -17,11 +17,10 @@
 #include <string>
 #include <vector>
 
-#include "bench/support/BenchPictures.h"
 #include "bench/support/BenchTools.h"
+#include "bench/support/BenchVideo.h"
 #include "media/engine/FrameDump.h"
 #include "platform/video/VideoReader.h"
-#include "platform/video/VideoWriter.h"
 
 namespace {
 
@@ -29,32 +28,8 @@ namespace fs = std::filesystem;
 
 const fs::path kDir = fs::temp_directory_path() / "qm-media-bench";
 
-// Frame n: a detailed picture (smooth ramps with noise) that moves with n.
-gdi::Bitmap movingPicture(const gdi::Bitmap& base, int n, int w, int h) {
-  gdi::Bitmap b(w, h);
-  for (int y = 0; y < h; ++y) {
-    const std::uint32_t* src = base.row((y + n * 3) % base.height());
-    std::uint32_t* dst = b.row(y);
-    for (int x = 0; x < w; ++x) dst[x] = src[(x + n * 5) % base.width()];
-  }
-  return b;
-}
-
 fs::path makeMjpeg(const std::string& name, int w, int h, int frames) {
-  const fs::path path = kDir / name;
-  if (fs::exists(path)) return path;
-  fs::create_directories(kDir);
-  const gdi::Bitmap base = bench_support::noisyRamps(std::max(w, h), 16);
-  video::VideoWriterSettings s;
-  s.codec = video::VideoCodec::Mjpeg;
-  s.width = w;
-  s.height = h;
-  s.rate = 30;
-  s.quality = 3;
-  video::VideoWriter writer(path, s);
-  for (int n = 0; n < frames; ++n) writer.writeFrame(movingPicture(base, n, w, h));
-  writer.finish();
-  return path;
+  return bench_support::makeMjpeg(kDir, name, w, h, frames);
 }
 
 const fs::path& vga() {
