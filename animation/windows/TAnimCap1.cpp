@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QItemSelection>
@@ -81,7 +82,13 @@ TAnimCap1::TAnimCap1(QWidget* parent) : QWidget(parent) {
 TAnimCap1::~TAnimCap1() { play_.stop(); }
 
 void TAnimCap1::buildDropSite(QWidget* column) {
-  Image1 = new ui::ImageControl(column);
+  // A sunken frame shows where to drop while the site is still empty.
+  auto* dropFrame = new QFrame(column);
+  dropFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  auto* dropLayout = new QVBoxLayout(dropFrame);
+  dropLayout->setContentsMargins(2, 2, 2, 2);
+  Image1 = new ui::ImageControl(dropFrame);
+  dropLayout->addWidget(Image1);
   Image1->setObjectName("Image1");
   Image1->setStretch(true);
   Image1->setDropTarget(true);
@@ -103,7 +110,7 @@ void TAnimCap1::buildDropSite(QWidget* column) {
   auto* title = label(column, QStringLiteral("Drag n' Save Drop Site"));
   title->setAlignment(Qt::AlignCenter);
   layout->addWidget(title);
-  layout->addWidget(Image1, 0, Qt::AlignHCenter);
+  layout->addWidget(dropFrame, 0, Qt::AlignHCenter);
   layout->addWidget(label1);
   layout->addWidget(Label2);
   layout->addWidget(label(column, QStringLiteral("Frame name")));

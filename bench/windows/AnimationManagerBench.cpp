@@ -24,6 +24,7 @@
 #include "animation/windows/TAnimCap1.h"
 #include "app/Windows.h"
 #include "bench/support/BenchPictures.h"
+#include "bench/windows/BenchStudio.h"
 #include "platform/codecs/Bmp.h"
 #include "platform/ui/DirectoryListBox.h"
 #include "platform/ui/FileListBox.h"
@@ -55,7 +56,7 @@ const Folder& folder() {
 
 TAnimCap1& manager() {
   static TAnimCap1* m = [] {
-    app::createWindows();
+    bench_windows::studio();
     TAnimCap1* w = app::windows().AnimCap1;
     w->show();
     w->resize(TAnimCap1::kOpenWidth, w->height());

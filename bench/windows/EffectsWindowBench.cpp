@@ -7,11 +7,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPushButton>
+#include <QToolButton>
 #include <memory>
 
 #include "app/TPbook1.h"
 #include "app/Windows.h"
 #include "bench/support/BenchPictures.h"
+#include "bench/windows/BenchStudio.h"
 #include "clips/windows/Tshapeform.h"
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/MemoryClipboard.h"
@@ -28,8 +30,7 @@ constexpr int kClipSide = 1000;
 TPbook1& studio() {
   static TPbook1* main = [] {
     ui::services().setClipboard(std::make_unique<ui::MemoryClipboard>());
-    app::createWindows();
-    TPbook1* m = app::windows().Pbook1;
+    TPbook1* m = &bench_windows::studio();
     m->resize(1280, 960);
     m->show();
     QApplication::processEvents();

@@ -10,6 +10,7 @@
 #include <QTextCursor>
 
 #include "app/Windows.h"
+#include "bench/windows/BenchStudio.h"
 #include "controls/TMyLabelRotate.h"
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/RichEdit.h"
@@ -21,7 +22,7 @@ namespace {
 
 void createOnce() {
   static const bool created = [] {
-    app::createWindows();
+    bench_windows::studio();
     return true;
   }();
   (void)created;
