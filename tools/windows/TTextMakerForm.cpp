@@ -23,7 +23,7 @@
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/SpinEdit.h"
-#include "tools/engine/PaletteDrawing.h"
+#include "tools/engine/ToolPaletteImages.h"
 #include "tools/windows/TForm3.h"
 #include "tools/windows/TTextmemoform.h"
 

@@ -18,7 +18,7 @@
 #include "platform/ui/Printer.h"
 #include "platform/ui/RichEdit.h"
 #include "platform/ui/Services.h"
-#include "tools/engine/PaletteDrawing.h"
+#include "tools/engine/ToolPaletteImages.h"
 #include "tools/text/RichTextRender.h"
 #include "tools/text/TextFileCheck.h"
 
