@@ -171,7 +171,7 @@ TEST(AreaOptions, LightenDarkenAndBlendChangeTheAreaAndUndoTakesItBack) {
           c.choice == Toptions1::LightenArea ? clips::Tone::Lighten : clips::Tone::Darken, c.steps);
     EXPECT_TRUE(main.picture().samePixels(expected));
     EXPECT_FALSE(main.picture().samePixels(before));
-    EXPECT_TRUE(main.Modified);
+    EXPECT_TRUE(main.isModified());
     EXPECT_FALSE(main.bg1->isVisible());
     // Nothing waits to be morphed: a paste takes the clipboard's bitmap.
     EXPECT_FALSE(main.MorphPending);
