@@ -84,8 +84,7 @@ void Tmediaform1::buildLayout() {
   BitBtn4 = button(this, "BitBtn4", QStringLiteral("Help"));
   BitBtn2 = button(this, "BitBtn2", QStringLiteral("Done"));
   BitBtn3 = button(this, "BitBtn3", QStringLiteral("Done"));
-  BitBtn3->hide();  // a second way to "Done", kept for the keyboard's Escape
-  BitBtn3->setShortcut(Qt::Key_Escape);
+  BitBtn3->hide();  // the same as "Done"; one of them is enough on screen
 
   mpeg = hiddenBox(this, "mpeg");
   avic = hiddenBox(this, "avic");

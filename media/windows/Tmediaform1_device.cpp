@@ -2,10 +2,10 @@
 // (its sound track plays with it), a wave file opens as a sound stream played
 // through the wave output, and the transport row drives whichever is open.
 #include <QFile>
-#include <algorithm>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <algorithm>
 #include <filesystem>
 
 #include "app/Windows.h"
@@ -38,9 +38,8 @@ bool Tmediaform1::openDevice(const QString& ext) {
     player->setFileName(fileName);
     if (player->isOpen()) {
       movie_ = player;
-      ui::connectGuarded(player, &TDCAVIPlay::frameShown, this, [this](int frame) {
-        pg1->setValue(frame);
-      });
+      ui::connectGuarded(player, &TDCAVIPlay::frameShown, this,
+                         [this](int frame) { pg1->setValue(frame); });
       pg1->setRange(0, std::max(0, player->frameCount() - 1));
       pg1->setValue(player->currentFrame());
       fileLine->setText(QStringLiteral("%1: %2 frames of %3 x %4")
@@ -59,7 +58,8 @@ bool Tmediaform1::openDevice(const QString& ext) {
     wavePosition_ = 0;
     pg1->setRange(0, 1);
     pg1->setValue(0);
-    fileLine->setText(QStringLiteral("%1: %2 Hz sound").arg(fileName).arg(wave_->info().sampleRate));
+    fileLine->setText(
+        QStringLiteral("%1: %2 Hz sound").arg(fileName).arg(wave_->info().sampleRate));
     return true;
   } catch (const video::VideoError& e) {
     wave_.reset();
