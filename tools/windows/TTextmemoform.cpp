@@ -134,7 +134,7 @@ bool TTextmemoform::dosaveas(const QString& name) {
   options.defaultExt = QStringLiteral("rtf");
   const std::optional<QString> chosen = ui::dialogs().saveFile(options);
   if (!chosen || chosen->isEmpty()) return true;
-  const QString path = *chosen;
+  const QString& path = *chosen;
   if (QFileInfo::exists(path) &&
       ui::dialogs().message(QStringLiteral("OK to overwrite %1").arg(path),
                             QStringLiteral("Confirm"), ui::MsgButtons::YesNoCancel,
